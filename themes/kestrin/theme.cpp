@@ -1,0 +1,71 @@
+#include "theme.h"
+
+#include "localresources.h"
+
+#include <QtGlobal>
+
+static void initKestrinResources()
+{
+    Q_INIT_RESOURCE(kestrin);
+}
+
+static void cleanupKestrinResources()
+{
+    Q_CLEANUP_RESOURCE(kestrin);
+}
+
+namespace VeskGames {
+
+namespace {
+const QString kSearchPath = QStringLiteral(":/kestrin");
+const QString kTicketPlaceholder = QStringLiteral("VeskGames::Ticket");
+const QString kSite = QStringLiteral("https://www.kestrin-poker.example");
+} // namespace
+
+Theme::Theme()
+{
+    initKestrinResources();
+    // Our files shadow the program's: this path is searched first.
+    QStringList paths = LocalResources::searchPaths();
+    paths.prepend(kSearchPath);
+    LocalResources::setSearchPaths(paths);
+}
+
+Theme::~Theme()
+{
+    QStringList paths = LocalResources::searchPaths();
+    paths.removeAll(kSearchPath);
+    LocalResources::setSearchPaths(paths);
+    cleanupKestrinResources();
+}
+
+QString Theme::name()
+{
+    return QStringLiteral("KestrinTheme");
+}
+
+QStringList Theme::translations()
+{
+    return DefaultTheme::translations() << QStringLiteral("kestrin");
+}
+
+QVariantMap Theme::defaultSettings()
+{
+    return {
+        {QStringLiteral("windowTitle"), QStringLiteral("红隼扑克")},
+        {QStringLiteral("urlNewPromotions"), kSite + QStringLiteral("/promotions")},
+        {QStringLiteral("urlPokerSchool"), kSite + QStringLiteral("/school")},
+        {QStringLiteral("urlSignup"), kSite + QStringLiteral("/register")},
+        {QStringLiteral("urlLoginNews"), kSite + QStringLiteral("/news")},
+        {QStringLiteral("urlLostPassword"), kSite + QStringLiteral("/password")},
+        {QStringLiteral("urlBuyin"), kSite + QStringLiteral("/account?ticket=") + kTicketPlaceholder},
+        {QStringLiteral("urlLobby"), kSite + QStringLiteral("/lobby?ticket=") + kTicketPlaceholder},
+        {QStringLiteral("featureAutoReBuyin"), true},
+        {QStringLiteral("featureChipsIsDefault"), true},
+        {QStringLiteral("featureKeepHoleCards"), true},
+        {QStringLiteral("featureOptionStayWatch"), true},
+        {QStringLiteral("amountDecimalsBelow"), 0},
+    };
+}
+
+} // namespace VeskGames

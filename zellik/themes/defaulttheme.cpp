@@ -1,0 +1,590 @@
+#include "defaulttheme.h"
+
+#include "defaultthemelayout.h"
+#include "localresources.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <array>
+#include <cstdlib>
+
+namespace VeskGames {
+
+namespace {
+
+using Layout = DefaultThemeLayout::Layout;
+
+struct AudioSection
+{
+    AbstractTheme::AudioType type;
+    const char* name;
+};
+
+constexpr AudioSection kAudioSections[] = {
+    {AbstractTheme::AudioShuffle, "shuffle"},
+    {AbstractTheme::AudioFlop, "flop"},
+    {AbstractTheme::AudioTurn, "turn"},
+    {AbstractTheme::AudioRiver, "river"},
+    {AbstractTheme::AudioShowdown, "showdown"},
+    {AbstractTheme::AudioAlert10Sec, "alert10sec"},
+    {AbstractTheme::AudioFlush, "flush"},
+    {AbstractTheme::AudioFullHouse, "full house"},
+    {AbstractTheme::AudioRoyalStraightFlush, "royal straight flush"},
+    {AbstractTheme::AudioStraightFlush, "straight flush"},
+    {AbstractTheme::AudioStraight, "straight"},
+    {AbstractTheme::AudioFourOfAKind, "four of a kind"},
+    {AbstractTheme::AudioHighCard, "high card"},
+    {AbstractTheme::AudioNoPair, "no pair"},
+    {AbstractTheme::AudioOnePair, "one pair"},
+    {AbstractTheme::AudioThreeOfAKind, "three of a kind"},
+    {AbstractTheme::AudioTwoPairs, "two pairs"},
+    {AbstractTheme::AudioType(1012), "player1"},
+    {AbstractTheme::AudioType(1013), "player2"},
+    {AbstractTheme::AudioType(1014), "player3"},
+    {AbstractTheme::AudioType(1015), "player4"},
+    {AbstractTheme::AudioType(1016), "player5"},
+    {AbstractTheme::AudioType(1017), "player6"},
+    {AbstractTheme::AudioType(1018), "player7"},
+    {AbstractTheme::AudioType(1019), "player8"},
+    {AbstractTheme::AudioType(1020), "player9"},
+    {AbstractTheme::AudioType(1021), "player10"},
+    {AbstractTheme::AudioAllIn, "all in"},
+    {AbstractTheme::AudioBet, "bet"},
+    {AbstractTheme::AudioBets, "bets"},
+    {AbstractTheme::AudioCall, "call"},
+    {AbstractTheme::AudioCalls, "calls"},
+    {AbstractTheme::AudioCheck, "check"},
+    {AbstractTheme::AudioChecks, "checks"},
+    {AbstractTheme::AudioFold, "fold"},
+    {AbstractTheme::AudioFolds, "folds"},
+    {AbstractTheme::AudioIsAllIn, "is all in"},
+    {AbstractTheme::AudioItsYourTurn, "its your turn"},
+    {AbstractTheme::AudioMuck, "muck"},
+    {AbstractTheme::AudioMucks, "mucks"},
+    {AbstractTheme::AudioRaise, "raise"},
+    {AbstractTheme::AudioRaises, "raises"},
+    {AbstractTheme::AudioShow, "show"},
+    {AbstractTheme::AudioShows, "shows"},
+    {AbstractTheme::AudioWinsWith, "wins with"},
+    {AbstractTheme::AudioWins, "wins"},
+    {AbstractTheme::AudioButtonPressed, "button_pressed"},
+    {AbstractTheme::AudioButtonReleased, "button_released"},
+    {AbstractTheme::AudioSliderValueChanged, "slider_value_changed"},
+    {AbstractTheme::AudioLobbyClicked, "lobby_clicked"},
+    {AbstractTheme::AudioTimeWarning, "time_warning"},
+    {AbstractTheme::AudioBetAction, "bet_action"},
+    {AbstractTheme::AudioCallAction, "call_action"},
+    {AbstractTheme::AudioCheckAction, "check_action"},
+    {AbstractTheme::AudioFoldAction, "fold_action"},
+    {AbstractTheme::AudioRaiseAction, "raise_action"},
+    {AbstractTheme::AudioDealCard, "deal_card"},
+    {AbstractTheme::AudioDealCards, "deal_cards"},
+    {AbstractTheme::AudioPotWinner, "pot_winner"},
+};
+
+constexpr const char* kImageNames[AbstractTheme::ImageTypeCount] = {
+    "BG_dialogue.jpg",
+    "table.png",
+    nullptr,
+    "big_button.png",
+    "big_button_down.png",
+    "side_button.png",
+    "side_button_down.png",
+    "small_button.png",
+    "small_button_down.png",
+    "smallest_button.png",
+    "smallest_button_down.png",
+    "btn_cancel.png",
+    "btn_ok.png",
+    "btn_ok.png",
+    "btnSitDown.png",
+    "no_player_avatar.png",
+    "player_avatar.png",
+    "timer_deadline.png",
+    "timer_track.png",
+    "timer_glow.png",
+    "timer_glow_red.png",
+    "icn_error.png",
+    "dealer_button.png",
+    "icon_YOU.png",
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    "plus_button_up.png",
+    "plus_button_down.png",
+    "minus_button_up.png",
+    "minus_button_down.png",
+    "bigger_button.png",
+    "bigger_button_down.png",
+    "new_table_button.png",
+};
+
+struct Chip
+{
+    double value;
+    const char* id;
+};
+
+constexpr Chip kChips[] = {
+    {0.01, "_1c"}, {0.05, "_5c"}, {0.25, "_25c"}, {1, "_1"},        {5, "_5"},          {25, "_25"},         {100, "_100"},
+    {500, "_500"}, {1000, "_1k"}, {5000, "_5k"},  {25000, "_25k"}, {100000, "_100k"}, {500000, "_500k"},
+};
+constexpr int kChipCount = int(sizeof(kChips) / sizeof(kChips[0]));
+
+constexpr QPointF kItemPositions[AbstractTheme::ItemPositionCount] = {
+    {890, 73},  {890, 253}, {890, 163}, {890, 343}, {890, 433}, {890, 10},  {32, 490},  {376, 567}, {530, 567},
+    {734, 567}, {924, 683}, {32, 536},  {243, 180}, {340, 290}, {508, 290}, {861, 674}, {330, 674},
+};
+
+constexpr QPointF kItemOffsets[AbstractTheme::ItemOffsetCount] = {
+    {0, 65}, {20, 90}, {0, 68}, {20, 20}, {4, 0}, {20, 90}, {20, 90}, {30, 65}, {100, 0}, {20, 20}, {4, 0},
+};
+
+constexpr QSize kItemSizes[AbstractTheme::ItemSizeCount] = {{36, 48}, {60, 80}, {69, 92}};
+
+// Pixel sizes of the item fonts: {western, Chinese}. The Chinese face needs
+// the larger size to stay readable.
+constexpr std::array<std::array<int, 2>, AbstractTheme::ItemFontCount> kFontSizes = {{
+    {16, 23}, {22, 25}, {14, 20}, {12, 18}, {13, 20}, {12, 17}, {17, 17}, {25, 25},
+    {13, 13}, {16, 23}, {14, 20}, {22, 25}, {12, 18}, {13, 20}, {14, 20}, {12, 17},
+}};
+
+const QString kWesternFontFile = QStringLiteral("/fonts/HelveticaNeueLTStd-HvEx.otf");
+const QString kChineseFontFile = QStringLiteral("/fonts/DFPHeiW5-GB.ttf");
+
+} // namespace
+
+class DefaultTheme::Private
+{
+public:
+    QString resourcePrefix;
+    QSize screenSize{-1, -1};
+    std::array<QImage, ImageTypeCount> images;
+    QHash<int, QString> imageOverrides;
+    QHash<int, QStringList> audioFiles;
+    int westernFontId = -1;
+    int chineseFontId = -1;
+    bool westernFont = true;
+    std::array<QFont, ItemFontCount> fonts;
+    std::array<QPen, ItemPenCount> pens;
+    std::array<QBrush, ItemBrushCount> brushes;
+    QString styleSheet;
+    bool soundEnabled = false;
+
+    void initPensAndBrushes()
+    {
+        const QColor white(Qt::white);
+        const QColor gold(0xf2, 0xc9, 0x4c);
+        const QColor shadow(0, 0, 0, 160);
+        pens.fill(QPen(Qt::NoPen));
+        pens[0] = QPen(shadow, 1.0);
+        pens[5] = QPen(QColor(0x40, 0x20, 0x00), 1.5);
+        pens[10] = QPen(shadow, 1.0);
+        pens[11] = QPen(QColor(0, 0, 0, 200), 0.8);
+        brushes.fill(QBrush(white));
+        brushes[3] = QBrush(gold);
+        brushes[11] = QBrush(white);
+        brushes[14] = QBrush(white);
+    }
+};
+
+DefaultTheme::DefaultTheme() : d(std::make_unique<Private>())
+{
+    d->resourcePrefix = QSettings().value(QStringLiteral("themeResourcePrefix"), QStringLiteral(":")).toString();
+    initialize();
+}
+
+DefaultTheme::DefaultTheme(const QString& resourcePrefix) : d(std::make_unique<Private>())
+{
+    d->resourcePrefix = resourcePrefix;
+    initialize();
+}
+
+DefaultTheme::~DefaultTheme()
+{
+    if (d->westernFontId >= 0)
+        QFontDatabase::removeApplicationFont(d->westernFontId);
+    if (d->chineseFontId >= 0)
+        QFontDatabase::removeApplicationFont(d->chineseFontId);
+}
+
+void DefaultTheme::initialize()
+{
+    // Style sheets and rich text name files as "images:...".
+    QDir::setSearchPaths(QStringLiteral("images"), {d->resourcePrefix});
+    if (QFile::exists(d->resourcePrefix + kWesternFontFile))
+        d->westernFontId = QFontDatabase::addApplicationFont(d->resourcePrefix + kWesternFontFile);
+    if (QFile::exists(d->resourcePrefix + kChineseFontFile))
+        d->chineseFontId = QFontDatabase::addApplicationFont(d->resourcePrefix + kChineseFontFile);
+    d->initPensAndBrushes();
+    readSounds();
+    switchFont(true);
+    // The SVG card decks and the chip set are loaded here once the renderers exist.
+}
+
+QString DefaultTheme::resourcePrefix() const
+{
+    return d->resourcePrefix;
+}
+
+QString DefaultTheme::audioSectionName(AudioType type)
+{
+    for (const AudioSection& section : kAudioSections) {
+        if (section.type == type)
+            return QString::fromLatin1(section.name);
+    }
+    return QString();
+}
+
+void DefaultTheme::readSounds()
+{
+    d->audioFiles.clear();
+    const QString path = d->resourcePrefix + QStringLiteral("/audio/sounds.ini");
+    if (!QFile::exists(path))
+        return;
+    QSettings sounds(path, QSettings::IniFormat);
+    for (const AudioSection& section : kAudioSections) {
+        const int size = sounds.beginReadArray(QString::fromLatin1(section.name));
+        QStringList files;
+        for (int i = 0; i < size; ++i) {
+            sounds.setArrayIndex(i);
+            const QString file = sounds.value(QStringLiteral("file")).toString();
+            const QString found =
+                LocalResources::resourcePath(QStringLiteral("/audio/") + file, QMetaType::fromType<QString>());
+            if (!found.isEmpty())
+                files.append(found);
+        }
+        sounds.endArray();
+        if (!files.isEmpty())
+            d->audioFiles.insert(section.type, files);
+    }
+}
+
+QString DefaultTheme::audio(AudioType type) const
+{
+    const QStringList files = d->audioFiles.value(type);
+    if (files.isEmpty())
+        return QString();
+    return files.at(std::rand() % files.size());
+}
+
+void DefaultTheme::switchFont(bool western)
+{
+    d->westernFont = western;
+    const int id = western ? d->westernFontId : d->chineseFontId;
+    QString family = id >= 0 ? QFontDatabase::applicationFontFamilies(id).value(0) : QString();
+    if (family.isEmpty())
+        family = QFont().family();
+
+    QFile css(d->resourcePrefix + QStringLiteral("/table/stylesheet.css"));
+    if (css.open(QIODevice::ReadOnly)) {
+        QString text = QString::fromUtf8(css.readAll());
+        text.replace(QStringLiteral("HARDCODED_FONT"), family);
+        static const QRegularExpression resourceUrl(
+            QStringLiteral("url\\(\"(RESOURCE_PATH([\\w/\\.]+))\"\\)"));
+        qsizetype from = 0;
+        QRegularExpressionMatch match;
+        while ((match = resourceUrl.match(text, from)).hasMatch()) {
+            const QString resolved =
+                LocalResources::resourcePath(match.captured(2), QMetaType::fromType<QString>());
+            text.replace(match.capturedStart(1), match.capturedLength(1), resolved);
+            from = match.capturedStart(1) + resolved.size();
+        }
+        d->styleSheet = text;
+        if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+            app->setStyleSheet(text);
+    }
+
+    for (int i = 0; i < ItemFontCount; ++i) {
+        QFont f(family);
+        f.setPixelSize(kFontSizes[size_t(i)][western ? 0 : 1]);
+        d->fonts[size_t(i)] = f;
+    }
+}
+
+bool DefaultTheme::isWesternFont() const
+{
+    return d->westernFont;
+}
+
+QStringList DefaultTheme::translations()
+{
+    return {QStringLiteral("player"), QStringLiteral("zellik")};
+}
+
+void DefaultTheme::setSoundEnabled(bool enabled)
+{
+    d->soundEnabled = enabled;
+}
+
+bool DefaultTheme::isSoundEnabled() const
+{
+    return d->soundEnabled;
+}
+
+void DefaultTheme::playSound(AudioType type, bool override)
+{
+    Q_UNUSED(override);
+    if (!isSoundEnabled())
+        return;
+    const QString file = audio(type);
+    if (file.isEmpty())
+        return;
+    // Output goes through the sound player, which the media layer provides.
+}
+
+void DefaultTheme::setConfigureForScreenSize(QSize size)
+{
+    d->screenSize = size;
+}
+
+QSize DefaultTheme::configureForScreenSize()
+{
+    return d->screenSize;
+}
+
+QString DefaultTheme::imageName(ImageType type) const
+{
+    if (type < 0 || type >= ImageTypeCount)
+        return QString();
+    const auto override = d->imageOverrides.constFind(type);
+    if (override != d->imageOverrides.constEnd())
+        return override.value();
+    const char* name = kImageNames[type];
+    return name ? QString::fromLatin1(name) : QString();
+}
+
+const QImage& DefaultTheme::image(ImageType type) const
+{
+    static const QImage none;
+    if (type < 0 || type >= ImageTypeCount)
+        return none;
+    QImage& cached = d->images[size_t(type)];
+    if (cached.isNull()) {
+        const QString name = imageName(type);
+        if (!name.isEmpty()) {
+            const QString path =
+                LocalResources::resourcePath(QStringLiteral("/table/") + name, QMetaType::fromType<QString>());
+            if (!path.isEmpty())
+                cached = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        }
+    }
+    return cached;
+}
+
+QPointF DefaultTheme::itemPosition(ItemPosition position)
+{
+    if (position < 0 || position >= ItemPositionCount)
+        return QPointF();
+    return kItemPositions[position];
+}
+
+QPointF DefaultTheme::itemOffset(ItemOffset offset)
+{
+    if (offset < 0 || offset >= ItemOffsetCount)
+        return QPointF();
+    return kItemOffsets[offset];
+}
+
+QSize DefaultTheme::itemSize(ItemSize size)
+{
+    if (size < 0 || size >= ItemSizeCount)
+        return QSize();
+    return kItemSizes[size];
+}
+
+bool DefaultTheme::itemBoolean(ItemBoolean) const
+{
+    return true;
+}
+
+const QFont& DefaultTheme::font(ItemFont font) const
+{
+    static const QFont none;
+    if (font < 0 || font >= ItemFontCount)
+        return none;
+    return d->fonts[size_t(font)];
+}
+
+QFont& DefaultTheme::itemFont(ItemFont font)
+{
+    return d->fonts[size_t(qBound(0, int(font), ItemFontCount - 1))];
+}
+
+const QPen& DefaultTheme::pen(ItemPen pen) const
+{
+    static const QPen none;
+    if (pen < 0 || pen >= ItemPenCount)
+        return none;
+    return d->pens[size_t(pen)];
+}
+
+const QBrush& DefaultTheme::brush(ItemBrush brush) const
+{
+    static const QBrush none;
+    if (brush < 0 || brush >= ItemBrushCount)
+        return none;
+    return d->brushes[size_t(brush)];
+}
+
+QList<QPointF> DefaultTheme::playerPositions(int count)
+{
+    return DefaultThemeLayout::seatPositions(Layout::Normal, count);
+}
+
+QList<QPointF> DefaultTheme::playerStackPositions(int count)
+{
+    return DefaultThemeLayout::stackPositions(Layout::Normal, count);
+}
+
+QList<Qt::Alignment> DefaultTheme::playerStackValueTextAlignment(int count)
+{
+    return DefaultThemeLayout::stackTextAlignment(Layout::Normal, count);
+}
+
+QList<QList<int>> DefaultTheme::playerStackLayout(int count)
+{
+    return DefaultThemeLayout::stackLayout(Layout::Normal, count);
+}
+
+QList<Qt::Alignment> DefaultTheme::playerTimerTextAlignment(int count)
+{
+    return DefaultThemeLayout::timerTextAlignment(Layout::Normal, count);
+}
+
+QList<QPointF> DefaultTheme::dealerButtonPositions(int count)
+{
+    return DefaultThemeLayout::dealerButtonPositions(Layout::Normal, count);
+}
+
+QList<qreal> DefaultTheme::playerRotations(int count)
+{
+    // No seat of the default table is turned.
+    return QList<qreal>(DefaultThemeLayout::seatPositions(Layout::Normal, count).size(), 0.0);
+}
+
+QList<QPointF> DefaultTheme::playerInstaDealPositions(int count)
+{
+    return DefaultThemeLayout::seatPositions(Layout::InstaDeal, count);
+}
+
+QList<QPointF> DefaultTheme::playerInstaDealStackPositions(int count)
+{
+    return DefaultThemeLayout::stackPositions(Layout::InstaDeal, count);
+}
+
+QList<Qt::Alignment> DefaultTheme::playerInstaDealStackValueTextAlignment(int count)
+{
+    return DefaultThemeLayout::stackTextAlignment(Layout::InstaDeal, count);
+}
+
+QList<QList<int>> DefaultTheme::playerInstaDealStackLayout(int count)
+{
+    return DefaultThemeLayout::stackLayout(Layout::InstaDeal, count);
+}
+
+QList<Qt::Alignment> DefaultTheme::playerInstaDealTimerTextAlignment(int count)
+{
+    return DefaultThemeLayout::timerTextAlignment(Layout::InstaDeal, count);
+}
+
+QList<QPointF> DefaultTheme::dealerButtonInstaDealPositions(int count)
+{
+    return DefaultThemeLayout::dealerButtonPositions(Layout::InstaDeal, count);
+}
+
+int DefaultTheme::numChips() const
+{
+    return kChipCount;
+}
+
+double DefaultTheme::chipValue(int index) const
+{
+    if (index < 0 || index >= kChipCount)
+        return 0.0;
+    return kChips[index].value;
+}
+
+int DefaultTheme::chipIndex(double value) const
+{
+    for (int i = 0; i < kChipCount; ++i) {
+        if (kChips[i].value == value)
+            return i;
+    }
+    return -1;
+}
+
+QString DefaultTheme::chipElementId(int index)
+{
+    if (index < 0 || index >= kChipCount)
+        return QString();
+    return QString::fromLatin1(kChips[index].id);
+}
+
+// The seat item, the dialogs and the SVG renderers belong to the media and
+// dialog layers; until those are built the theme makes none of them.
+AbstractPlayerItem* DefaultTheme::createPlayerItem() const
+{
+    return nullptr;
+}
+
+AbstractLoginDialogItem* DefaultTheme::createLoginDialogItem(AbstractPokerTableScene*) const
+{
+    return nullptr;
+}
+
+AbstractBuyDialogItem* DefaultTheme::createBuyDialogItem(const QString&, SliderMode, AbstractPokerTableScene*) const
+{
+    return nullptr;
+}
+
+AbstractGameListDialogItem* DefaultTheme::createGameListDialogItem(Client*, const QVariantMap&,
+                                                                   AbstractPokerTableScene*) const
+{
+    return nullptr;
+}
+
+AbstractGameSceneSideButtons* DefaultTheme::createGameSceneSideButton() const
+{
+    return nullptr;
+}
+
+SvgImageRenderer* DefaultTheme::cardRenderThread() const
+{
+    return nullptr;
+}
+
+SvgImageRenderer* DefaultTheme::cardOneRenderThread() const
+{
+    return nullptr;
+}
+
+SvgImageRenderer* DefaultTheme::cardSimpleRenderThread() const
+{
+    return nullptr;
+}
+
+SvgImageRenderer* DefaultTheme::chipRenderThread() const
+{
+    return nullptr;
+}
+
+QString DefaultTheme::styleSheet() const
+{
+    return d->styleSheet;
+}
+
+void DefaultTheme::setImageOverride(ImageType type, const QString& fileName)
+{
+    d->imageOverrides.insert(type, fileName);
+    d->images[size_t(type)] = QImage();
+}
+
+} // namespace VeskGames
