@@ -82,7 +82,7 @@ QVariant LocalResources::Private::lookup(const QString& name, QMetaType type, QS
     }
     if (found.isEmpty()) {
         qDebug().nospace() << "LocalResources::resource(" << name << ", " << type.id()
-                           << ", did not find resource in" << searchPaths;
+                           << ", did not find resource in " << searchPaths;
         return QVariant();
     }
 
