@@ -2,13 +2,14 @@
 #define VESKGAMES_DEFAULTTHEMEFACTORY_H
 
 #include "abstractthemefactory.h"
+#include "zellik_export.h"
 
 #include <QObject>
 
 namespace VeskGames {
 
 /// The library's own factory: "DefaultTheme" and "CommunityTheme".
-class DefaultThemeFactory : public QObject, public AbstractThemeFactory
+class ZELLIK_EXPORT DefaultThemeFactory : public QObject, public AbstractThemeFactory
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID VeskGames_AbstractThemeFactory_iid)
