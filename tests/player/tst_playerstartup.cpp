@@ -1,0 +1,192 @@
+// Runs the real program the way a user starts it.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -100;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestPlayerStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QDir(m_dir->path()).mkpath("config");
+        QDir(m_dir->path()).mkpath("tmp");
+    }
+
+    void helpListing()
+    {
+        const Run run = player({"-help"});
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 22);
+        QCOMPARE(lines.first(), QStringLiteral(" -authKiosk <bool>: Obtain authentication data through kiosk "
+                                               "(default value: false)"));
+        QCOMPARE(lines.at(12), QStringLiteral(" -port <int>: Server port to connect to"));
+        // Start-up goes on after the listing.
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("player: started"));
+    }
+
+    void unknownOptionShowsHelpAndGoesOn()
+    {
+        const Run run = player({"-nosuchoption"});
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).size(), 22);
+        QCOMPARE(run.exitCode, 0);
+    }
+
+    void startStates_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("localIni");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("startState");
+
+        QTest::newRow("interactive") << QStringList() << QByteArray() << 0 << 0;
+        QTest::newRow("static log-in") << QStringList{"-authStatic", "a::5"} << QByteArray() << 0 << 1;
+        QTest::newRow("kiosk, value does not matter") << QStringList{"-authKiosk", "false"} << QByteArray() << 0 << 3;
+        QTest::newRow("empty amount") << QStringList{"-authStatic", "a:b:"} << QByteArray() << -1 << -1;
+        QTest::newRow("four parts") << QStringList{"-authStatic", "a:b:c:d"} << QByteArray() << -1 << -1;
+        QTest::newRow("static log-in wins over kiosk")
+            << QStringList{"-authKiosk", "-authStatic", "u:p:1"} << QByteArray() << 0 << 1;
+        QTest::newRow("local file overrides command line")
+            << QStringList{"-authStatic", "u:p:1"} << QByteArray("extraParameters=-authStatic broken\n") << -1 << -1;
+        QTest::newRow("local file gives log-in")
+            << QStringList() << QByteArray("extraParameters=-authStatic u:p:10\n") << 0 << 1;
+    }
+
+    void startStates()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, localIni);
+        QFETCH(int, exitCode);
+        QFETCH(int, startState);
+
+        if (!localIni.isEmpty())
+            writeFile("default.local.ini", localIni);
+        const Run run = player(args);
+        QCOMPARE(run.exitCode, exitCode & 0xff);
+        if (startState < 0) {
+            // Malformed log-in data: the listing, and no window.
+            QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).size(), 22);
+            QVERIFY(!run.err.contains("player: started"));
+        } else {
+            QVERIFY2(run.err.contains(QStringLiteral("start state %1,").arg(startState)), qPrintable(run.err));
+        }
+    }
+
+    void themeChoice_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("theme");
+        QTest::newRow("built-in") << QStringList{"-theme", "CommunityTheme"} << "CommunityTheme";
+        QTest::newRow("plug-in") << QStringList{"-theme", "KestrinTheme"} << "KestrinTheme";
+        // Unknown names fall back on the first theme found: plug-ins come first.
+        QTest::newRow("unknown") << QStringList{"-theme", "Nope"} << "KestrinTheme";
+        QTest::newRow("case matters") << QStringList{"-theme", "communitytheme"} << "KestrinTheme";
+    }
+
+    void themeChoice()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, theme);
+        const Run run = player(args);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.contains("with theme " + theme + ","), qPrintable(run.err));
+    }
+
+    void missingScreenIsIgnored()
+    {
+        const Run run = player({"-multihead", "3"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("screen 3 does not exist"));
+    }
+
+    void optionsPresetInTheSettingsStore()
+    {
+        writeFile("config/Vesk Games/VeskPoker.conf", "[General]\ntheme=CommunityTheme\n");
+        const Run run = player({});
+        QVERIFY2(run.err.contains("with theme CommunityTheme,"), qPrintable(run.err));
+        // Start-up records where themes find their files.
+        QFile conf(m_dir->filePath("config/Vesk Games/VeskPoker.conf"));
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        QVERIFY(conf.readAll().contains("themeResourcePrefix=:"));
+    }
+
+    void secondInstanceLeavesQuietly()
+    {
+        QProcess holder;
+        holder.setProcessEnvironment(environment());
+        holder.start(QStringLiteral(HOLDER_PATH), {QStringLiteral("VeskPoker")});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("claimed"));
+
+        const Run run = player({});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("another instance is running"));
+        QVERIFY(!run.err.contains("player: started"));
+        QVERIFY(holder.readAll().isEmpty()); // nothing was sent to the first
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(player({}).err.contains("player: started"));
+    }
+
+private:
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", m_dir->filePath("config"));
+        env.insert("XDG_CACHE_HOME", m_dir->filePath("cache"));
+        env.insert("TMPDIR", m_dir->filePath("tmp"));
+        return env;
+    }
+
+    void writeFile(const QString& name, const QByteArray& text)
+    {
+        const QString path = m_dir->filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    Run player(const QStringList& args)
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(m_dir->path());
+        process.start(QStringLiteral(PLAYER_PATH), args);
+        Run run;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return run;
+        run.exitCode = process.exitCode();
+        run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        run.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return run;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestPlayerStartup)
+#include "tst_playerstartup.moc"

@@ -1,0 +1,86 @@
+#include "staticcredentials.h"
+#include "tablewindowgeometry.h"
+
+#include <QTest>
+
+using VeskGames::StaticCredentials;
+namespace Geometry = VeskGames::TableWindowGeometry;
+
+class TestStartupRules : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void credentials_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<double>("amount");
+        QTest::newRow("complete") << "anna:secret:50" << true << "anna" << "secret" << 50.0;
+        QTest::newRow("decimal amount") << "a:b:12.5" << true << "a" << "b" << 12.5;
+        QTest::newRow("empty password") << "a::5" << true << "a" << "" << 5.0;
+        QTest::newRow("empty amount") << "a:b:" << false << "" << "" << 0.0;
+        QTest::newRow("four parts") << "a:b:c:d" << false << "" << "" << 0.0;
+        QTest::newRow("two parts") << "a:b" << false << "" << "" << 0.0;
+        QTest::newRow("amount not a number") << "a:b:lots" << false << "" << "" << 0.0;
+        QTest::newRow("empty") << "" << false << "" << "" << 0.0;
+    }
+
+    void credentials()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(double, amount);
+        StaticCredentials parsed;
+        QCOMPARE(StaticCredentials::parse(text, &parsed), valid);
+        QCOMPARE(parsed.user, user);
+        QCOMPARE(parsed.password, password);
+        QCOMPARE(parsed.buyinAmount, amount);
+    }
+
+    void windowSize_data()
+    {
+        QTest::addColumn<QSize>("desktop");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("4:3") << QSize(1024, 768) << QSize(920, 690);
+        QTest::newRow("16:9") << QSize(1920, 1080) << QSize(1296, 972);
+        QTest::newRow("5:4 is narrower") << QSize(1280, 1024) << QSize(1152, 864);
+        QTest::newRow("two screens side by side") << QSize(3840, 1080) << QSize(1296, 972);
+        QTest::newRow("portrait") << QSize(768, 1024) << QSize(688, 516);
+        QTest::newRow("rounding of 90 %") << QSize(1366, 768) << QSize(920, 690);
+    }
+
+    void windowSize()
+    {
+        QFETCH(QSize, desktop);
+        QFETCH(QSize, window);
+        const QSize size = Geometry::windowSize(desktop);
+        QCOMPARE(size, window);
+        QCOMPARE(size.width() * 3, size.height() * 4);
+        QVERIFY(size.width() <= desktop.width() && size.height() <= desktop.height());
+    }
+
+    void usableScreens_data()
+    {
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("no such screen") << QRect() << false;
+        QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << true;
+        QTest::newRow("one pixel") << QRect(0, 0, 1, 1) << true;
+        QTest::newRow("inverted") << QRect(QPoint(10, 10), QPoint(5, 5)) << false;
+    }
+
+    void usableScreens()
+    {
+        QFETCH(QRect, geometry);
+        QFETCH(bool, usable);
+        QCOMPARE(Geometry::isUsableScreen(geometry), usable);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartupRules)
+#include "tst_startuprules.moc"
