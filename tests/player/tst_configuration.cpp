@@ -165,7 +165,6 @@ private Q_SLOTS:
         QTest::newRow("unterminated section")
             << QByteArray("windowTitle=Broken\n[section\nextraParameters=-demo\n")
             << "default.ini is not a valid INI file; skipped";
-skipped";
     }
 
     void brokenFilesAreSkippedWithOneWarning()
