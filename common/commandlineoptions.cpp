@@ -26,21 +26,18 @@ CommandLineOptions::Option::Option(const QString& name_, QMetaType type_) : name
 
 CommandLineOptions::Option::Option(const QString& name_, const QString& description_, QMetaType type_)
     : name(name_), description(description_), type(type_)
-{
-}
+{}
 
 CommandLineOptions::Option::Option(const QString& name_, const QString& description_,
                                    const QVariant& defaultValue_, QMetaType type_)
     : name(name_), description(description_), defaultValue(defaultValue_), type(type_)
-{
-}
+{}
 
 CommandLineOptions::CommandLineOptions() : d(std::make_unique<Private>()) {}
 
 CommandLineOptions::CommandLineOptions(const CommandLineOptions& other)
     : d(std::make_unique<Private>(*other.d))
-{
-}
+{}
 
 CommandLineOptions& CommandLineOptions::operator=(const CommandLineOptions& other)
 {

@@ -127,7 +127,8 @@ int Startup::run(int& argc, char** argv)
     if (options.hasValue(QStringLiteral("multihead"))) {
         const int number = options.value<int>(QStringLiteral("multihead"));
         const QList<QScreen*> screens = QGuiApplication::screens();
-        const QRect geometry = number >= 0 && number < screens.size() ? screens.at(number)->geometry() : QRect();
+        const QRect geometry =
+            number >= 0 && number < screens.size() ? screens.at(number)->geometry() : QRect();
         if (!TableWindowGeometry::isUsableScreen(geometry))
             qInfo("player: screen %d does not exist; staying on the primary screen", number);
     }

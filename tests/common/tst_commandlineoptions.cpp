@@ -28,7 +28,8 @@ QList<CommandLineOptions::Option> declaredOptions()
         Option(QStringLiteral("fullscreen"), QStringLiteral("Enable fullscreen mode"), false,
                QMetaType::fromType<bool>()),
         Option(QStringLiteral("demo"), QMetaType::fromType<bool>()),
-        Option(QStringLiteral("port"), QStringLiteral("Server port to connect to"), QMetaType::fromType<int>()),
+        Option(QStringLiteral("port"), QStringLiteral("Server port to connect to"),
+               QMetaType::fromType<int>()),
         Option(QStringLiteral("host"), QStringLiteral("Name of server host"), QMetaType::fromType<QString>()),
         Option(QStringLiteral("flag"), QStringLiteral("Takes no value"), QMetaType()),
         Option(QStringLiteral("size"), QStringLiteral("A size"), QMetaType::fromType<QSize>()),
@@ -108,9 +109,8 @@ private Q_SLOTS:
             << QStringList{"-flag", "x"} << false << 1 << QVariantMap() << QStringList{"x"};
         QTest::newRow("type not made from text: value examined on its own")
             << QStringList{"-size", "plain"} << true << 0 << QVariantMap() << QStringList{"plain"};
-        QTest::newRow("non-options are collected")
-            << QStringList{"one", "-port", "7", "two"} << true << 0 << QVariantMap{{"port", 7}}
-            << QStringList{"one", "two"};
+        QTest::newRow("non-options are collected") << QStringList{"one", "-port", "7", "two"} << true << 0
+                                                   << QVariantMap{{"port", 7}} << QStringList{"one", "two"};
     }
 
     void parse()
@@ -173,18 +173,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("callerDefault");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("command line wins") << "port" << QStringList{"-port", "1"} << QVariant(2) << true << "3"
-                                           << "1";
-        QTest::newRow("settings before defaults") << "port" << QStringList() << QVariant(2) << true << "3" << "2";
+        QTest::newRow("command line wins")
+            << "port" << QStringList{"-port", "1"} << QVariant(2) << true << "3"
+            << "1";
+        QTest::newRow("settings before defaults") << "port" << QStringList() << QVariant(2) << true << "3"
+                                                  << "2";
         QTest::newRow("settings ignored when off") << "port" << QStringList() << QVariant(2) << false << "3"
                                                    << "3";
-        QTest::newRow("caller default last") << "port" << QStringList() << QVariant() << true << "3" << "3";
+        QTest::newRow("caller default last") << "port" << QStringList() << QVariant() << true << "3"
+                                             << "3";
         QTest::newRow("declared default before caller's")
-            << "ratio" << QStringList() << QVariant() << true << "9" << "1.5";
+            << "ratio" << QStringList() << QVariant() << true << "9"
+            << "1.5";
         QTest::newRow("settings before declared default")
-            << "ratio" << QStringList() << QVariant(2.5) << true << "9" << "2.5";
+            << "ratio" << QStringList() << QVariant(2.5) << true << "9"
+            << "2.5";
         QTest::newRow("undeclared name reads settings")
-            << "other" << QStringList() << QVariant("s") << true << "d" << "s";
+            << "other" << QStringList() << QVariant("s") << true << "d"
+            << "s";
     }
 
     void resolution()
@@ -261,7 +267,8 @@ private Q_SLOTS:
         // Ascending name order, one blank in front.
         QCOMPARE(lines.at(0), QStringLiteral(" -demo <bool>"));
         QCOMPARE(lines.at(1), QStringLiteral(" -flag: Takes no value"));
-        QCOMPARE(lines.at(2), QStringLiteral(" -fullscreen <bool>: Enable fullscreen mode (default value: false)"));
+        QCOMPARE(lines.at(2),
+                 QStringLiteral(" -fullscreen <bool>: Enable fullscreen mode (default value: false)"));
         QCOMPARE(lines.at(3), QStringLiteral(" -host <String>: Name of server host"));
         QCOMPARE(lines.at(4), QStringLiteral(" -port <int>: Server port to connect to"));
         QCOMPARE(lines.at(5), QStringLiteral(" -ratio <double> (default value: 1.5)"));

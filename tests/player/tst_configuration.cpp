@@ -73,7 +73,8 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(bools, 12);
-        QVERIFY(names.contains("viewHoleCards") && names.contains("useActiveMac") && names.contains("multihead"));
+        QVERIFY(names.contains("viewHoleCards") && names.contains("useActiveMac") &&
+                names.contains("multihead"));
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 22);
     }
 
@@ -90,10 +91,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QVariantMap>("values");
 
-        QTest::newRow("pairs") << "-host example.org -port 80" << QVariantMap{{"host", "example.org"}, {"port", 80}};
+        QTest::newRow("pairs") << "-host example.org -port 80"
+                               << QVariantMap{{"host", "example.org"}, {"port", 80}};
         QTest::newRow("flags") << "-demo -sound" << QVariantMap{{"demo", true}, {"sound", true}};
-        QTest::newRow("flag at the end") << "-port 1 -fullscreen" << QVariantMap{{"port", 1}, {"fullscreen", true}};
-        QTest::newRow("double blank gives true") << "-lock  -port 5" << QVariantMap{{"lock", true}, {"port", 5}};
+        QTest::newRow("flag at the end")
+            << "-port 1 -fullscreen" << QVariantMap{{"port", 1}, {"fullscreen", true}};
+        QTest::newRow("double blank gives true")
+            << "-lock  -port 5" << QVariantMap{{"lock", true}, {"port", 5}};
         QTest::newRow("explicit false") << "-demo false" << QVariantMap{{"demo", false}};
         QTest::newRow("unknown dropped") << "-nope 1 -port 7" << QVariantMap{{"port", 7}};
         QTest::newRow("bad number dropped") << "-port many" << QVariantMap();
@@ -192,9 +196,8 @@ private Q_SLOTS:
         configuration.setValue("urlBuyin", "http://files/buy");
         configuration.setValue("windowTitle", "From file");
         QObject target;
-        const QVariantMap themeDefaults{{"windowTitle", "Theme title"},
-                                        {"urlLobby", "http://theme/lobby"},
-                                        {"notAKey", "ignored"}};
+        const QVariantMap themeDefaults{
+            {"windowTitle", "Theme title"}, {"urlLobby", "http://theme/lobby"}, {"notAKey", "ignored"}};
         configuration.publish(&target, themeDefaults);
         QCOMPARE(target.property("iniurlbuyin").toString(), QStringLiteral("http://files/buy"));
         QCOMPARE(target.property("iniwindowtitle").toString(), QStringLiteral("From file"));

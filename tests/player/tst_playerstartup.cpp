@@ -61,13 +61,15 @@ private Q_SLOTS:
 
         QTest::newRow("interactive") << QStringList() << QByteArray() << 0 << 0;
         QTest::newRow("static log-in") << QStringList{"-authStatic", "a::5"} << QByteArray() << 0 << 1;
-        QTest::newRow("kiosk, value does not matter") << QStringList{"-authKiosk", "false"} << QByteArray() << 0 << 3;
+        QTest::newRow("kiosk, value does not matter")
+            << QStringList{"-authKiosk", "false"} << QByteArray() << 0 << 3;
         QTest::newRow("empty amount") << QStringList{"-authStatic", "a:b:"} << QByteArray() << -1 << -1;
         QTest::newRow("four parts") << QStringList{"-authStatic", "a:b:c:d"} << QByteArray() << -1 << -1;
         QTest::newRow("static log-in wins over kiosk")
             << QStringList{"-authKiosk", "-authStatic", "u:p:1"} << QByteArray() << 0 << 1;
         QTest::newRow("local file overrides command line")
-            << QStringList{"-authStatic", "u:p:1"} << QByteArray("extraParameters=-authStatic broken\n") << -1 << -1;
+            << QStringList{"-authStatic", "u:p:1"} << QByteArray("extraParameters=-authStatic broken\n") << -1
+            << -1;
         QTest::newRow("local file gives log-in")
             << QStringList() << QByteArray("extraParameters=-authStatic u:p:10\n") << 0 << 1;
     }
@@ -88,7 +90,8 @@ private Q_SLOTS:
             QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).size(), 22);
             QVERIFY(!run.err.contains("player: started"));
         } else {
-            QVERIFY2(run.err.contains(QStringLiteral("start state %1,").arg(startState)), qPrintable(run.err));
+            QVERIFY2(run.err.contains(QStringLiteral("start state %1,").arg(startState)),
+                     qPrintable(run.err));
         }
     }
 

@@ -18,14 +18,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
         QTest::addColumn<double>("amount");
-        QTest::newRow("complete") << "anna:secret:50" << true << "anna" << "secret" << 50.0;
-        QTest::newRow("decimal amount") << "a:b:12.5" << true << "a" << "b" << 12.5;
-        QTest::newRow("empty password") << "a::5" << true << "a" << "" << 5.0;
-        QTest::newRow("empty amount") << "a:b:" << false << "" << "" << 0.0;
-        QTest::newRow("four parts") << "a:b:c:d" << false << "" << "" << 0.0;
-        QTest::newRow("two parts") << "a:b" << false << "" << "" << 0.0;
-        QTest::newRow("amount not a number") << "a:b:lots" << false << "" << "" << 0.0;
-        QTest::newRow("empty") << "" << false << "" << "" << 0.0;
+        QTest::newRow("complete") << "anna:secret:50" << true << "anna"
+                                  << "secret" << 50.0;
+        QTest::newRow("decimal amount") << "a:b:12.5" << true << "a"
+                                        << "b" << 12.5;
+        QTest::newRow("empty password") << "a::5" << true << "a"
+                                        << "" << 5.0;
+        QTest::newRow("empty amount") << "a:b:" << false << ""
+                                      << "" << 0.0;
+        QTest::newRow("four parts") << "a:b:c:d" << false << ""
+                                    << "" << 0.0;
+        QTest::newRow("two parts") << "a:b" << false << ""
+                                   << "" << 0.0;
+        QTest::newRow("amount not a number") << "a:b:lots" << false << ""
+                                             << "" << 0.0;
+        QTest::newRow("empty") << "" << false << ""
+                               << "" << 0.0;
     }
 
     void credentials()

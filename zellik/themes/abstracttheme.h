@@ -163,16 +163,13 @@ public:
     };
 
     enum ItemSize {
-        SizeCardBack = 0,   ///< a face-down card
-        SizeHoleCard = 1,   ///< a face-up hole card
+        SizeCardBack = 0, ///< a face-down card
+        SizeHoleCard = 1, ///< a face-up hole card
         SizeCommunityCard = 2,
         ItemSizeCount
     };
 
-    enum ItemBoolean {
-        BooleanShowChips = 0,
-        ItemBooleanCount
-    };
+    enum ItemBoolean { BooleanShowChips = 0, ItemBooleanCount };
 
     enum ItemFont {
         Font0 = 0,
@@ -231,11 +228,7 @@ public:
     };
 
     /// How the buy-in dialog lets the player choose an amount.
-    enum SliderMode {
-        SliderPlain = 0,
-        SliderKiosk = 1,
-        SliderThinClient = 2
-    };
+    enum SliderMode { SliderPlain = 0, SliderKiosk = 1, SliderThinClient = 2 };
 
     virtual ~AbstractTheme();
 

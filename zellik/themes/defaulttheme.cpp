@@ -133,14 +133,16 @@ struct Chip
 };
 
 constexpr Chip kChips[] = {
-    {0.01, "_1c"}, {0.05, "_5c"}, {0.25, "_25c"}, {1, "_1"},        {5, "_5"},          {25, "_25"},         {100, "_100"},
-    {500, "_500"}, {1000, "_1k"}, {5000, "_5k"},  {25000, "_25k"}, {100000, "_100k"}, {500000, "_500k"},
+    {0.01, "_1c"},   {0.05, "_5c"},     {0.25, "_25c"},    {1, "_1"},     {5, "_5"},
+    {25, "_25"},     {100, "_100"},     {500, "_500"},     {1000, "_1k"}, {5000, "_5k"},
+    {25000, "_25k"}, {100000, "_100k"}, {500000, "_500k"},
 };
 constexpr int kChipCount = int(sizeof(kChips) / sizeof(kChips[0]));
 
 constexpr QPointF kItemPositions[AbstractTheme::ItemPositionCount] = {
-    {890, 73},  {890, 253}, {890, 163}, {890, 343}, {890, 433}, {890, 10},  {32, 490},  {376, 567}, {530, 567},
-    {734, 567}, {924, 683}, {32, 536},  {243, 180}, {340, 290}, {508, 290}, {861, 674}, {330, 674},
+    {890, 73},  {890, 253}, {890, 163}, {890, 343}, {890, 433}, {890, 10},
+    {32, 490},  {376, 567}, {530, 567}, {734, 567}, {924, 683}, {32, 536},
+    {243, 180}, {340, 290}, {508, 290}, {861, 674}, {330, 674},
 };
 
 constexpr QPointF kItemOffsets[AbstractTheme::ItemOffsetCount] = {
@@ -152,8 +154,22 @@ constexpr QSize kItemSizes[AbstractTheme::ItemSizeCount] = {{36, 48}, {60, 80}, 
 // Pixel sizes of the item fonts: {western, Chinese}. The Chinese face needs
 // the larger size to stay readable.
 constexpr std::array<std::array<int, 2>, AbstractTheme::ItemFontCount> kFontSizes = {{
-    {16, 23}, {22, 25}, {14, 20}, {12, 18}, {13, 20}, {12, 17}, {17, 17}, {25, 25},
-    {13, 13}, {16, 23}, {14, 20}, {22, 25}, {12, 18}, {13, 20}, {14, 20}, {12, 17},
+    {16, 23},
+    {22, 25},
+    {14, 20},
+    {12, 18},
+    {13, 20},
+    {12, 17},
+    {17, 17},
+    {25, 25},
+    {13, 13},
+    {16, 23},
+    {14, 20},
+    {22, 25},
+    {12, 18},
+    {13, 20},
+    {14, 20},
+    {12, 17},
 }};
 
 const QString kWesternFontFile = QStringLiteral("/fonts/HelveticaNeueLTStd-HvEx.otf");
@@ -197,7 +213,8 @@ public:
 
 DefaultTheme::DefaultTheme() : d(std::make_unique<Private>())
 {
-    d->resourcePrefix = QSettings().value(QStringLiteral("themeResourcePrefix"), QStringLiteral(":")).toString();
+    d->resourcePrefix =
+        QSettings().value(QStringLiteral("themeResourcePrefix"), QStringLiteral(":")).toString();
     initialize();
 }
 
@@ -256,8 +273,8 @@ void DefaultTheme::readSounds()
         for (int i = 0; i < size; ++i) {
             sounds.setArrayIndex(i);
             const QString file = sounds.value(QStringLiteral("file")).toString();
-            const QString found =
-                LocalResources::resourcePath(QStringLiteral("/audio/") + file, QMetaType::fromType<QString>());
+            const QString found = LocalResources::resourcePath(QStringLiteral("/audio/") + file,
+                                                               QMetaType::fromType<QString>());
             if (!found.isEmpty())
                 files.append(found);
         }
@@ -370,8 +387,8 @@ const QImage& DefaultTheme::image(ImageType type) const
     if (cached.isNull()) {
         const QString name = imageName(type);
         if (!name.isEmpty()) {
-            const QString path =
-                LocalResources::resourcePath(QStringLiteral("/table/") + name, QMetaType::fromType<QString>());
+            const QString path = LocalResources::resourcePath(QStringLiteral("/table/") + name,
+                                                              QMetaType::fromType<QString>());
             if (!path.isEmpty())
                 cached = QImage(path).convertToFormat(QImage::Format_ARGB32);
         }
@@ -540,7 +557,8 @@ AbstractLoginDialogItem* DefaultTheme::createLoginDialogItem(AbstractPokerTableS
     return nullptr;
 }
 
-AbstractBuyDialogItem* DefaultTheme::createBuyDialogItem(const QString&, SliderMode, AbstractPokerTableScene*) const
+AbstractBuyDialogItem* DefaultTheme::createBuyDialogItem(const QString&, SliderMode,
+                                                         AbstractPokerTableScene*) const
 {
     return nullptr;
 }

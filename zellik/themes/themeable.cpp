@@ -5,9 +5,7 @@ namespace VeskGames {
 
 Themeable::~Themeable() = default;
 
-void Themeable::setThemeFlags(ThemeFlags)
-{
-}
+void Themeable::setThemeFlags(ThemeFlags) {}
 
 AbstractThemeFactory::~AbstractThemeFactory() = default;
 

@@ -14,12 +14,7 @@ class AbstractTheme;
 class ZELLIK_EXPORT Themeable
 {
 public:
-    enum ThemeFlag {
-        NoThemeFlags = 0x0,
-        ThemeFont = 0x1,
-        ThemePen = 0x2,
-        ThemeBrush = 0x4
-    };
+    enum ThemeFlag { NoThemeFlags = 0x0, ThemeFont = 0x1, ThemePen = 0x2, ThemeBrush = 0x4 };
     Q_DECLARE_FLAGS(ThemeFlags, ThemeFlag)
 
     virtual ~Themeable();

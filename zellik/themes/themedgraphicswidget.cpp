@@ -10,8 +10,7 @@ public:
 
 ThemedGraphicsWidget::ThemedGraphicsWidget(QGraphicsItem* parent, Qt::WindowFlags flags)
     : QGraphicsWidget(parent, flags), d(std::make_unique<Private>())
-{
-}
+{}
 
 ThemedGraphicsWidget::~ThemedGraphicsWidget() = default;
 

@@ -67,9 +67,11 @@ private Q_SLOTS:
                                            "[turn]\nsize=0\n"
                                            "[river]\n1\\file=missing.raw\nsize=1\n"
                                            "[three of a kind]\n1\\file=s1.raw\nsize=1\n");
-        writeText(p + "/table/stylesheet.css",
-                  "QLabel { font-family: HARDCODED_FONT; background: url(\"RESOURCE_PATH/table/table.png\"); }\n"
-                  "QPushButton { font-family: \"HARDCODED_FONT\"; image: url(\"RESOURCE_PATH/table/none.png\"); }\n");
+        writeText(
+            p + "/table/stylesheet.css",
+            "QLabel { font-family: HARDCODED_FONT; background: url(\"RESOURCE_PATH/table/table.png\"); }\n"
+            "QPushButton { font-family: \"HARDCODED_FONT\"; image: url(\"RESOURCE_PATH/table/none.png\"); "
+            "}\n");
         LocalResources::setSearchPaths({p});
         m_theme = std::make_unique<DefaultTheme>(p);
         m_community = std::make_unique<CommunityTheme>();
@@ -87,7 +89,8 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("id");
         const double values[] = {0.01, 0.05, 0.25, 1, 5, 25, 100, 500, 1000, 5000, 25000, 100000, 500000};
-        const char* ids[] = {"_1c", "_5c", "_25c", "_1", "_5", "_25", "_100", "_500", "_1k", "_5k", "_25k", "_100k", "_500k"};
+        const char* ids[] = {"_1c",  "_5c", "_25c", "_1",   "_5",    "_25",  "_100",
+                             "_500", "_1k", "_5k",  "_25k", "_100k", "_500k"};
         for (int i = 0; i < 13; ++i)
             QTest::addRow("%s", ids[i]) << i << values[i] << QString::fromLatin1(ids[i]);
     }
@@ -116,18 +119,30 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("defaultName");
         QTest::addColumn<QString>("communityName");
-        QTest::newRow("0") << 0 << "BG_dialogue.jpg" << "community/bg.jpg";
-        QTest::newRow("1") << 1 << "table.png" << "community/bg.jpg";
-        QTest::newRow("2") << 2 << "" << "community/card_frame.png";
-        QTest::newRow("12 and 13 share") << 13 << "btn_ok.png" << "btn_ok.png";
-        QTest::newRow("15") << 15 << "no_player_avatar.png" << "community/player_box_active.png";
-        QTest::newRow("17") << 17 << "timer_deadline.png" << "community/card_frame_glow.png";
-        QTest::newRow("20") << 20 << "timer_glow_red.png" << "timer_glow_red.png";
-        QTest::newRow("22") << 22 << "dealer_button.png" << "community/d_button.png";
-        QTest::newRow("24") << 24 << "" << "community/muck.png";
-        QTest::newRow("27") << 27 << "" << "community/winner.png";
-        QTest::newRow("34") << 34 << "new_table_button.png" << "new_table_button.png";
-        QTest::newRow("out of range") << 35 << "" << "";
+        QTest::newRow("0") << 0 << "BG_dialogue.jpg"
+                           << "community/bg.jpg";
+        QTest::newRow("1") << 1 << "table.png"
+                           << "community/bg.jpg";
+        QTest::newRow("2") << 2 << ""
+                           << "community/card_frame.png";
+        QTest::newRow("12 and 13 share") << 13 << "btn_ok.png"
+                                         << "btn_ok.png";
+        QTest::newRow("15") << 15 << "no_player_avatar.png"
+                            << "community/player_box_active.png";
+        QTest::newRow("17") << 17 << "timer_deadline.png"
+                            << "community/card_frame_glow.png";
+        QTest::newRow("20") << 20 << "timer_glow_red.png"
+                            << "timer_glow_red.png";
+        QTest::newRow("22") << 22 << "dealer_button.png"
+                            << "community/d_button.png";
+        QTest::newRow("24") << 24 << ""
+                            << "community/muck.png";
+        QTest::newRow("27") << 27 << ""
+                            << "community/winner.png";
+        QTest::newRow("34") << 34 << "new_table_button.png"
+                            << "new_table_button.png";
+        QTest::newRow("out of range") << 35 << ""
+                                      << "";
     }
 
     void imageNames()
@@ -184,15 +199,24 @@ private Q_SLOTS:
         QTest::newRow("seat 1/1") << PerSeat(&DefaultTheme::playerPositions) << 1 << 0 << QPointF(15, 185);
         QTest::newRow("seat 6/3") << PerSeat(&DefaultTheme::playerPositions) << 6 << 3 << QPointF(14, 178);
         QTest::newRow("seat 10/9") << PerSeat(&DefaultTheme::playerPositions) << 10 << 9 << QPointF(555, 1);
-        QTest::newRow("stack 9/0") << PerSeat(&DefaultTheme::playerStackPositions) << 9 << 0 << QPointF(680, 200);
-        QTest::newRow("stack 10/6") << PerSeat(&DefaultTheme::playerStackPositions) << 10 << 6 << QPointF(137, 173);
-        QTest::newRow("dealer 8/5") << PerSeat(&DefaultTheme::dealerButtonPositions) << 8 << 5 << QPointF(278, 90);
-        QTest::newRow("dealer 10/5") << PerSeat(&DefaultTheme::dealerButtonPositions) << 10 << 5 << QPointF(123, 356);
-        QTest::newRow("insta seat 7/6") << PerSeat(&DefaultTheme::playerInstaDealPositions) << 7 << 6 << QPointF(695, 250);
-        QTest::newRow("insta seat 10/1") << PerSeat(&DefaultTheme::playerInstaDealPositions) << 10 << 1 << QPointF(160, 366);
-        QTest::newRow("insta stack 2/0") << PerSeat(&DefaultTheme::playerInstaDealStackPositions) << 2 << 0 << QPointF(382, 335);
-        QTest::newRow("insta stack 9/8") << PerSeat(&DefaultTheme::playerInstaDealStackPositions) << 9 << 8 << QPointF(583, 350);
-        QTest::newRow("insta dealer 10/9") << PerSeat(&DefaultTheme::dealerButtonInstaDealPositions) << 10 << 9 << QPointF(539, 356);
+        QTest::newRow("stack 9/0") << PerSeat(&DefaultTheme::playerStackPositions) << 9 << 0
+                                   << QPointF(680, 200);
+        QTest::newRow("stack 10/6") << PerSeat(&DefaultTheme::playerStackPositions) << 10 << 6
+                                    << QPointF(137, 173);
+        QTest::newRow("dealer 8/5") << PerSeat(&DefaultTheme::dealerButtonPositions) << 8 << 5
+                                    << QPointF(278, 90);
+        QTest::newRow("dealer 10/5") << PerSeat(&DefaultTheme::dealerButtonPositions) << 10 << 5
+                                     << QPointF(123, 356);
+        QTest::newRow("insta seat 7/6")
+            << PerSeat(&DefaultTheme::playerInstaDealPositions) << 7 << 6 << QPointF(695, 250);
+        QTest::newRow("insta seat 10/1")
+            << PerSeat(&DefaultTheme::playerInstaDealPositions) << 10 << 1 << QPointF(160, 366);
+        QTest::newRow("insta stack 2/0")
+            << PerSeat(&DefaultTheme::playerInstaDealStackPositions) << 2 << 0 << QPointF(382, 335);
+        QTest::newRow("insta stack 9/8")
+            << PerSeat(&DefaultTheme::playerInstaDealStackPositions) << 9 << 8 << QPointF(583, 350);
+        QTest::newRow("insta dealer 10/9")
+            << PerSeat(&DefaultTheme::dealerButtonInstaDealPositions) << 10 << 9 << QPointF(539, 356);
     }
 
     void perSeatTables()
@@ -234,10 +258,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("letters");
         QTest::newRow("stack 1") << PerSeatAlign(&DefaultTheme::playerStackValueTextAlignment) << 1 << "T";
-        QTest::newRow("stack 10") << PerSeatAlign(&DefaultTheme::playerStackValueTextAlignment) << 10 << "BBRRRBBLLL";
+        QTest::newRow("stack 10") << PerSeatAlign(&DefaultTheme::playerStackValueTextAlignment) << 10
+                                  << "BBRRRBBLLL";
         QTest::newRow("timer 9") << PerSeatAlign(&DefaultTheme::playerTimerTextAlignment) << 9 << "TBTTTTBBB";
-        QTest::newRow("insta stack 10") << PerSeatAlign(&DefaultTheme::playerInstaDealStackValueTextAlignment) << 10 << "RRBBLLLBBR";
-        QTest::newRow("insta timer 4") << PerSeatAlign(&DefaultTheme::playerInstaDealTimerTextAlignment) << 4 << "BTLT";
+        QTest::newRow("insta stack 10")
+            << PerSeatAlign(&DefaultTheme::playerInstaDealStackValueTextAlignment) << 10 << "RRBBLLLBBR";
+        QTest::newRow("insta timer 4")
+            << PerSeatAlign(&DefaultTheme::playerInstaDealTimerTextAlignment) << 4 << "BTLT";
     }
 
     void alignments()
@@ -247,8 +274,11 @@ private Q_SLOTS:
         QFETCH(QString, letters);
         QString actual;
         for (Qt::Alignment a : (m_theme.get()->*table)(count)) {
-            actual += a == Qt::AlignLeft ? 'L' : a == Qt::AlignRight ? 'R' : a == Qt::AlignTop ? 'T'
-                    : a == Qt::AlignBottom ? 'B' : '?';
+            actual += a == Qt::AlignLeft     ? 'L'
+                      : a == Qt::AlignRight  ? 'R'
+                      : a == Qt::AlignTop    ? 'T'
+                      : a == Qt::AlignBottom ? 'B'
+                                             : '?';
         }
         QCOMPARE(actual, letters);
         // The numbers plug-ins see.
@@ -258,7 +288,8 @@ private Q_SLOTS:
 
     void chipLayouts()
     {
-        QCOMPARE(m_theme->playerStackLayout(4), (QList<QList<int>>{{2, 2, 1}, {1, 1, 0}, {1, 1, 1}, {2, 1, 1}}));
+        QCOMPARE(m_theme->playerStackLayout(4),
+                 (QList<QList<int>>{{2, 2, 1}, {1, 1, 0}, {1, 1, 1}, {2, 1, 1}}));
         QCOMPARE(m_theme->playerInstaDealStackLayout(5).at(1), (QList<int>{1, 1, 0}));
         QCOMPARE(m_theme->playerStackLayout(9).at(8), (QList<int>{0, 0, 0}));
     }
@@ -315,8 +346,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");
         const QString a = m_prefix.path() + "/audio/";
         QTest::newRow("one file") << 1000 << QStringList{a + "alert.raw"};
-        QTest::newRow("five variants") << 101
-                                       << QStringList{a + "s1.raw", a + "s2.raw", a + "s3.raw", a + "s4.raw", a + "s5.raw"};
+        QTest::newRow("five variants")
+            << 101 << QStringList{a + "s1.raw", a + "s2.raw", a + "s3.raw", a + "s4.raw", a + "s5.raw"};
         QTest::newRow("missing files skipped") << 210 << QStringList{a + "flop.raw"};
         QTest::newRow("section with spaces") << 1010 << QStringList{a + "s1.raw"};
         QTest::newRow("size zero") << 220 << QStringList();

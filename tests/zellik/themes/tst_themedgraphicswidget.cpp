@@ -5,8 +5,8 @@
 #include <QTest>
 
 using VeskGames::AbstractTheme;
-using VeskGames::ThemedGraphicsWidget;
 using VeskGames::Themeable;
+using VeskGames::ThemedGraphicsWidget;
 
 namespace {
 

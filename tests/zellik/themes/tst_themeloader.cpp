@@ -69,16 +69,33 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("translations"); // empty: no theme
 
         const QStringList builtin{"player", "zellik"};
-        QTest::newRow("built-in") << "empty" << "DefaultTheme" << "" << builtin;
-        QTest::newRow("community built-in") << "empty" << "CommunityTheme" << "" << builtin;
-        QTest::newRow("plug-in shadows built-in") << "full" << "DefaultTheme" << "" << QStringList{"plugin:DefaultTheme"};
-        QTest::newRow("plug-in's own") << "full" << "PluginTheme" << "" << QStringList{"plugin:PluginTheme"};
-        QTest::newRow("built-in beside plug-ins") << "full" << "CommunityTheme" << "" << builtin;
-        QTest::newRow("unknown name") << "full" << "NoSuchTheme" << "" << QStringList();
-        QTest::newRow("names are case-sensitive") << "empty" << "defaulttheme" << "" << QStringList();
-        QTest::newRow("empty name, no default") << "full" << "" << "" << QStringList();
-        QTest::newRow("empty name takes the default") << "full" << "" << "PluginTheme"
-                                                      << QStringList{"plugin:PluginTheme"};
+        QTest::newRow("built-in") << "empty"
+                                  << "DefaultTheme"
+                                  << "" << builtin;
+        QTest::newRow("community built-in") << "empty"
+                                            << "CommunityTheme"
+                                            << "" << builtin;
+        QTest::newRow("plug-in shadows built-in") << "full"
+                                                  << "DefaultTheme"
+                                                  << "" << QStringList{"plugin:DefaultTheme"};
+        QTest::newRow("plug-in's own") << "full"
+                                       << "PluginTheme"
+                                       << "" << QStringList{"plugin:PluginTheme"};
+        QTest::newRow("built-in beside plug-ins") << "full"
+                                                  << "CommunityTheme"
+                                                  << "" << builtin;
+        QTest::newRow("unknown name") << "full"
+                                      << "NoSuchTheme"
+                                      << "" << QStringList();
+        QTest::newRow("names are case-sensitive") << "empty"
+                                                  << "defaulttheme"
+                                                  << "" << QStringList();
+        QTest::newRow("empty name, no default") << "full"
+                                                << ""
+                                                << "" << QStringList();
+        QTest::newRow("empty name takes the default") << "full"
+                                                      << ""
+                                                      << "PluginTheme" << QStringList{"plugin:PluginTheme"};
     }
 
     void makeTheme()
