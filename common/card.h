@@ -15,7 +15,8 @@ namespace VeskGames {
 class COMMON_EXPORT Card
 {
 public:
-    enum Suit {
+    // Fixed width: decoding stray bytes yields suits outside the named ones.
+    enum Suit : int {
         Back = 0, ///< a face-down card
         Joker = 1,
         Clubs = 2,

@@ -15,10 +15,7 @@ namespace VeskGames {
 class ZELLIK_EXPORT DrawUtils
 {
 public:
-    enum PathFlag {
-        AlignCenter = 0,
-        AlignLeft = 1
-    };
+    enum PathFlag { AlignCenter = 0, AlignLeft = 1 };
 
     DrawUtils() = delete;
 

@@ -7,12 +7,7 @@ namespace VeskGames {
 namespace {
 constexpr double DefaultDecimalsBelow = 100.0;
 
-enum GameTypeFlag {
-    TexasHoldem = 0x1,
-    Omaha = 0x2,
-    SitAndGo = 0x2000,
-    Freeroll = 0x10000
-};
+enum GameTypeFlag { TexasHoldem = 0x1, Omaha = 0x2, SitAndGo = 0x2000, Freeroll = 0x10000 };
 
 QString fixed(double v, int decimals)
 {
