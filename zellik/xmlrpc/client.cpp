@@ -1,0 +1,297 @@
+#include "client.h"
+
+#include "request.h"
+#include "response.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QTimer>
+
+#include <atomic>
+
+namespace xmlrpc {
+
+namespace {
+const char* const kRequestId = "requestId";
+
+struct Entry
+{
+    QString method;
+    QList<Variant> params;
+    QNetworkReply* reply = nullptr;
+    int id = -1;
+    int originalId = -1; ///< the caller's id of a call posted again after a redirect
+    QByteArray body;
+    bool tooLarge = false;
+
+    int reportId() const { return originalId >= 0 ? originalId : id; }
+};
+} // namespace
+
+class Client::Private
+{
+public:
+    QUrl url;
+    QString userAgent = QStringLiteral("QXMLRPC");
+    QSslConfiguration sslConfiguration = QSslConfiguration::defaultConfiguration();
+    int timeout = 30;
+    int warningTimeout = -1;
+    qint64 maximumResponseSize = DefaultMaximumResponseSize;
+    QTimer timeoutTimer;
+    QTimer warningTimer;
+    QElapsedTimer clock;
+    QPointer<QNetworkAccessManager> manager;
+    std::atomic<int> nextId{0};
+    QMap<int, Entry> inFlight;
+    QList<Entry> queue;
+};
+
+Client::Client(QObject* parent) : QObject(parent), d(std::make_unique<Private>())
+{
+    d->timeoutTimer.setSingleShot(true);
+    d->warningTimer.setSingleShot(true);
+    connect(&d->timeoutTimer, &QTimer::timeout, this, &Client::requestTimedOut);
+    connect(&d->warningTimer, &QTimer::timeout, this, &Client::requestWarningTimedOut);
+    setNetworkAccessManager(new QNetworkAccessManager(this));
+}
+
+Client::~Client()
+{
+    // Calls still queued or in flight are dropped without signals.
+    for (Entry& entry : d->inFlight) {
+        if (entry.reply) {
+            entry.reply->disconnect(this);
+            entry.reply->abort();
+        }
+    }
+    d->inFlight.clear();
+    d->queue.clear();
+    setNetworkAccessManager(nullptr);
+}
+
+void Client::setUrl(const QUrl& url)
+{
+    d->url = url;
+}
+
+QUrl Client::url() const
+{
+    return d->url;
+}
+
+void Client::setUserAgent(const QString& userAgent)
+{
+    d->userAgent = userAgent;
+}
+
+void Client::setSslConfiguration(const QSslConfiguration& configuration)
+{
+    d->sslConfiguration = configuration;
+}
+
+void Client::setTimeout(int seconds)
+{
+    d->timeout = seconds;
+}
+
+void Client::setWarningTimeout(int seconds)
+{
+    d->warningTimeout = seconds;
+}
+
+void Client::setMaximumResponseSize(qint64 bytes)
+{
+    d->maximumResponseSize = bytes;
+}
+
+qint64 Client::maximumResponseSize() const
+{
+    return d->maximumResponseSize;
+}
+
+void Client::setNetworkAccessManager(QNetworkAccessManager* manager)
+{
+    if (manager)
+        connect(manager, &QNetworkAccessManager::finished, this, &Client::requestFinished);
+    if (d->manager && d->manager->parent() == this) {
+        d->manager->disconnect(this);
+        delete d->manager.data();
+    }
+    d->manager = manager;
+}
+
+QNetworkAccessManager* Client::networkAccessManager() const
+{
+    return d->manager;
+}
+
+int Client::request(const QList<Variant>& params, const QString& methodName)
+{
+    return enqueue(params, methodName, -1);
+}
+
+int Client::request(const QString& methodName)
+{
+    return request(QList<Variant>(), methodName);
+}
+
+int Client::request(const QString& methodName, const Variant& p1)
+{
+    return request(QList<Variant>{p1}, methodName);
+}
+
+int Client::request(const QString& methodName, const Variant& p1, const Variant& p2)
+{
+    return request(QList<Variant>{p1, p2}, methodName);
+}
+
+int Client::request(const QString& methodName, const Variant& p1, const Variant& p2, const Variant& p3)
+{
+    return request(QList<Variant>{p1, p2, p3}, methodName);
+}
+
+int Client::request(const QString& methodName, const Variant& p1, const Variant& p2, const Variant& p3,
+                    const Variant& p4)
+{
+    return request(QList<Variant>{p1, p2, p3, p4}, methodName);
+}
+
+bool Client::isIdle() const
+{
+    return d->queue.isEmpty() && d->inFlight.isEmpty();
+}
+
+int Client::enqueue(const QList<Variant>& params, const QString& methodName, int originalId)
+{
+    Entry entry;
+    entry.method = methodName;
+    entry.params = params;
+    entry.id = d->nextId.fetch_add(1);
+    entry.originalId = originalId;
+    const int id = entry.id;
+    d->queue.append(entry);
+    processNextRequest();
+    return id;
+}
+
+void Client::processNextRequest()
+{
+    if (d->queue.isEmpty() || !d->inFlight.isEmpty() || !d->manager)
+        return;
+    Entry entry = d->queue.takeFirst();
+    const QByteArray body = Request(entry.method, entry.params).toXml();
+
+    QNetworkRequest request(d->url);
+    request.setSslConfiguration(d->sslConfiguration);
+    // Redirects are ours to handle: a 301 moves every later call too.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("text/xml"));
+    request.setRawHeader("Content-Encoding", "UTF-8");
+    request.setRawHeader("User-Agent", d->userAgent.toLatin1());
+    request.setRawHeader("Connection", "Keep-Alive");
+
+    QNetworkReply* reply = d->manager->post(request, body);
+    reply->setProperty(kRequestId, entry.id);
+    connect(reply, &QIODevice::readyRead, this, [this, reply] { readReplyData(reply); });
+
+    d->clock.restart();
+    d->timeoutTimer.setProperty(kRequestId, entry.id);
+    d->timeoutTimer.start(d->timeout * 1000);
+    if (d->warningTimeout != -1) {
+        d->warningTimer.setProperty(kRequestId, entry.id);
+        d->warningTimer.start(d->warningTimeout * 1000);
+    }
+    entry.reply = reply;
+    d->inFlight.insert(entry.id, entry);
+}
+
+void Client::readReplyData(QNetworkReply* reply)
+{
+    const auto it = d->inFlight.find(reply->property(kRequestId).toInt());
+    if (it == d->inFlight.end() || it->reply != reply || it->tooLarge)
+        return;
+    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    if (announced > d->maximumResponseSize ||
+        it->body.size() + reply->bytesAvailable() > d->maximumResponseSize) {
+        // Stop receiving now rather than hold a hostile body in memory.
+        it->tooLarge = true;
+        it->body.clear();
+        reply->abort();
+        return;
+    }
+    it->body += reply->readAll();
+}
+
+void Client::requestFinished(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    const int id = reply->property(kRequestId).toInt();
+    const auto it = d->inFlight.find(id);
+    if (it == d->inFlight.end() || it->reply != reply) {
+        processNextRequest(); // a late reply
+        return;
+    }
+    d->timeoutTimer.stop();
+    d->warningTimer.stop();
+    if (!it->tooLarge && reply->error() == QNetworkReply::NoError)
+        readReplyData(reply); // what is left, under the same size limit
+    const Entry entry = d->inFlight.take(id);
+    const int reportId = entry.reportId();
+
+    if (entry.tooLarge) {
+        Q_EMIT failed(reportId, TransportFailure,
+                      QStringLiteral("Response larger than %1 bytes; transfer aborted").arg(d->maximumResponseSize));
+    } else if (reply->error() != QNetworkReply::NoError) {
+        Q_EMIT failed(reportId, TransportFailure, reply->errorString());
+    } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 301 &&
+               reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl().isValid()) {
+        d->url = d->url.resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+        enqueue(entry.params, entry.method, reportId);
+        return;
+    } else {
+        Response response;
+        if (!response.parse(entry.body)) {
+            Q_EMIT failed(reportId, MalformedResponse,
+                          QStringLiteral("Server error: Invalid xml-rpc. \nNot conforming to spec."));
+        } else if (response.isFault()) {
+            Q_EMIT failed(reportId, response.faultCode(), response.faultString());
+        } else {
+            Q_EMIT done(reportId, response.value());
+        }
+    }
+    processNextRequest();
+}
+
+void Client::requestTimedOut()
+{
+    const int id = sender()->property(kRequestId).toInt();
+    const auto it = d->inFlight.find(id);
+    if (it == d->inFlight.end()) {
+        processNextRequest();
+        return;
+    }
+    if (d->clock.elapsed() >= qint64(d->timeout) * 1000) {
+        it->reply->abort(); // reported through requestFinished as a transport failure
+        processNextRequest();
+    } else {
+        d->timeoutTimer.start(d->timeout * 1000);
+    }
+}
+
+void Client::requestWarningTimedOut()
+{
+    const int id = sender()->property(kRequestId).toInt();
+    if (!d->inFlight.contains(id))
+        return;
+    if (d->clock.elapsed() >= qint64(d->warningTimeout) * 1000)
+        Q_EMIT warning(id);
+    else
+        d->warningTimer.start(d->warningTimeout * 1000);
+}
+
+} // namespace xmlrpc

@@ -1,0 +1,100 @@
+#include "document.h"
+
+#include "variant.h"
+
+namespace xmlrpc {
+namespace Document {
+
+namespace {
+
+enum class ScanResult { Fine, TooDeep, Doctype };
+
+qsizetype skipPast(const QByteArray& data, qsizetype from, const char* end)
+{
+    const qsizetype at = data.indexOf(end, from);
+    return at < 0 ? data.size() : at + qsizetype(qstrlen(end));
+}
+
+// A linear look at the markup before the DOM sees it: the DOM builder
+// recurses per element and slows down badly on very deep documents, and it
+// would expand entities declared in a DOCTYPE. Syntax errors are left to it.
+ScanResult scan(const QByteArray& data, int maximumDepth)
+{
+    const qsizetype size = data.size();
+    const char* bytes = data.constData();
+    int depth = 0;
+    qsizetype i = 0;
+    while ((i = data.indexOf('<', i)) >= 0) {
+        if (data.mid(i, 4) == "<!--") {
+            i = skipPast(data, i + 4, "-->");
+        } else if (data.mid(i, 9) == "<![CDATA[") {
+            i = skipPast(data, i + 9, "]]>");
+        } else if (i + 1 < size && bytes[i + 1] == '!') {
+            return ScanResult::Doctype;
+        } else if (i + 1 < size && bytes[i + 1] == '?') {
+            i = skipPast(data, i + 2, "?>");
+        } else if (i + 1 < size && bytes[i + 1] == '/') {
+            --depth;
+            i = skipPast(data, i + 2, ">");
+        } else {
+            char quote = 0;
+            qsizetype j = i + 1;
+            for (; j < size; ++j) {
+                const char c = bytes[j];
+                if (quote) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (c == '>') {
+                    break;
+                }
+            }
+            if (j >= size || bytes[j - 1] != '/') {
+                if (++depth > maximumDepth)
+                    return ScanResult::TooDeep;
+            }
+            i = j;
+        }
+    }
+    return ScanResult::Fine;
+}
+
+} // namespace
+
+int maximumElementDepth()
+{
+    // Each level of values is three elements (value, array, data or value,
+    // struct, member), plus the envelope around the first value.
+    return 3 * Variant::maximumDepth() + 8;
+}
+
+bool parse(const QByteArray& data, QDomDocument* document, QString* error)
+{
+    switch (scan(data, maximumElementDepth())) {
+    case ScanResult::TooDeep:
+        *error = QStringLiteral("Value nesting is too deep");
+        return false;
+    case ScanResult::Doctype:
+        *error = QStringLiteral("Document type declarations are not accepted");
+        return false;
+    case ScanResult::Fine:
+        break;
+    }
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!document->setContent(data, &message, &line, &column)) {
+        *error = QStringLiteral("%1\nline: %2 column:%3").arg(message).arg(line).arg(column);
+        return false;
+    }
+    return true;
+}
+
+QByteArray serialise(const QDomDocument& document)
+{
+    return document.toByteArray(2);
+}
+
+} // namespace Document
+} // namespace xmlrpc
