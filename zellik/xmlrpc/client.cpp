@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <utility>
 
 namespace xmlrpc {
 
@@ -41,8 +42,8 @@ public:
     int timeout = 30;
     int warningTimeout = -1;
     qint64 maximumResponseSize = DefaultMaximumResponseSize;
-    QTimer timeoutTimer;
-    QTimer warningTimer;
+    QTimer* timeoutTimer = nullptr;
+    QTimer* warningTimer = nullptr;
     QElapsedTimer clock;
     QPointer<QNetworkAccessManager> manager;
     std::atomic<int> nextId{0};
@@ -52,23 +53,28 @@ public:
 
 Client::Client(QObject* parent) : QObject(parent), d(std::make_unique<Private>())
 {
-    d->timeoutTimer.setSingleShot(true);
-    d->warningTimer.setSingleShot(true);
-    connect(&d->timeoutTimer, &QTimer::timeout, this, &Client::requestTimedOut);
-    connect(&d->warningTimer, &QTimer::timeout, this, &Client::requestWarningTimedOut);
+    d->timeoutTimer = new QTimer(this);
+    d->warningTimer = new QTimer(this);
+    d->timeoutTimer->setSingleShot(true);
+    d->warningTimer->setSingleShot(true);
+    connect(d->timeoutTimer, &QTimer::timeout, this, &Client::requestTimedOut);
+    connect(d->warningTimer, &QTimer::timeout, this, &Client::requestWarningTimedOut);
     setNetworkAccessManager(new QNetworkAccessManager(this));
 }
 
 Client::~Client()
 {
     // Calls still queued or in flight are dropped without signals.
-    for (Entry& entry : d->inFlight) {
+    if (d->manager)
+        d->manager->disconnect(this);
+    const QMap<int, Entry> inFlight = std::exchange(d->inFlight, {});
+    for (const Entry& entry : inFlight) {
         if (entry.reply) {
             entry.reply->disconnect(this);
             entry.reply->abort();
+            entry.reply->deleteLater();
         }
     }
-    d->inFlight.clear();
     d->queue.clear();
     setNetworkAccessManager(nullptr);
 }
@@ -200,11 +206,11 @@ void Client::processNextRequest()
     connect(reply, &QIODevice::readyRead, this, [this, reply] { readReplyData(reply); });
 
     d->clock.restart();
-    d->timeoutTimer.setProperty(kRequestId, entry.id);
-    d->timeoutTimer.start(d->timeout * 1000);
+    d->timeoutTimer->setProperty(kRequestId, entry.id);
+    d->timeoutTimer->start(d->timeout * 1000);
     if (d->warningTimeout != -1) {
-        d->warningTimer.setProperty(kRequestId, entry.id);
-        d->warningTimer.start(d->warningTimeout * 1000);
+        d->warningTimer->setProperty(kRequestId, entry.id);
+        d->warningTimer->start(d->warningTimeout * 1000);
     }
     entry.reply = reply;
     d->inFlight.insert(entry.id, entry);
@@ -236,8 +242,8 @@ void Client::requestFinished(QNetworkReply* reply)
         processNextRequest(); // a late reply
         return;
     }
-    d->timeoutTimer.stop();
-    d->warningTimer.stop();
+    d->timeoutTimer->stop();
+    d->warningTimer->stop();
     if (!it->tooLarge && reply->error() == QNetworkReply::NoError)
         readReplyData(reply); // what is left, under the same size limit
     const Entry entry = d->inFlight.take(id);
@@ -269,7 +275,7 @@ void Client::requestFinished(QNetworkReply* reply)
 
 void Client::requestTimedOut()
 {
-    const int id = sender()->property(kRequestId).toInt();
+    const int id = d->timeoutTimer->property(kRequestId).toInt();
     const auto it = d->inFlight.find(id);
     if (it == d->inFlight.end()) {
         processNextRequest();
@@ -279,19 +285,19 @@ void Client::requestTimedOut()
         it->reply->abort(); // reported through requestFinished as a transport failure
         processNextRequest();
     } else {
-        d->timeoutTimer.start(d->timeout * 1000);
+        d->timeoutTimer->start(d->timeout * 1000);
     }
 }
 
 void Client::requestWarningTimedOut()
 {
-    const int id = sender()->property(kRequestId).toInt();
+    const int id = d->warningTimer->property(kRequestId).toInt();
     if (!d->inFlight.contains(id))
         return;
     if (d->clock.elapsed() >= qint64(d->warningTimeout) * 1000)
         Q_EMIT warning(id);
     else
-        d->warningTimer.start(d->warningTimeout * 1000);
+        d->warningTimer->start(d->warningTimeout * 1000);
 }
 
 } // namespace xmlrpc
