@@ -7,9 +7,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand
+ninja -C "$build" bench_evalhand bench_xmlrpc
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
-    "$bench" "$@"
+    "$bench" --benchmark_out="$build/$(basename "$bench").json" --benchmark_out_format=json "$@"
 done
+
+# The same poll answer through Python's xmlrpc.client, for comparison.
+echo "== xmlrpc against python"
+"$build/bin/bench_xmlrpc" --write-document "$build/refresh.xml"
+python3 "$root/bench/xmlrpc_python.py" "$build/refresh.xml" "$build/bench_xmlrpc.json"

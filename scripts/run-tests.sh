@@ -27,3 +27,6 @@ for config in ${configs[*]}; do
   echo "=== $config: tests"
   ctest --test-dir "$dir" --output-on-failure -j2
 done
+
+# Hostile documents must not crash the XML-RPC readers.
+bash "$root/scripts/fuzz-xmlrpc.sh" "${VESK_FUZZ_SECONDS:-60}"
