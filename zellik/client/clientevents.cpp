@@ -45,10 +45,16 @@ int seatOf(const QVariantMap& event)
     return intOf(event, "position") - 1;
 }
 
+/// A value that is not an array counts as an empty one.
+QVariantList listOf(const QVariant& value)
+{
+    return value.metaType().id() == QMetaType::QVariantList ? value.toList() : QVariantList();
+}
+
 QList<QVariantMap> structsOf(const QVariant& value)
 {
     QList<QVariantMap> result;
-    const QVariantList list = value.toList();
+    const QVariantList list = listOf(value);
     for (const QVariant& item : list) {
         if (item.metaType().id() == QMetaType::QVariantMap)
             result.append(item.toMap());
@@ -61,7 +67,7 @@ QList<QVariantMap> structsOf(const QVariant& value)
 void Client::handleBatch(const QVariant& result)
 {
     const QList<QVariantMap> events = structsOf(result);
-    if (result.toList().isEmpty())
+    if (listOf(result).isEmpty())
         return;
     Q_EMIT eventBegin();
     for (const QVariantMap& event : events)
