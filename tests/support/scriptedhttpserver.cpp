@@ -1,11 +1,11 @@
 #include "scriptedhttpserver.h"
 
+#include <QSslServer>
 #include <QTimer>
 
 ScriptedHttpServer::ScriptedHttpServer(QObject* parent) : QObject(parent)
 {
     m_handler = [](const Received&) { return Reply(); };
-    connect(&m_server, &QTcpServer::newConnection, this, &ScriptedHttpServer::onConnection);
     m_clock.start();
 }
 
@@ -13,17 +13,29 @@ ScriptedHttpServer::~ScriptedHttpServer() = default;
 
 bool ScriptedHttpServer::listen()
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    m_server = std::make_unique<QTcpServer>();
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &ScriptedHttpServer::onConnection);
+    return m_server->listen(QHostAddress::LocalHost, 0);
+}
+
+bool ScriptedHttpServer::listen(const QSslConfiguration& tls)
+{
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(tls);
+    m_server = std::move(server);
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &ScriptedHttpServer::onConnection);
+    return m_server->listen(QHostAddress::LocalHost, 0);
 }
 
 quint16 ScriptedHttpServer::port() const
 {
-    return m_server.serverPort();
+    return m_server ? m_server->serverPort() : 0;
 }
 
 QUrl ScriptedHttpServer::url(const QString& path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
+    const bool tls = qobject_cast<QSslServer*>(m_server.get()) != nullptr;
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3").arg(tls ? "https" : "http").arg(port()).arg(path));
 }
 
 void ScriptedHttpServer::setHandler(Handler handler)
@@ -63,7 +75,7 @@ ScriptedHttpServer::Reply ScriptedHttpServer::xml(const QByteArray& body)
 
 void ScriptedHttpServer::onConnection()
 {
-    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket* socket = m_server->nextPendingConnection()) {
         socket->setParent(this);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {

@@ -5,11 +5,13 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QSslConfiguration>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 /// A small HTTP/1.1 server on 127.0.0.1 whose answers the test decides.
 class ScriptedHttpServer : public QObject
@@ -43,6 +45,8 @@ public:
     ~ScriptedHttpServer() override;
 
     bool listen();
+    /// HTTPS with the given certificate and key.
+    bool listen(const QSslConfiguration& tls);
     quint16 port() const;
     QUrl url(const QString& path = QStringLiteral("/")) const;
 
@@ -63,7 +67,7 @@ private:
     void onReadyRead(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const Reply& reply);
 
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server;
     Handler m_handler;
     QList<Received> m_received;
     QList<QPointer<QTcpSocket>> m_held;
