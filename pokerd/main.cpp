@@ -1,0 +1,96 @@
+// pokerd: a local poker game server speaking the client's XML-RPC protocol.
+#include "accountstore.h"
+#include "httpserver.h"
+#include "pokerserver.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+using namespace Pokerd;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pokerd"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Local poker game server"));
+    parser.addHelpOption();
+    const QCommandLineOption listen("listen", "Address and port to listen on; port 0 picks a free one.",
+                                    "addr:port", "127.0.0.1:7777");
+    const QCommandLineOption tls("tls", "Serve HTTPS with this certificate and key (PEM).", "cert,key");
+    const QCommandLineOption data("data", "Folder for accounts and balances.", "dir",
+                                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                                      "/pokerd");
+    const QCommandLineOption tables("tables", "JSON file describing the tables.", "file");
+    const QCommandLineOption users("users", "JSON file with accounts to add.", "file");
+    const QCommandLineOption seed("seed", "Seed of the shuffles and the bots.", "n", "20261207");
+    const QCommandLineOption botDelay("bot-delay", "How long bots think, in ms.", "ms", "700");
+    const QCommandLineOption handDelay("hand-delay", "Pause between hands, in ms.", "ms", "2500");
+    const QCommandLineOption actionTimeout("action-timeout", "Seconds a player has to act.", "s", "15");
+    const QCommandLineOption community("community-table", "Table shown to a community terminal.",
+                                       "terminal=table");
+    parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout, community});
+    parser.process(app);
+
+    AccountStore accounts(parser.value(data));
+    accounts.addDemoUsers();
+    QString error;
+    if (parser.isSet(users) && !accounts.addUsers(parser.value(users), &error)) {
+        std::fprintf(stderr, "pokerd: %s\n", qPrintable(error));
+        return 2;
+    }
+    QList<TableConfig> tableList = TableConfig::defaults();
+    if (parser.isSet(tables)) {
+        tableList = TableConfig::load(parser.value(tables), &error);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "pokerd: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+
+    Table::Timing timing;
+    timing.botDelayMs = parser.value(botDelay).toInt();
+    timing.betweenHandsMs = parser.value(handDelay).toInt();
+    timing.actionTimeoutMs = parser.value(actionTimeout).toInt() * 1000;
+    PokerServer server(&accounts, tableList, parser.value(seed).toUInt(), timing);
+    QMap<QString, QString> communityTables;
+    for (const QString& entry : parser.values(community))
+        communityTables.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    server.setCommunityTables(communityTables);
+
+    const QString where = parser.value(listen);
+    const QHostAddress address(where.section(':', 0, -2));
+    const quint16 port = quint16(where.section(':', -1).toUInt());
+    HttpServer http(&server);
+    bool listening = false;
+    if (parser.isSet(tls)) {
+        const QStringList files = parser.value(tls).split(',');
+        QFile cert(files.value(0));
+        QFile key(files.value(1));
+        if (!cert.open(QIODevice::ReadOnly) || !key.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "pokerd: cannot read the certificate or key\n");
+            return 2;
+        }
+        QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+        configuration.setLocalCertificate(QSslCertificate(&cert, QSsl::Pem));
+        configuration.setPrivateKey(QSslKey(&key, QSsl::Rsa, QSsl::Pem));
+        listening = http.listen(address, port, configuration);
+    } else {
+        listening = http.listen(address, port);
+    }
+    if (address.isNull() || !listening) {
+        std::fprintf(stderr, "pokerd: cannot listen on %s: %s\n", qPrintable(where), qPrintable(http.errorString()));
+        return 1;
+    }
+    std::printf("pokerd listening on %s://%s:%u (accounts in %s)\n", parser.isSet(tls) ? "https" : "http",
+                qPrintable(address.toString()), unsigned(http.port()), qPrintable(accounts.path()));
+    std::fflush(stdout);
+    return app.exec();
+}

@@ -1,0 +1,160 @@
+#include "httpserver.h"
+
+#include "pokerserver.h"
+#include "xmlrpc/request.h"
+
+#include <QSslServer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace Pokerd {
+
+namespace {
+
+QString cookieValue(const QByteArray& header, const QByteArray& name)
+{
+    for (const QByteArray& part : header.split(';')) {
+        const QByteArray trimmed = part.trimmed();
+        if (trimmed.startsWith(name + '='))
+            return QString::fromLatin1(trimmed.mid(name.size() + 1));
+    }
+    return QString();
+}
+
+} // namespace
+
+class HttpServer::Private
+{
+public:
+    PokerServer* server = nullptr;
+    std::unique_ptr<QTcpServer> listener;
+    QHash<QTcpSocket*, QByteArray> buffers;
+};
+
+HttpServer::HttpServer(PokerServer* server, QObject* parent) : QObject(parent), d(std::make_unique<Private>())
+{
+    d->server = server;
+}
+
+HttpServer::~HttpServer() = default;
+
+bool HttpServer::listen(const QHostAddress& address, quint16 port)
+{
+    d->listener = std::make_unique<QTcpServer>();
+    connect(d->listener.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpServer::onConnection);
+    return d->listener->listen(address, port);
+}
+
+bool HttpServer::listen(const QHostAddress& address, quint16 port, const QSslConfiguration& tls)
+{
+    auto listener = std::make_unique<QSslServer>();
+    listener->setSslConfiguration(tls);
+    d->listener = std::move(listener);
+    connect(d->listener.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpServer::onConnection);
+    return d->listener->listen(address, port);
+}
+
+quint16 HttpServer::port() const
+{
+    return d->listener ? d->listener->serverPort() : 0;
+}
+
+QString HttpServer::errorString() const
+{
+    return d->listener ? d->listener->errorString() : QString();
+}
+
+void HttpServer::onConnection()
+{
+    while (QTcpSocket* socket = d->listener->nextPendingConnection()) {
+        socket->setParent(this);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            d->buffers.remove(socket);
+            socket->deleteLater();
+        });
+    }
+}
+
+void HttpServer::onReadyRead(QTcpSocket* socket)
+{
+    QByteArray& buffer = d->buffers[socket];
+    buffer += socket->readAll();
+    for (;;) {
+        const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
+        if (headerEnd < 0) {
+            if (buffer.size() > 64 * 1024)
+                reply(socket, 431, "Request Header Fields Too Large", QByteArray(), QByteArray(), true);
+            return;
+        }
+        const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
+        const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+        QByteArray cookie;
+        qint64 length = -1;
+        bool close = lines.value(0).trimmed().endsWith("HTTP/1.0");
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const qsizetype colon = lines.at(i).indexOf(':');
+            if (colon <= 0)
+                continue;
+            const QByteArray name = lines.at(i).left(colon).trimmed().toLower();
+            const QByteArray value = lines.at(i).mid(colon + 1).trimmed();
+            if (name == "content-length")
+                length = value.toLongLong();
+            else if (name == "cookie")
+                cookie += value + ';';
+            else if (name == "connection")
+                close = value.toLower() == "close" || (close && value.toLower() != "keep-alive");
+        }
+        if (requestLine.value(0) != "POST") {
+            reply(socket, 405, "Method Not Allowed", QByteArray(), "Allow: POST\r\n", true);
+            return;
+        }
+        if (length < 0) {
+            reply(socket, 411, "Length Required", QByteArray(), QByteArray(), true);
+            return;
+        }
+        if (length > MaximumBodySize) {
+            reply(socket, 413, "Payload Too Large", QByteArray(), QByteArray(), true);
+            return;
+        }
+        if (buffer.size() < headerEnd + 4 + length)
+            return;
+        const QByteArray body = buffer.mid(headerEnd + 4, length);
+        buffer.remove(0, headerEnd + 4 + length);
+
+        xmlrpc::Request request;
+        QString error;
+        xmlrpc::Response response;
+        QByteArray extra;
+        if (!request.parse(body, &error)) {
+            response = xmlrpc::Response(-32700, QStringLiteral("Parse error: %1").arg(error));
+        } else {
+            QString newSession;
+            response = d->server->call(request.methodName(), request.params(),
+                                       cookieValue(cookie, "sessionId"), &newSession);
+            if (!newSession.isEmpty())
+                extra = "Set-Cookie: sessionId=" + newSession.toLatin1() + "; Path=/; HttpOnly\r\n";
+        }
+        reply(socket, 200, "OK", response.toXml(), "Content-Type: text/xml\r\n" + extra, close);
+        if (close)
+            return;
+    }
+}
+
+void HttpServer::reply(QTcpSocket* socket, int status, const QByteArray& reason, const QByteArray& body,
+                       const QByteArray& extraHeaders, bool close)
+{
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\n";
+    out += "Server: pokerd\r\n";
+    out += extraHeaders;
+    out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    out += close ? "Connection: close\r\n" : "Connection: keep-alive\r\n";
+    out += "\r\n" + body;
+    socket->write(out);
+    if (close) {
+        d->buffers.remove(socket);
+        socket->disconnectFromHost();
+    }
+}
+
+} // namespace Pokerd

@@ -1,0 +1,45 @@
+#ifndef POKERD_HTTPSERVER_H
+#define POKERD_HTTPSERVER_H
+
+#include <QHostAddress>
+#include <QObject>
+#include <QSslConfiguration>
+
+#include <memory>
+
+class QTcpSocket;
+
+namespace Pokerd {
+
+class PokerServer;
+
+/// HTTP/1.1 with keep-alive, carrying XML-RPC calls posted to any path.
+class HttpServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint64 MaximumBodySize = 1024 * 1024;
+
+    explicit HttpServer(PokerServer* server, QObject* parent = nullptr);
+    ~HttpServer() override;
+
+    bool listen(const QHostAddress& address, quint16 port);
+    /// HTTPS instead of HTTP.
+    bool listen(const QHostAddress& address, quint16 port, const QSslConfiguration& tls);
+    quint16 port() const;
+    QString errorString() const;
+
+private:
+    void onConnection();
+    void onReadyRead(QTcpSocket* socket);
+    void reply(QTcpSocket* socket, int status, const QByteArray& reason, const QByteArray& body,
+               const QByteArray& extraHeaders, bool close);
+
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace Pokerd
+
+#endif

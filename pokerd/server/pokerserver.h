@@ -1,0 +1,57 @@
+#ifndef POKERD_POKERSERVER_H
+#define POKERD_POKERSERVER_H
+
+#include "table.h"
+#include "xmlrpc/response.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace Pokerd {
+
+class AccountStore;
+
+/// The game server's side of the protocol: sessions named by the
+/// "sessionId" cookie, the methods the client calls, and the events each
+/// session collects until its next "refresh".
+class PokerServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Fault {
+        BadLogin = 1,
+        NotLoggedIn = 2,
+        NoSuchTable = 3,
+        TableFull = 4,
+        BuyinRefused = 5,
+        NotSeated = 6,
+        NoSuchFreeroll = 7,
+        UnknownMethod = -32601,
+        BadParameters = -32602
+    };
+
+    PokerServer(AccountStore* accounts, const QList<TableConfig>& tables, quint32 seed, const Table::Timing& timing,
+                QObject* parent = nullptr);
+    ~PokerServer() override;
+
+    /// Runs one call for the caller with \a sessionId (empty without a
+    /// cookie); \a newSessionId receives a session the caller should keep.
+    xmlrpc::Response call(const QString& method, const QList<xmlrpc::Variant>& params, const QString& sessionId,
+                          QString* newSessionId);
+
+    /// Terminal identifier -> table id shown to community displays.
+    void setCommunityTables(const QMap<QString, QString>& tables);
+    QString serverId() const;
+    QList<Table*> tables() const;
+    int sessionCount() const;
+
+private:
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace Pokerd
+
+#endif

@@ -1,0 +1,498 @@
+#include "table.h"
+
+#include "bot.h"
+#include "handrecord.h"
+
+#include <QDateTime>
+#include <QTimer>
+
+#include <deque>
+
+namespace Pokerd {
+
+namespace {
+
+constexpr int kKeptRecords = 10;
+constexpr int kTimeoutsBeforeSittingOut = 2;
+
+enum PlayerStatus { StatusEmpty = 0, StatusActive = 1, StatusSittingOut = 2, StatusLeaving = 4 };
+
+const char* const kBotNames[] = {"Aino", "Bertil", "Cecilia", "Dmitri", "Elin", "Farid", "Greta", "Hugo", "Ines", "Jonas"};
+
+struct Player
+{
+    QString user;
+    QString session; ///< empty for a bot
+    int avatarId = 0;
+    Cents stack = 0;
+    bool sittingOut = false;
+    bool leaving = false;
+    int timeouts = 0;
+    std::unique_ptr<Bot> bot;
+
+    bool isBot() const { return bot != nullptr; }
+    int status() const { return leaving ? StatusLeaving : sittingOut ? StatusSittingOut : StatusActive; }
+};
+
+qint32 now()
+{
+    return qint32(QDateTime::currentSecsSinceEpoch());
+}
+
+} // namespace
+
+class Table::Private
+{
+public:
+    TableConfig config;
+    Timing timing;
+    quint32 seed = 1;
+    std::map<int, Player> players; ///< by seat
+    QStringList watchers;
+    std::unique_ptr<HandEngine> engine;
+    std::unique_ptr<HandRecord> record;
+    QMap<QString, int> recordSeats; ///< who sat where in the running hand
+    std::deque<std::pair<std::unique_ptr<HandRecord>, QMap<QString, int>>> records;
+    int button = -1;
+    int handId = 0;
+    int handsPlayed = 0;
+    bool handRunning = false;
+    QTimer nextHand;
+    QTimer actionTimer;
+
+    int seatOf(const QString& session) const
+    {
+        for (const auto& [seat, player] : players) {
+            if (!player.isBot() && player.session == session)
+                return seat;
+        }
+        return -1;
+    }
+
+    HandConfig handConfig() const
+    {
+        HandConfig c;
+        c.gameType = config.type;
+        c.limit = config.limit;
+        c.smallBlind = config.smallBlind;
+        c.bigBlind = config.bigBlind;
+        c.ante = config.ante;
+        c.seats = config.seats;
+        c.rakeCap = qMax<Cents>(config.bigBlind, config.ante) * 3;
+        return c;
+    }
+};
+
+Table::Table(const TableConfig& config, quint32 seed, const Timing& timing, QObject* parent)
+    : QObject(parent), d(std::make_unique<Private>())
+{
+    d->config = config;
+    d->timing = timing;
+    d->seed = seed;
+    d->nextHand.setSingleShot(true);
+    connect(&d->nextHand, &QTimer::timeout, this, &Table::slotStartHand);
+    d->actionTimer.setSingleShot(true);
+
+    for (int i = 0; i < config.botCount(); ++i) {
+        Player bot;
+        bot.user = QStringLiteral("%1 (bot)").arg(QLatin1String(kBotNames[i % 10]));
+        bot.avatarId = i % 10 + 1;
+        bot.stack = config.buyinMax;
+        bot.bot = std::make_unique<Bot>(seed * 31 + quint32(i));
+        // Spread over the table, leaving gaps for people.
+        d->players.emplace(i * config.seats / config.botCount(), std::move(bot));
+    }
+    d->nextHand.start(0);
+}
+
+Table::~Table() = default;
+
+const TableConfig& Table::config() const
+{
+    return d->config;
+}
+
+QVariantMap Table::listing(bool isPlaying) const
+{
+    const TableConfig& c = d->config;
+    return {{QStringLiteral("id"), c.id},
+            {QStringLiteral("name"), c.name},
+            {QStringLiteral("type"), c.type},
+            {QStringLiteral("currency"), c.currency},
+            {QStringLiteral("limit"), c.limit},
+            {QStringLiteral("stakeMin"), HandEngine::toUnits(c.smallBlind)},
+            {QStringLiteral("stakeMax"), HandEngine::toUnits(c.bigBlind)},
+            {QStringLiteral("ante"), HandEngine::toUnits(c.ante)},
+            {QStringLiteral("buyinMin"), HandEngine::toUnits(c.buyinMin)},
+            {QStringLiteral("buyinMax"), HandEngine::toUnits(c.buyinMax)},
+            {QStringLiteral("seats"), c.seats},
+            {QStringLiteral("players"), playerCount()},
+            {QStringLiteral("isPlaying"), isPlaying}};
+}
+
+QVariantMap Table::parametersEvent() const
+{
+    const TableConfig& c = d->config;
+    return {{QStringLiteral("event"), QStringLiteral("gameParameters")},
+            {QStringLiteral("type"), c.type},
+            {QStringLiteral("limit"), c.limit},
+            {QStringLiteral("seats"), c.seats},
+            {QStringLiteral("period"), 0},
+            {QStringLiteral("stakeMin"), HandEngine::toUnits(c.smallBlind)},
+            {QStringLiteral("stakeMax"), HandEngine::toUnits(c.bigBlind)},
+            {QStringLiteral("buyinMin"), HandEngine::toUnits(c.buyinMin)},
+            {QStringLiteral("buyinMax"), HandEngine::toUnits(c.buyinMax)},
+            {QStringLiteral("rake"), 0.05},
+            {QStringLiteral("ante"), HandEngine::toUnits(c.ante)},
+            {QStringLiteral("tourPayoutValues"), QString()},
+            {QStringLiteral("currency"), c.currency},
+            {QStringLiteral("timestamp"), now()}};
+}
+
+int Table::join(const QString& user, const QString& session, int avatarId)
+{
+    const int existing = d->seatOf(session);
+    if (existing >= 0)
+        return existing;
+    for (int seat = 0; seat < d->config.seats; ++seat) {
+        if (d->players.count(seat))
+            continue;
+        Player player;
+        player.user = user;
+        player.session = session;
+        player.avatarId = avatarId;
+        d->players.emplace(seat, std::move(player));
+        d->watchers.removeAll(session);
+        Q_EMIT eventFor(session, parametersEvent());
+        for (const auto& entry : d->players)
+            sendSeatData(entry.first, session);
+        sendSeatData(seat);
+        return seat;
+    }
+    return -1;
+}
+
+void Table::watch(const QString& session)
+{
+    if (!d->watchers.contains(session))
+        d->watchers.append(session);
+    Q_EMIT eventFor(session, parametersEvent());
+    for (const auto& entry : d->players)
+        sendSeatData(entry.first, session);
+}
+
+bool Table::isSeated(const QString& session) const
+{
+    return d->seatOf(session) >= 0;
+}
+
+bool Table::addChips(const QString& session, Cents amount)
+{
+    const int seat = d->seatOf(session);
+    if (seat < 0 || amount <= 0)
+        return false;
+    d->players[seat].stack += amount;
+    if (!d->handRunning) {
+        sendSeatData(seat);
+        if (!d->nextHand.isActive())
+            d->nextHand.start(d->timing.betweenHandsMs);
+    }
+    return true;
+}
+
+Cents Table::stackOf(const QString& session) const
+{
+    const int seat = d->seatOf(session);
+    return seat < 0 ? 0 : d->players.at(seat).stack;
+}
+
+bool Table::act(const QString& session, const QString& action, Cents amount)
+{
+    const int seat = d->seatOf(session);
+    if (seat < 0 || !d->engine || d->engine->actingSeat() != seat)
+        return false;
+    HandEngine::Action what = HandEngine::Fold;
+    if (action == QLatin1String("actionCheckCall"))
+        what = HandEngine::CheckCall;
+    else if (action == QLatin1String("actionBetRaise"))
+        what = HandEngine::BetRaise;
+    else if (action != QLatin1String("actionFold"))
+        return false;
+    d->actionTimer.stop();
+    d->players[seat].timeouts = 0;
+    d->engine->act(seat, what, amount);
+    afterAction();
+    return true;
+}
+
+bool Table::setting(const QString& session, const QString& name)
+{
+    const int seat = d->seatOf(session);
+    if (seat < 0)
+        return false;
+    Player& player = d->players[seat];
+    if (name == QLatin1String("sitout")) {
+        player.sittingOut = true;
+    } else if (name == QLatin1String("return")) {
+        player.sittingOut = false;
+        player.timeouts = 0;
+        if (!d->handRunning && !d->nextHand.isActive())
+            d->nextHand.start(d->timing.betweenHandsMs);
+    } else if (name == QLatin1String("foldAndLeave")) {
+        if (d->engine && d->engine->actingSeat() == seat)
+            act(session, QStringLiteral("actionFold"), 0);
+        leave(session);
+        return true;
+    } else {
+        return false;
+    }
+    Q_EMIT eventFor(session, {{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                              {QStringLiteral("userStatusChange"), player.status()},
+                              {QStringLiteral("position"), seat + 1},
+                              {QStringLiteral("timestamp"), now()}});
+    return true;
+}
+
+void Table::leave(const QString& session)
+{
+    d->watchers.removeAll(session);
+    const int seat = d->seatOf(session);
+    if (seat < 0)
+        return;
+    const bool inHand = d->handRunning && d->engine && d->engine->stacks().contains(seat);
+    if (inHand) {
+        d->players[seat].leaving = true;
+        return;
+    }
+    const Player& player = d->players[seat];
+    const QString user = player.user;
+    const Cents chips = player.stack;
+    d->players.erase(seat);
+    sendSeatData(seat);
+    Q_EMIT playerLeft(user, session, chips);
+}
+
+void Table::forget(const QString& session)
+{
+    d->watchers.removeAll(session);
+}
+
+QStringList Table::history(const QString& session, int count) const
+{
+    QStringList texts;
+    const int start = qMax(0, int(d->records.size()) - count);
+    for (int i = start; i < int(d->records.size()); ++i) {
+        const auto& [record, seats] = d->records.at(size_t(i));
+        const auto it = seats.constFind(session);
+        texts.append(record->text(it == seats.constEnd() ? -1 : it.value()));
+    }
+    return texts;
+}
+
+int Table::playerCount() const
+{
+    return int(d->players.size());
+}
+
+QMap<QString, Cents> Table::peopleStacks() const
+{
+    QMap<QString, Cents> stacks;
+    for (const auto& [seat, player] : d->players) {
+        if (!player.isBot())
+            stacks.insert(player.user, player.stack);
+    }
+    return stacks;
+}
+
+int Table::handsPlayed() const
+{
+    return d->handsPlayed;
+}
+
+void Table::deliver(const HandEvent& event)
+{
+    if (d->record)
+        d->record->add(event);
+    for (const auto& [seat, player] : d->players) {
+        if (player.isBot())
+            continue;
+        if (event.onlySeat >= 0 && event.onlySeat != seat)
+            continue;
+        if (event.exceptSeat == seat)
+            continue;
+        Q_EMIT eventFor(player.session, event.data);
+    }
+    if (event.onlySeat < 0) {
+        for (const QString& watcher : std::as_const(d->watchers))
+            Q_EMIT eventFor(watcher, event.data);
+    }
+}
+
+void Table::sendSeatData(int seat, const QString& onlySession)
+{
+    const auto it = d->players.find(seat);
+    QVariantMap data{{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                     {QStringLiteral("position"), seat + 1},
+                     {QStringLiteral("timestamp"), now()}};
+    if (it == d->players.end()) {
+        // An empty seat.
+        data.insert(QStringLiteral("userName"), QString());
+        data.insert(QStringLiteral("userAvatarId"), 0);
+        data.insert(QStringLiteral("userStack"), 0.0);
+        data.insert(QStringLiteral("userStatus"), int(StatusEmpty));
+        data.insert(QStringLiteral("userDisplayName"), QString());
+    } else {
+        const Player& p = it->second;
+        data.insert(QStringLiteral("userName"), p.user);
+        data.insert(QStringLiteral("userAvatarId"), p.avatarId);
+        data.insert(QStringLiteral("userStack"), HandEngine::toUnits(p.stack));
+        data.insert(QStringLiteral("userStatus"), p.status());
+        data.insert(QStringLiteral("userDisplayName"), QStringLiteral("Player %1").arg(seat + 1));
+    }
+    if (!onlySession.isEmpty())
+        Q_EMIT eventFor(onlySession, data);
+    else
+        deliver(HandEvent{data, -1, -1});
+}
+
+void Table::slotStartHand()
+{
+    if (d->handRunning)
+        return;
+    for (auto& [seat, player] : d->players) {
+        // Bots buy again when they run low; they never run out of money.
+        if (player.isBot() && player.stack < d->config.buyinMin)
+            player.stack = d->config.buyinMax;
+    }
+    QMap<int, Cents> stacks;
+    for (const auto& [seat, player] : d->players) {
+        if (player.stack > 0 && !player.sittingOut && !player.leaving)
+            stacks.insert(seat, player.stack);
+    }
+    if (stacks.size() < 2)
+        return; // waits for chips or players
+
+    // The button moves on to the next seat with chips.
+    int button = d->button + 1;
+    while (!stacks.contains(button % d->config.seats))
+        ++button;
+    d->button = button % d->config.seats;
+    ++d->handId;
+
+    d->record = std::make_unique<HandRecord>();
+    d->recordSeats.clear();
+    QList<QVariantMap> seated;
+    for (const auto& [seat, player] : d->players) {
+        if (!player.isBot())
+            d->recordSeats.insert(player.session, seat);
+        if (stacks.contains(seat))
+            seated.append({{QStringLiteral("userName"), player.user},
+                           {QStringLiteral("position"), seat + 1},
+                           {QStringLiteral("userStack"), HandEngine::toUnits(player.stack)}});
+    }
+    QVariantMap header = parametersEvent();
+    d->record->setHeader(header, seated);
+    for (const auto& entry : d->players)
+        sendSeatData(entry.first);
+
+    d->engine = std::make_unique<HandEngine>(
+        d->handConfig(), [this](const HandEvent& e) { deliver(e); }, d->seed * 7919u + quint32(d->handId));
+    d->handRunning = true;
+    d->engine->start(stacks, d->button, d->handId);
+    afterAction();
+}
+
+void Table::afterAction()
+{
+    if (!d->engine)
+        return;
+    if (d->engine->isFinished()) {
+        finishHand();
+        return;
+    }
+    const int seat = d->engine->actingSeat();
+    Player& player = d->players[seat];
+    const int handId = d->handId;
+    if (player.isBot()) {
+        QTimer::singleShot(d->timing.botDelayMs, this, [this, handId, seat] { slotBotTurn(handId, seat); });
+        return;
+    }
+    const HandEngine::Options o = d->engine->options();
+    Q_EMIT eventFor(player.session,
+                    {{QStringLiteral("event"), QStringLiteral("gameRequest")},
+                     {QStringLiteral("action"), true},
+                     {QStringLiteral("position"), seat + 1},
+                     {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
+                     {QStringLiteral("valueMin"), HandEngine::toUnits(o.minAdd)},
+                     {QStringLiteral("valueMax"), HandEngine::toUnits(o.maxAdd)},
+                     {QStringLiteral("valuePotLimit"), HandEngine::toUnits(o.potLimitAdd)},
+                     {QStringLiteral("value"), HandEngine::toUnits(o.toCall)},
+                     {QStringLiteral("isAllIn"), o.isAllIn},
+                     {QStringLiteral("canRaise"), o.canRaise},
+                     {QStringLiteral("timestamp"), now()}});
+    d->actionTimer.disconnect(this);
+    connect(&d->actionTimer, &QTimer::timeout, this, [this, handId, seat] { slotActionTimeout(handId, seat); });
+    d->actionTimer.start(d->timing.actionTimeoutMs);
+}
+
+void Table::slotBotTurn(int handId, int seat)
+{
+    if (!d->engine || handId != d->handId || d->engine->actingSeat() != seat)
+        return;
+    Player& player = d->players[seat];
+    const Bot::Decision decision = player.bot->decide(d->engine->options(), d->engine->holeCards().value(seat),
+                                                      d->engine->board(), d->config.type & 0x2);
+    d->engine->act(seat, decision.action, decision.amount);
+    afterAction();
+}
+
+void Table::slotActionTimeout(int handId, int seat)
+{
+    if (!d->engine || handId != d->handId || d->engine->actingSeat() != seat)
+        return;
+    Player& player = d->players[seat];
+    if (++player.timeouts >= kTimeoutsBeforeSittingOut) {
+        player.sittingOut = true;
+        Q_EMIT eventFor(player.session, {{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                                         {QStringLiteral("userStatusChange"), int(StatusSittingOut)},
+                                         {QStringLiteral("position"), seat + 1},
+                                         {QStringLiteral("timestamp"), now()}});
+    }
+    d->engine->timeout(seat);
+    afterAction();
+}
+
+void Table::finishHand()
+{
+    d->actionTimer.stop();
+    const QMap<int, Cents> stacks = d->engine->stacks();
+    for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it)
+        d->players[it.key()].stack = it.value();
+    d->handRunning = false;
+    d->engine.reset();
+    ++d->handsPlayed;
+
+    d->records.emplace_back(std::move(d->record), d->recordSeats);
+    while (d->records.size() > size_t(kKeptRecords))
+        d->records.pop_front();
+
+    QList<QString> leaving;
+    for (const auto& [seat, player] : d->players) {
+        if (player.leaving)
+            leaving.append(player.session);
+    }
+    for (const QString& session : std::as_const(leaving)) {
+        const int seat = d->seatOf(session);
+        d->players[seat].leaving = false;
+        leave(session);
+    }
+    deliver(HandEvent{{{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                       {QStringLiteral("handStatus"), 100},
+                       {QStringLiteral("timestamp"), now()}},
+                      -1,
+                      -1});
+    Q_EMIT handFinished();
+    d->nextHand.start(d->timing.betweenHandsMs);
+}
+
+} // namespace Pokerd

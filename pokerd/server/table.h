@@ -1,0 +1,75 @@
+#ifndef POKERD_TABLE_H
+#define POKERD_TABLE_H
+
+#include "handengine.h"
+#include "tableconfig.h"
+
+#include <QObject>
+#include <QVariantMap>
+
+#include <memory>
+
+namespace Pokerd {
+
+/// A table with seats for people and bots; deals hand after hand while two
+/// or more seats have chips, and tells every seat and onlooker what happens.
+class Table : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Timing
+    {
+        int botDelayMs = 700;
+        int betweenHandsMs = 2500;
+        int actionTimeoutMs = 15000;
+    };
+
+    Table(const TableConfig& config, quint32 seed, const Timing& timing, QObject* parent = nullptr);
+    ~Table() override;
+
+    const TableConfig& config() const;
+    /// The game-list record of this table.
+    QVariantMap listing(bool isPlaying) const;
+    QVariantMap parametersEvent() const;
+
+    /// Seats a person with no chips yet; -1 when the table is full.
+    int join(const QString& user, const QString& session, int avatarId);
+    void watch(const QString& session);
+    bool isSeated(const QString& session) const;
+    bool addChips(const QString& session, Cents amount);
+    Cents stackOf(const QString& session) const;
+    /// "actionFold", "actionCheckCall" or "actionBetRaise"; amounts are what the seat adds.
+    bool act(const QString& session, const QString& action, Cents amount);
+    /// "sitout", "return" or "foldAndLeave".
+    bool setting(const QString& session, const QString& name);
+    /// Leaves now, or when the running hand is over; playerLeft() tells the chips.
+    void leave(const QString& session);
+    void forget(const QString& session);
+    QStringList history(const QString& session, int count) const;
+    int playerCount() const;
+    /// Chips of the people at the table, by user name.
+    QMap<QString, Cents> peopleStacks() const;
+    int handsPlayed() const;
+
+Q_SIGNALS:
+    void eventFor(const QString& session, const QVariantMap& event);
+    void playerLeft(const QString& user, const QString& session, Cents chips);
+    void handFinished();
+
+private:
+    void slotStartHand();
+    void slotBotTurn(int handId, int seat);
+    void slotActionTimeout(int handId, int seat);
+    void afterAction();
+    void deliver(const HandEvent& event);
+    void sendSeatData(int seat, const QString& onlySession = QString());
+    void finishHand();
+
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace Pokerd
+
+#endif

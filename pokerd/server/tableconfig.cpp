@@ -1,0 +1,100 @@
+#include "tableconfig.h"
+
+#include "handengine.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace Pokerd {
+
+QList<TableConfig> TableConfig::defaults()
+{
+    QList<TableConfig> tables;
+    TableConfig holdem;
+    holdem.id = QStringLiteral("holdem-nl-050-1");
+    holdem.name = QStringLiteral("Hold'em NL 0.50/1");
+    tables.append(holdem);
+
+    TableConfig omaha;
+    omaha.id = QStringLiteral("omaha-pl-1-2");
+    omaha.name = QStringLiteral("Omaha PL 1/2");
+    omaha.type = 0x1002;
+    omaha.limit = 2;
+    omaha.smallBlind = 100;
+    omaha.bigBlind = 200;
+    omaha.buyinMin = 4000;
+    omaha.buyinMax = 20000;
+    omaha.seats = 9;
+    tables.append(omaha);
+
+    TableConfig big = holdem;
+    big.id = QStringLiteral("holdem-nl-1-2");
+    big.name = QStringLiteral("Hold'em NL 1/2");
+    big.smallBlind = 100;
+    big.bigBlind = 200;
+    big.buyinMin = 4000;
+    big.buyinMax = 20000;
+    big.seats = 10;
+    tables.append(big);
+
+    TableConfig instant = holdem;
+    instant.id = QStringLiteral("holdem-instant");
+    instant.name = QStringLiteral("Hold'em Instant 0.50/1");
+    instant.type = 0x5001;
+    tables.append(instant);
+
+    TableConfig ante = holdem;
+    ante.id = QStringLiteral("holdem-ante");
+    ante.name = QStringLiteral("Hold'em Ante 1");
+    ante.smallBlind = 0;
+    ante.bigBlind = 0;
+    ante.ante = 100;
+    tables.append(ante);
+    return tables;
+}
+
+QList<TableConfig> TableConfig::load(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1").arg(path);
+        return defaults();
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isArray()) {
+        *error = QStringLiteral("%1: not a JSON array of tables (%2)").arg(path, parseError.errorString());
+        return defaults();
+    }
+    QList<TableConfig> tables;
+    for (const QJsonValue& value : document.array()) {
+        const QJsonObject o = value.toObject();
+        TableConfig t;
+        t.id = o.value("id").toString();
+        t.name = o.value("name").toString(t.id);
+        t.type = o.value("type").toInt(t.type);
+        t.limit = o.value("limit").toInt(t.limit);
+        t.smallBlind = HandEngine::fromUnits(o.value("smallBlind").toDouble(0.5));
+        t.bigBlind = HandEngine::fromUnits(o.value("bigBlind").toDouble(1.0));
+        t.ante = HandEngine::fromUnits(o.value("ante").toDouble(0));
+        t.buyinMin = HandEngine::fromUnits(o.value("buyinMin").toDouble(20));
+        t.buyinMax = HandEngine::fromUnits(o.value("buyinMax").toDouble(100));
+        t.seats = qBound(2, o.value("seats").toInt(6), 10);
+        t.currency = o.value("currency").toString(t.currency);
+        t.bots = o.value("bots").toInt(-1);
+        if (t.id.isEmpty() || t.buyinMin > t.buyinMax || t.smallBlind > t.bigBlind) {
+            *error = QStringLiteral("%1: table \"%2\" is not usable").arg(path, t.id);
+            return defaults();
+        }
+        tables.append(t);
+    }
+    if (tables.isEmpty()) {
+        *error = QStringLiteral("%1: no tables").arg(path);
+        return defaults();
+    }
+    return tables;
+}
+
+} // namespace Pokerd

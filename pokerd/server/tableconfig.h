@@ -1,0 +1,36 @@
+#ifndef POKERD_TABLECONFIG_H
+#define POKERD_TABLECONFIG_H
+
+#include "potbuilder.h"
+
+#include <QList>
+#include <QString>
+
+namespace Pokerd {
+
+/// One table the server runs.
+struct TableConfig
+{
+    QString id;
+    QString name;
+    int type = 0x1001; ///< game-type flags: 0x1 hold'em, 0x2 omaha, 0x1000 cash, 0x4000 instant deal
+    int limit = 1;     ///< 1 no limit, 2 pot limit
+    Cents smallBlind = 50;
+    Cents bigBlind = 100;
+    Cents ante = 0;
+    Cents buyinMin = 2000;
+    Cents buyinMax = 10000;
+    int seats = 6;
+    QString currency = QStringLiteral("EUR");
+    int bots = -1; ///< -1: fill all but two seats
+
+    int botCount() const { return bots >= 0 ? qMin(bots, seats) : qMax(2, seats - 2); }
+
+    static QList<TableConfig> defaults();
+    /// Reads a JSON array of tables; on any error \a error is set and the defaults are returned.
+    static QList<TableConfig> load(const QString& path, QString* error);
+};
+
+} // namespace Pokerd
+
+#endif
