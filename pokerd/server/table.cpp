@@ -486,6 +486,9 @@ void Table::finishHand()
         d->players[seat].leaving = false;
         leave(session);
     }
+    // Everybody sees the stacks as the hand left them.
+    for (const auto& entry : d->players)
+        sendSeatData(entry.first);
     deliver(HandEvent{{{QStringLiteral("event"), QStringLiteral("gameEvent")},
                        {QStringLiteral("handStatus"), 100},
                        {QStringLiteral("timestamp"), now()}},

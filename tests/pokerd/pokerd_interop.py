@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Drives pokerd with Python's own xmlrpc.client, as an independent client.
+Prints one JSON object with what it saw."""
+import hashlib
+import http.client
+import json
+import socket
+import sys
+import time
+import xmlrpc.client
+
+
+class CookieTransport(xmlrpc.client.Transport):
+    """Keeps the session cookie the way a browser would."""
+
+    def __init__(self):
+        super().__init__()
+        self.cookie = None
+
+    def send_headers(self, connection, headers):
+        if self.cookie:
+            connection.putheader("Cookie", self.cookie)
+        super().send_headers(connection, headers)
+
+    def parse_response(self, response):
+        cookie = response.getheader("Set-Cookie")
+        if cookie:
+            self.cookie = cookie.split(";")[0]
+        return super().parse_response(response)
+
+
+def fault_of(call):
+    try:
+        call()
+    except xmlrpc.client.Fault as fault:
+        return [fault.faultCode, fault.faultString]
+    return None
+
+
+def raw_post(port, body):
+    connection = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
+    connection.request("POST", "/", body=body, headers={"Content-Type": "text/xml"})
+    response = connection.getresponse()
+    return response.status, response.read().decode("utf-8", "replace")
+
+
+def announce_large_body(port):
+    """Announces a 2 MiB body; the server must refuse it before reading it."""
+    with socket.create_connection(("127.0.0.1", port), timeout=10) as sock:
+        sock.sendall(b"POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 2097152\r\n\r\n" + b"<" * 1000)
+        status_line = sock.makefile("rb").readline().decode("ascii")
+    return int(status_line.split()[1])
+
+
+def main():
+    port = int(sys.argv[1])
+    transport = CookieTransport()
+    server = xmlrpc.client.ServerProxy(f"http://127.0.0.1:{port}//", transport=transport)
+    out = {}
+    out["ping"] = server.ping()
+    out["unauthenticated"] = fault_of(lambda: server.refresh())
+    out["bad_password"] = fault_of(lambda: server.authenticate(1, ["demo2", "0" * 40, "aa:bb"], "en_US", 0))
+    digest = hashlib.sha1("demo".encode("utf-8")).hexdigest()
+    out["login"] = server.authenticate(1, ["demo2", digest, "aa:bb:cc:dd:ee:ff", "demo"], "en_US", 3600)
+    out["cookie"] = bool(transport.cookie)
+    events = server.refresh()
+    out["first_events"] = [e["event"] for e in events]
+    out["games"] = server.gameList()
+    out["unknown_method"] = fault_of(lambda: server.noSuchMethod())
+    server.userInfo()
+    out["user_info"] = [e for e in server.refresh() if e["event"] == "userInfo"]
+    server.gameJoin(out["games"][0]["id"])
+    server.userBuyin(20.0)
+    seen = []
+    deadline = time.time() + 20
+    while time.time() < deadline and not any("handStatus" in e for e in seen):
+        seen += server.refresh()
+        time.sleep(0.05)
+    out["table_events"] = sorted({e["event"] for e in seen})
+    out["hand_status"] = sorted({e["handStatus"] for e in seen if "handStatus" in e})
+    out["garbage"] = raw_post(port, b"<methodCall><methodName>ping")
+    out["too_large"] = announce_large_body(port)
+    json.dump(out, sys.stdout, default=str)
+
+
+if __name__ == "__main__":
+    main()

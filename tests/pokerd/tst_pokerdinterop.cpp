@@ -1,0 +1,67 @@
+// The server as an independent implementation (Python's xmlrpc.client) sees it.
+#include "pokerdprocess.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPokerdInterop : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pythonClient()
+    {
+        const QString python = QStandardPaths::findExecutable("python3");
+        if (python.isEmpty())
+            QSKIP("python3 is not installed");
+        QTemporaryDir data;
+        PokerdProcess server;
+        QVERIFY(server.start(data.path()));
+
+        QProcess script;
+        script.start(python, {QStringLiteral(INTEROP_SCRIPT), QString::number(server.port())});
+        QVERIFY(script.waitForFinished(60000));
+        const QByteArray errors = script.readAllStandardError();
+        QVERIFY2(script.exitCode() == 0, errors.constData());
+        const QJsonObject out = QJsonDocument::fromJson(script.readAllStandardOutput()).object();
+
+        QCOMPARE(out.value("ping").toBool(), true);
+        QCOMPARE(out.value("unauthenticated").toArray().at(0).toInt(), 2);
+        QCOMPARE(out.value("bad_password").toArray().at(0).toInt(), 1);
+        QCOMPARE(out.value("login").toBool(), true);
+        QVERIFY(out.value("cookie").toBool());
+        QCOMPARE(out.value("first_events").toArray(), (QJsonArray{"serverInfo", "authenticate"}));
+        QCOMPARE(out.value("unknown_method").toArray().at(0).toInt(), -32601);
+
+        const QJsonArray games = out.value("games").toArray();
+        QCOMPARE(games.size(), 5);
+        const QJsonObject first = games.at(0).toObject();
+        for (const char* member : {"id", "name", "type", "currency", "limit", "stakeMin", "stakeMax", "ante",
+                                   "buyinMin", "buyinMax", "seats", "players", "isPlaying"})
+            QVERIFY2(first.contains(member), member);
+        QCOMPARE(first.value("type").toInt(), 0x1001);
+        QCOMPARE(first.value("stakeMin").toDouble(), 0.5);
+        QCOMPARE(first.value("buyinMin").toDouble(), 20.0);
+
+        const QJsonObject info = out.value("user_info").toArray().at(0).toObject();
+        QCOMPARE(info.value("balance").toDouble(), 1000.0);
+
+        const QJsonArray events = out.value("table_events").toArray();
+        for (const char* kind : {"gameJoin", "gameParameters", "gameEvent", "userBuyin"})
+            QVERIFY2(events.contains(QString::fromLatin1(kind)), kind);
+        QVERIFY(out.value("hand_status").toArray().contains(101));
+
+        const QJsonArray garbage = out.value("garbage").toArray();
+        QCOMPARE(garbage.at(0).toInt(), 200);
+        QVERIFY(garbage.at(1).toString().contains("<name>faultCode</name>"));
+        QCOMPARE(out.value("too_large").toInt(), 413);
+        QCOMPARE(server.process().state(), QProcess::Running);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPokerdInterop)
+#include "tst_pokerdinterop.moc"
