@@ -1,0 +1,168 @@
+#include "accountstore.h"
+#include "handrecord.h"
+#include "tableconfig.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Pokerd;
+
+namespace {
+void writeFile(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+const QString kDemoDigest = QStringLiteral("89e495e7941cf9e40e6980d14a16bf023ccd4c91"); // sha1("demo")
+} // namespace
+
+class TestServerState : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void accountsSurviveARestart()
+    {
+        QTemporaryDir dir;
+        {
+            AccountStore store(dir.path());
+            store.addDemoUsers();
+            QVERIFY(store.checkPassword("demo3", kDemoDigest));
+            QVERIFY(store.checkPassword("demo3", kDemoDigest.toUpper()));
+            QVERIFY(!store.checkPassword("demo3", "0000"));
+            QVERIFY(!store.checkPassword("nobody", kDemoDigest));
+            QCOMPARE(store.account("demo3").balance, Cents(100000));
+
+            QVERIFY(store.takeToTable("demo3", 2500));
+            QVERIFY(!store.takeToTable("demo3", 1000000)); // not that much money
+            QVERIFY(!store.takeToTable("demo3", -5));
+            store.setAtTables("demo3", 4000); // won at the table
+            store.setSettings("demo3", {{"soundMute", "true"}});
+            QCOMPARE(store.account("demo3").balance, Cents(97500));
+        }
+        // The server stopped with chips on the table: they are the player's.
+        AccountStore reopened(dir.path());
+        QCOMPARE(reopened.account("demo3").balance, Cents(101500));
+        QCOMPARE(reopened.account("demo3").atTables, Cents(0));
+        QCOMPARE(reopened.account("demo3").settings.value("soundMute"), QVariant("true"));
+        // Nothing but the finished file is left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"accounts.json"});
+    }
+
+    void leavingBringsChipsBack()
+    {
+        QTemporaryDir dir;
+        AccountStore store(dir.path());
+        store.addDemoUsers();
+        QVERIFY(store.takeToTable("demo1", 5000));
+        store.returnFromTable("demo1", 7350);
+        QCOMPARE(store.account("demo1").balance, Cents(102350));
+        QCOMPARE(store.account("demo1").atTables, Cents(0));
+    }
+
+    void usersFile()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("users.json"),
+                  R"([{"name": "anna", "password": "secret", "balance": 12.5}, {"name": "", "password": "x"}])");
+        writeFile(dir.filePath("broken.json"), "{not json");
+        AccountStore store(dir.filePath("data"));
+        QString error;
+        QVERIFY(store.addUsers(dir.filePath("users.json"), &error));
+        QVERIFY(store.exists("anna"));
+        QCOMPARE(store.account("anna").balance, Cents(1250));
+        QVERIFY(store.checkPassword("anna", "e5e9fa1ba31ecd1ae84f75caaa474f3a663f05f4"));
+        QVERIFY(!store.addUsers(dir.filePath("broken.json"), &error));
+        QVERIFY(error.contains("JSON array"));
+    }
+
+    void tableFiles_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("tables");
+        QTest::addColumn<bool>("error");
+        QTest::newRow("two tables")
+            << QByteArray(R"([{"id": "a", "smallBlind": 1, "bigBlind": 2, "buyinMin": 40, "buyinMax": 200},
+                              {"id": "b", "type": 4098, "limit": 2, "seats": 12}])")
+            << 2 << false;
+        QTest::newRow("not an array") << QByteArray(R"({"id": "a"})") << 5 << true;
+        QTest::newRow("no id") << QByteArray(R"([{"name": "x"}])") << 5 << true;
+        QTest::newRow("buy-in upside down") << QByteArray(R"([{"id": "a", "buyinMin": 50, "buyinMax": 10}])") << 5 << true;
+        QTest::newRow("empty") << QByteArray("[]") << 5 << true;
+    }
+
+    void tableFiles()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, tables);
+        QFETCH(bool, error);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("tables.json"), text);
+        QString message;
+        const QList<TableConfig> loaded = TableConfig::load(dir.filePath("tables.json"), &message);
+        QCOMPARE(loaded.size(), tables);
+        QCOMPARE(!message.isEmpty(), error);
+        if (!error) {
+            QCOMPARE(loaded.at(0).bigBlind, Cents(200));
+            QCOMPARE(loaded.at(1).seats, 10); // at most ten seats
+            QCOMPARE(loaded.at(1).limit, 2);
+        }
+    }
+
+    void defaultTables()
+    {
+        const QList<TableConfig> tables = TableConfig::defaults();
+        QCOMPARE(tables.size(), 5);
+        QCOMPARE(tables.at(0).type, 0x1001);
+        QCOMPARE(tables.at(1).type, 0x1002);
+        QCOMPARE(tables.at(1).limit, 2);
+        QCOMPARE(tables.at(2).seats, 10);
+        QCOMPARE(tables.at(3).type, 0x5001);
+        QCOMPARE(tables.at(4).bigBlind, Cents(0));
+        QCOMPARE(tables.at(4).ante, Cents(100));
+        for (const TableConfig& t : tables)
+            QVERIFY(t.botCount() <= t.seats - 2);
+    }
+
+    void handRecord()
+    {
+        HandRecord record;
+        record.setHeader({{"event", "gameParameters"}, {"currency", "EUR"}, {"seats", 6}},
+                         {{{"userName", "anna"}, {"position", 1}, {"userStack", 20.0}}});
+        record.add({{{"event", "gameEvent"}, {"handStatus", 200}}, -1, -1});
+        record.add({{{"event", "gameEvent"}, {"dealHole", QByteArray("\x01\x34", 2)}, {"position", 1}}, 0, -1});
+        record.add({{{"event", "gameEvent"}, {"dealHole", QByteArray(2, '\0')}, {"position", 1}}, -1, 0});
+        record.add({{{"event", "gameEvent"}, {"actionCheck", true}, {"position", 1}}, -1, -1});
+        record.add({{{"event", "gameEvent"}, {"dealCommunity", QByteArray("\x0a\x0b\x0c", 3)}}, -1, -1});
+
+        const QString own = record.text(0);
+        const QString other = record.text(3);
+        QVERIFY(own.startsWith(R"({"currency":"EUR","event":"gameParameters","seats":6}{"position":1,)"));
+        // One card per event, two hex digits each; backs for everybody else.
+        QVERIFY(own.contains(R"("dealHole":"01")") && own.contains(R"("dealHole":"34")"));
+        QVERIFY(!own.contains(R"("dealHole":"00")"));
+        QCOMPARE(other.count(R"("dealHole":"00")"), 2);
+        QVERIFY(!other.contains(R"("dealHole":"34")"));
+        QVERIFY(own.contains(R"("dealCommunity":"0a0b0c")"));
+        // Hole cards print at the first request to act, after the deal.
+        QVERIFY(own.indexOf(R"({"event":"gameRequest"})") > own.lastIndexOf("dealHole"));
+        QVERIFY(own.indexOf(R"({"event":"gameRequest"})") < own.indexOf("actionCheck"));
+        // The objects meet as "}{" and each one parses.
+        for (const QString& part : own.split("}{")) {
+            QString object = part;
+            if (!object.startsWith('{'))
+                object.prepend('{');
+            if (!object.endsWith('}'))
+                object.append('}');
+            QVERIFY2(QJsonDocument::fromJson(object.toUtf8()).isObject(), qPrintable(object));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestServerState)
+#include "tst_serverstate.moc"
