@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the program and starts it.
+# Installs what is needed, builds the program and the local game server,
+# starts the server and then the program against it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -8,9 +9,22 @@ bash scripts/setup-debian.sh
 cmake -S "$root" -B "$root/build" -G Ninja -DVESK_BUILD_TESTS=OFF >/dev/null
 cmake --build "$root/build"
 
+# The local server, unless one already answers on the default port.
+log="$root/build/pokerd.log"
+if ! (exec 3<>/dev/tcp/127.0.0.1/7777) 2>/dev/null; then
+  "$root/build/bin/pokerd" --listen 127.0.0.1:7777 >"$log" 2>&1 &
+  server=$!
+  trap 'kill "$server" 2>/dev/null || true' EXIT
+  for _ in $(seq 50); do
+    grep -q "listening" "$log" 2>/dev/null && break
+    sleep 0.1
+  done
+  cat "$log"
+fi
+
 # Without a display the program runs on Qt's off-screen platform.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
 fi
 "$root/build/bin/player" -help
-exec "$root/build/bin/player" -theme DefaultTheme "$@"
+"$root/build/bin/player" -theme DefaultTheme -host 127.0.0.1 -port 7777 "$@"
