@@ -3,6 +3,7 @@
 #include "accountstore.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QUuid>
 
@@ -300,9 +301,28 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         const quint64 ticket = QRandomGenerator::system()->generate64();
         return ok(xmlrpc::Variant(QString::number(ticket, 16)));
     }
-    if (method == QLatin1String("getAvatarList") || method == QLatin1String("getImageList"))
+    if (method == QLatin1String("getAvatarList")) {
+        QVariantList list;
+        QFile index(QStringLiteral(":/avatars/avatars.txt"));
+        if (index.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : index.readAll().split('\n')) {
+                const QList<QByteArray> parts = line.trimmed().split(' ');
+                if (parts.size() == 2)
+                    list.append(QVariantMap{{QStringLiteral("id"), parts.at(0).toInt()},
+                                            {QStringLiteral("name"), QString::fromUtf8(parts.at(1))}});
+            }
+        }
+        return ok(xmlrpc::Variant(list));
+    }
+    if (method == QLatin1String("getAvatar")) {
+        QFile picture(QStringLiteral(":/avatars/%1.png").arg(param(0).toInt()));
+        if (!picture.open(QIODevice::ReadOnly))
+            return ok(xmlrpc::Variant(false));
+        return ok(xmlrpc::Variant(QVariantMap{{QStringLiteral("image"), picture.readAll()}}));
+    }
+    if (method == QLatin1String("getImageList"))
         return ok(xmlrpc::Variant(QVariantList()));
-    if (method == QLatin1String("getAvatar") || method == QLatin1String("getImage"))
+    if (method == QLatin1String("getImage"))
         return ok(xmlrpc::Variant(false));
     return fault(UnknownMethod, tr("Unknown method: %1").arg(method));
 }

@@ -56,6 +56,7 @@ public:
     int button = -1;
     int handId = 0;
     int handsPlayed = 0;
+    Cents chipsAtStart = 0;
     bool handRunning = false;
     QTimer nextHand;
     QTimer actionTimer;
@@ -398,6 +399,9 @@ void Table::slotStartHand()
     d->engine = std::make_unique<HandEngine>(
         d->handConfig(), [this](const HandEvent& e) { deliver(e); }, d->seed * 7919u + quint32(d->handId));
     d->handRunning = true;
+    d->chipsAtStart = 0;
+    for (Cents c : std::as_const(stacks))
+        d->chipsAtStart += c;
     d->engine->start(stacks, d->button, d->handId);
     afterAction();
 }
@@ -466,8 +470,15 @@ void Table::finishHand()
 {
     d->actionTimer.stop();
     const QMap<int, Cents> stacks = d->engine->stacks();
-    for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it)
+    Cents chipsAtEnd = d->engine->rake();
+    for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it) {
         d->players[it.key()].stack = it.value();
+        chipsAtEnd += it.value();
+    }
+    // Every cent is somewhere: in a stack or in the rake.
+    if (chipsAtEnd != d->chipsAtStart)
+        qCritical("pokerd: table %s, hand %d: %lld cents at the start, %lld at the end", qPrintable(d->config.id),
+                  d->handId, d->chipsAtStart, chipsAtEnd);
     d->handRunning = false;
     d->engine.reset();
     ++d->handsPlayed;

@@ -78,6 +78,10 @@ def main():
         time.sleep(0.05)
     out["table_events"] = sorted({e["event"] for e in seen})
     out["hand_status"] = sorted({e["handStatus"] for e in seen if "handStatus" in e})
+    out["avatars"] = server.getAvatarList()
+    avatar = server.getAvatar(out["avatars"][0]["id"])["image"].data
+    out["avatar_png"] = avatar[:8] == b"\x89PNG\r\n\x1a\n"
+    out["missing_avatar"] = server.getAvatar(999)
     out["garbage"] = raw_post(port, b"<methodCall><methodName>ping")
     out["too_large"] = announce_large_body(port)
     json.dump(out, sys.stdout, default=str)

@@ -161,6 +161,21 @@ private Q_SLOTS:
         QVERIFY(requests > 0);
         QVERIFY(batches.size() > 50);
 
+        // The last ten hands come back as records for the hand-history viewer.
+        QSignalSpy history(table.get(), &Client::gameHistoryEvent);
+        QVERIFY(run(table.get(), QStringLiteral("gameHistory")));
+        QVERIFY(history.wait(10000));
+        const QVariantList hands = history.last().at(0).toList();
+        QCOMPARE(hands.size(), 10);
+        for (const QVariant& hand : hands) {
+            const QString text = hand.toString();
+            QVERIFY(text.startsWith(QStringLiteral("{")) && text.contains(QStringLiteral("}{")));
+            QVERIFY(text.contains(QStringLiteral("\"event\":\"gameParameters\"")));
+            QVERIFY(text.contains(QStringLiteral("\"handStatus\":500")));
+        }
+
+        // The server checks after every hand that no chip got lost.
+        QVERIFY(!server.process().readAllStandardError().contains("cents at the start"));
         QVERIFY(run(table.get(), QStringLiteral("gameLeave")));
         QVERIFY(closed.wait(60000));
         // Nothing left at the table; the balance holds what was brought back.

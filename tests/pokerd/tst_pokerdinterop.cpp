@@ -55,6 +55,11 @@ private Q_SLOTS:
             QVERIFY2(events.contains(QString::fromLatin1(kind)), kind);
         QVERIFY(out.value("hand_status").toArray().contains(101));
 
+        QCOMPARE(out.value("avatars").toArray().size(), 10);
+        QCOMPARE(out.value("avatars").toArray().at(0).toObject().value("name").toString(), QStringLiteral("Fox"));
+        QVERIFY(out.value("avatar_png").toBool());
+        QCOMPARE(out.value("missing_avatar").toBool(true), false);
+
         const QJsonArray garbage = out.value("garbage").toArray();
         QCOMPARE(garbage.at(0).toInt(), 200);
         QVERIFY(garbage.at(1).toString().contains("<name>faultCode</name>"));
