@@ -66,6 +66,31 @@ private Q_SLOTS:
         QCOMPARE(out.value("too_large").toInt(), 413);
         QCOMPARE(server.process().state(), QProcess::Running);
     }
+
+    void https()
+    {
+        const QString python = QStandardPaths::findExecutable("python3");
+        const QString openssl = QStandardPaths::findExecutable("openssl");
+        if (python.isEmpty() || openssl.isEmpty())
+            QSKIP("python3 or openssl is not installed");
+        QTemporaryDir data;
+        QProcess make;
+        make.setWorkingDirectory(data.path());
+        make.start(openssl, {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
+                             "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", "key.pem", "-out", "cert.pem"});
+        QVERIFY(make.waitForFinished(60000) && make.exitCode() == 0);
+        PokerdProcess server;
+        QVERIFY(server.start(data.path(), {"--tls", data.filePath("cert.pem") + "," + data.filePath("key.pem")}));
+
+        // Trusting exactly that certificate, Python's client talks to it.
+        QProcess client;
+        client.start(python, {"-c", "import ssl, sys, xmlrpc.client as x;"
+                                    "c = ssl.create_default_context(cafile=sys.argv[2]);"
+                                    "print(x.ServerProxy('https://127.0.0.1:%s//' % sys.argv[1], context=c).ping())",
+                              QString::number(server.port()), data.filePath("cert.pem")});
+        QVERIFY(client.waitForFinished(30000));
+        QCOMPARE(client.readAllStandardOutput().trimmed(), QByteArray("True"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPokerdInterop)
