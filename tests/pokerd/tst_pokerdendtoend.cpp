@@ -188,6 +188,52 @@ private Q_SLOTS:
         lobby->stopRefresh();
     }
 
+    void silentPlayerIsSatOut()
+    {
+        QTemporaryDir data;
+        PokerdProcess server;
+        QVERIFY(server.start(data.path(), {"--action-timeout", "1"}));
+        auto client = connectedClient(server.port());
+        QVERIFY(login(client.get(), "demo7"));
+        QSignalSpy requests(client.get(), &Client::actionRequest);
+        QSignalSpy folds(client.get(), &Client::actionFold);
+        QSignalSpy checks(client.get(), &Client::actionCheck);
+        QSignalSpy status(client.get(), &Client::userStatusChange);
+        client->startRefresh();
+        QVERIFY(run(client.get(), QStringLiteral("gameJoin"), {QStringLiteral("holdem-nl-050-1")}));
+        QVERIFY(run(client.get(), QStringLiteral("userBuyin"), {20.0}));
+        // Nobody answers: after two time-outs the seat sits out.
+        QTRY_VERIFY_WITH_TIMEOUT(!status.isEmpty(), 60000);
+        QCOMPARE(status.last().at(1).toInt(), 2);
+        QVERIFY(requests.size() >= 2);
+        QVERIFY(folds.size() + checks.size() >= 2);
+    }
+
+    void communityDisplayWatches()
+    {
+        QTemporaryDir data;
+        PokerdProcess server;
+        QVERIFY(server.start(data.path(), {"--community-table", "ff:00:00:00:00:01=omaha-pl-1-2"}));
+        auto client = connectedClient(server.port());
+        QSignalSpy authenticated(client.get(), &Client::authenticateEvent);
+        QSignalSpy parameters(client.get(), &Client::gameParametersEvent);
+        QSignalSpy dealt(client.get(), &Client::dealHole);
+        QVERIFY(run(client.get(), QStringLiteral("authenticate"),
+                    {1, QStringList{"", "", "ff:00:00:00:00:01"}, QStringLiteral("en_US"), 0}));
+        client->startRefresh();
+        QVERIFY(authenticated.wait(10000));
+        QVERIFY(authenticated.last().at(0).toBool());
+        QVERIFY(run(client.get(), QStringLiteral("gameJoin"), {QString()}));
+        QVERIFY(parameters.wait(10000));
+        // The table configured for this terminal, and onlookers see no cards.
+        QCOMPARE(parameters.last().at(0).value<VeskGames::GameParameters>().type, 0x1002);
+        QTRY_VERIFY_WITH_TIMEOUT(!dealt.isEmpty(), 30000);
+        for (const QVariantList& args : std::as_const(dealt)) {
+            for (const VeskGames::Card& card : args.at(1).value<QVector<VeskGames::Card>>())
+                QCOMPARE(card.toEncodedChar(), char(0));
+        }
+    }
+
     void restartKeepsTheMoney()
     {
         QTemporaryDir data;
