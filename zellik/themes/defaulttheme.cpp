@@ -2,6 +2,8 @@
 
 #include "defaultthemelayout.h"
 #include "localresources.h"
+#include "soundthread.h"
+#include "svgimagerenderer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -172,6 +174,13 @@ constexpr std::array<std::array<int, 2>, AbstractTheme::ItemFontCount> kFontSize
     {12, 17},
 }};
 
+// The three card decks and the chip set, in the order of the renderers.
+const char* const kSvgFiles[] = {"/table/cards.svg", "/table/cards_one_number.svg", "/table/cards_simple.svg",
+                                 "/table/chips.svg"};
+// KiB of cached pixels per renderer: a deck is drawn at more sizes than the chips.
+constexpr int kSvgCacheKilobytes[] = {4096, 4096, 4096, 2048};
+enum Renderer { CardRenderer, CardOneRenderer, CardSimpleRenderer, ChipRenderer, RendererCount };
+
 const QString kWesternFontFile = QStringLiteral("/fonts/HelveticaNeueLTStd-HvEx.otf");
 const QString kChineseFontFile = QStringLiteral("/fonts/DFPHeiW5-GB.ttf");
 
@@ -192,7 +201,8 @@ public:
     std::array<QPen, ItemPenCount> pens;
     std::array<QBrush, ItemBrushCount> brushes;
     QString styleSheet;
-    bool soundEnabled = false;
+    std::unique_ptr<SoundThread> sound;
+    std::array<std::unique_ptr<SvgImageRenderer>, RendererCount> renderers;
 
     void initPensAndBrushes()
     {
@@ -243,7 +253,19 @@ void DefaultTheme::initialize()
     d->initPensAndBrushes();
     readSounds();
     switchFont(true);
-    // The SVG card decks and the chip set are loaded here once the renderers exist.
+    loadRenderers();
+}
+
+void DefaultTheme::loadRenderers()
+{
+    for (int i = 0; i < RendererCount; ++i) {
+        d->renderers[size_t(i)] = std::make_unique<SvgImageRenderer>(kSvgCacheKilobytes[i]);
+        // A theme with a prefix of its own may bring no decks: it gets the built-in ones.
+        QString file = d->resourcePrefix + QLatin1String(kSvgFiles[i]);
+        if (!QFile::exists(file))
+            file = QLatin1Char(':') + QLatin1String(kSvgFiles[i]);
+        d->renderers[size_t(i)]->load(file);
+    }
 }
 
 QString DefaultTheme::resourcePrefix() const
@@ -338,23 +360,34 @@ QStringList DefaultTheme::translations()
 
 void DefaultTheme::setSoundEnabled(bool enabled)
 {
-    d->soundEnabled = enabled;
+    if (!enabled)
+        d->sound.reset();
+    else if (!d->sound)
+        d->sound = createSoundPlayer();
 }
 
 bool DefaultTheme::isSoundEnabled() const
 {
-    return d->soundEnabled;
+    return d->sound != nullptr;
+}
+
+SoundThread* DefaultTheme::soundPlayer() const
+{
+    return d->sound.get();
+}
+
+std::unique_ptr<SoundThread> DefaultTheme::createSoundPlayer()
+{
+    return std::make_unique<SoundThread>();
 }
 
 void DefaultTheme::playSound(AudioType type, bool override)
 {
-    Q_UNUSED(override);
-    if (!isSoundEnabled())
+    if (!d->sound)
         return;
     const QString file = audio(type);
-    if (file.isEmpty())
-        return;
-    // Output goes through the sound player, which the media layer provides.
+    if (!file.isEmpty())
+        d->sound->playSound(file, override);
 }
 
 void DefaultTheme::setConfigureForScreenSize(QSize size)
@@ -545,8 +578,8 @@ QString DefaultTheme::chipElementId(int index)
     return QString::fromLatin1(kChips[index].id);
 }
 
-// The seat item, the dialogs and the SVG renderers belong to the media and
-// dialog layers; until those are built the theme makes none of them.
+// The seat item and the dialogs belong to the seat and dialog layers; until
+// those are built the theme makes none of them.
 AbstractPlayerItem* DefaultTheme::createPlayerItem() const
 {
     return nullptr;
@@ -576,22 +609,22 @@ AbstractGameSceneSideButtons* DefaultTheme::createGameSceneSideButton() const
 
 SvgImageRenderer* DefaultTheme::cardRenderThread() const
 {
-    return nullptr;
+    return d->renderers[CardRenderer].get();
 }
 
 SvgImageRenderer* DefaultTheme::cardOneRenderThread() const
 {
-    return nullptr;
+    return d->renderers[CardOneRenderer].get();
 }
 
 SvgImageRenderer* DefaultTheme::cardSimpleRenderThread() const
 {
-    return nullptr;
+    return d->renderers[CardSimpleRenderer].get();
 }
 
 SvgImageRenderer* DefaultTheme::chipRenderThread() const
 {
-    return nullptr;
+    return d->renderers[ChipRenderer].get();
 }
 
 QString DefaultTheme::styleSheet() const

@@ -10,6 +10,8 @@ namespace VeskGames {
 
 /// The look of the player's own 1024 x 768 table, and the base of every
 /// plug-in theme: resources, fonts, style sheet, sounds and chips.
+class SoundThread;
+
 class ZELLIK_EXPORT DefaultTheme : public QObject, public AbstractTheme
 {
     Q_OBJECT
@@ -78,8 +80,12 @@ public:
 
     /// The application style sheet as last installed by switchFont().
     QString styleSheet() const;
+    /// The sound player while sound is on, null otherwise.
+    SoundThread* soundPlayer() const;
 
 protected:
+    /// Makes the sound player when sound is switched on.
+    virtual std::unique_ptr<SoundThread> createSoundPlayer();
     /// Lets a derived theme use another file for \a type (relative to "/table/").
     void setImageOverride(ImageType type, const QString& fileName);
     QFont& itemFont(ItemFont font);
@@ -87,6 +93,7 @@ protected:
 private:
     void initialize();
     void readSounds();
+    void loadRenderers();
 
     class Private;
     std::unique_ptr<Private> d;
