@@ -2,6 +2,10 @@
 #include "defaulttheme.h"
 #include "defaultthemefactory.h"
 #include "localresources.h"
+#include "sounddevice.h"
+#include "soundthread.h"
+#include "svgimageitem.h"
+#include "svgimagerenderer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,6 +39,56 @@ void writeImage(const QString& path, const QColor& colour, const char* format)
     QVERIFY(image.save(path, format));
 }
 
+// Sound goes nowhere, but the theme's choices are kept.
+class RecordingDevice : public VeskGames::SoundDevice
+{
+public:
+    explicit RecordingDevice(QStringList* played) : m_played(played) {}
+    bool isFormatSupported(const QAudioFormat&) const override { return true; }
+    VeskGames::SoundOutput* createOutput(const QAudioFormat&) override { return new Output(m_played); }
+
+private:
+    class Output : public VeskGames::SoundOutput
+    {
+    public:
+        explicit Output(QStringList* played) : m_played(played) {}
+        void start(QIODevice* source) override { *m_played << qobject_cast<QFile*>(source)->fileName(); }
+        void stop() override {}
+
+    private:
+        QStringList* m_played;
+    };
+    QStringList* m_played;
+};
+
+class RecordingTheme : public DefaultTheme
+{
+public:
+    using DefaultTheme::DefaultTheme;
+    QStringList played;
+    int playersMade = 0;
+
+protected:
+    std::unique_ptr<VeskGames::SoundThread> createSoundPlayer() override
+    {
+        ++playersMade;
+        return std::make_unique<VeskGames::SoundThread>(std::make_unique<RecordingDevice>(&played));
+    }
+};
+
+// Renders one element through \a renderer the way an item on the table asks for it.
+QImage renderedElement(VeskGames::SvgImageRenderer* renderer, const QString& id, const QSize& size)
+{
+    VeskGames::SvgImageItem item;
+    item.setElementId(id);
+    QObject::connect(&item, &VeskGames::SvgImageItem::renderImage, renderer,
+                     &VeskGames::SvgImageRenderer::renderImage);
+    emit item.renderImage(&item, size, id);
+    if (!QTest::qWaitFor([&] { return !item.pixmap().isNull(); }, 5000))
+        return QImage();
+    return item.pixmap().toImage();
+}
+
 using PerSeat = QList<QPointF> (DefaultTheme::*)(int);
 using PerSeatAlign = QList<Qt::Alignment> (DefaultTheme::*)(int);
 
@@ -58,6 +112,10 @@ private Q_SLOTS:
         writeImage(p + "/table/dealer_button.png", Qt::white, "PNG");
         for (const char* file : {"s1.raw", "s2.raw", "s3.raw", "s4.raw", "s5.raw", "alert.raw", "flop.raw"})
             writeText(p + "/audio/" + file, "pcm");
+        // A theme may bring its own chips; it has no decks, so those are the built-in ones.
+        writeText(p + "/table/chips.svg", "<svg width=\"20\" height=\"20\" viewBox=\"0 0 20 20\">"
+                                          "<rect id=\"chip_1c\" width=\"20\" height=\"20\" fill=\"#00ff00\"/>"
+                                          "</svg>");
         writeText(p + "/audio/sounds.ini", "[shuffle]\n"
                                            "1\\file=s1.raw\n2\\file=s2.raw\n3\\file=s3.raw\n"
                                            "4\\file=s4.raw\n5\\file=s5.raw\nsize=5\n"
@@ -389,6 +447,68 @@ private Q_SLOTS:
         QVERIFY(theme.isSoundEnabled());
         theme.setSoundEnabled(false);
         QVERIFY(!theme.isSoundEnabled());
+    }
+
+    void soundGoesThroughTheSoundPlayer()
+    {
+        RecordingTheme theme(m_prefix.path());
+        theme.playSound(AbstractTheme::AudioAlert10Sec, false); // off: nothing made, nothing played
+        QCOMPARE(theme.playersMade, 0);
+        theme.setSoundEnabled(true);
+        theme.setSoundEnabled(true); // already on: the same player
+        QCOMPARE(theme.playersMade, 1);
+        QVERIFY(theme.soundPlayer());
+
+        theme.playSound(AbstractTheme::AudioAlert10Sec, false);
+        QCOMPARE(theme.played, QStringList{m_prefix.path() + "/audio/alert.raw"});
+        theme.playSound(AbstractTheme::AudioFlop, false); // still playing: dropped
+        QCOMPARE(theme.played.size(), 1);
+        theme.playSound(AbstractTheme::AudioFlop, true);
+        QCOMPARE(theme.played.last(), m_prefix.path() + "/audio/flop.raw");
+        theme.playSound(AbstractTheme::AudioShowdown, true); // no file: the flop plays on
+        QCOMPARE(theme.played.size(), 2);
+        QCOMPARE(theme.soundPlayer()->currentFile(), m_prefix.path() + "/audio/flop.raw");
+
+        theme.setSoundEnabled(false);
+        QVERIFY(!theme.soundPlayer());
+        theme.playSound(AbstractTheme::AudioFlop, true);
+        QCOMPARE(theme.played.size(), 2);
+        theme.setSoundEnabled(true);
+        QCOMPARE(theme.playersMade, 2);
+        theme.playSound(AbstractTheme::AudioShuffle, false);
+        QVERIFY(theme.played.last().contains(QRegularExpression("/audio/s[1-5]\\.raw$")));
+    }
+
+    void renderers_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<int>("kilobytes");
+        QTest::addColumn<QString>("id");
+        QTest::newRow("cards") << 0 << 4096 << "Ace_Spades";
+        QTest::newRow("one number cards") << 1 << 4096 << "_x31_0_Hearts";
+        QTest::newRow("simple cards") << 2 << 4096 << "Card_Back";
+        QTest::newRow("chips") << 3 << 2048 << "chip_1c";
+    }
+
+    void renderers()
+    {
+        QFETCH(int, which);
+        QFETCH(int, kilobytes);
+        QFETCH(QString, id);
+        VeskGames::SvgImageRenderer* const all[] = {
+            m_theme->cardRenderThread(), m_theme->cardOneRenderThread(), m_theme->cardSimpleRenderThread(),
+            m_theme->chipRenderThread()};
+        VeskGames::SvgImageRenderer* renderer = all[which];
+        QVERIFY(renderer);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(i == which || all[i] != renderer);
+        QCOMPARE(renderer->cacheMaxCost(), qsizetype(kilobytes) * 1024);
+        const QImage img = renderedElement(renderer, id, QSize(60, 80));
+        QCOMPARE(img.size(), QSize(60, 80));
+        // Something opaque in the middle: the document was loaded.
+        QCOMPARE(qAlpha(img.pixel(30, 40)), 255);
+        if (which == 3) // the prefix's own chip set, not the built-in one
+            QCOMPARE(img.pixelColor(30, 40), QColor(Qt::green));
     }
 
     void styleSheet()
