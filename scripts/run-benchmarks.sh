@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand bench_xmlrpc
+ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
