@@ -11,7 +11,7 @@ PACKAGES=(
   qt6-qpa-plugins
   xvfb xauth
   clang-14 libclang-rt-14-dev
-  python3 libbenchmark-dev openssl
+  python3 libbenchmark-dev openssl pulseaudio pulseaudio-utils
 )
 
 SUDO=""
