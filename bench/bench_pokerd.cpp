@@ -23,12 +23,13 @@ void playHands(benchmark::State& state, int gameType, int limit, int seats)
     int hand = 0;
     int events = 0;
     for (auto _ : state) {
-        Pokerd::HandEngine engine(config, [&events](const Pokerd::HandEvent&) { ++events; }, quint32(++hand));
+        Pokerd::HandEngine engine(
+            config, [&events](const Pokerd::HandEvent&) { ++events; }, quint32(++hand));
         engine.start(stacks, hand % seats, hand);
         while (!engine.isFinished()) {
             const int seat = engine.actingSeat();
-            const Pokerd::Bot::Decision d = bots[size_t(seat)].decide(engine.options(), engine.holeCards().value(seat),
-                                                                      engine.board(), config.isOmaha());
+            const Pokerd::Bot::Decision d = bots[size_t(seat)].decide(
+                engine.options(), engine.holeCards().value(seat), engine.board(), config.isOmaha());
             engine.act(seat, d.action, d.amount);
         }
         benchmark::DoNotOptimize(engine.stacks());

@@ -36,7 +36,8 @@ int main(int argc, char** argv)
     const QCommandLineOption actionTimeout("action-timeout", "Seconds a player has to act.", "s", "15");
     const QCommandLineOption community("community-table", "Table shown to a community terminal.",
                                        "terminal=table");
-    parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout, community});
+    parser.addOptions(
+        {listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout, community});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -86,7 +87,8 @@ int main(int argc, char** argv)
         listening = http.listen(address, port);
     }
     if (address.isNull() || !listening) {
-        std::fprintf(stderr, "pokerd: cannot listen on %s: %s\n", qPrintable(where), qPrintable(http.errorString()));
+        std::fprintf(stderr, "pokerd: cannot listen on %s: %s\n", qPrintable(where),
+                     qPrintable(http.errorString()));
         return 1;
     }
     std::printf("pokerd listening on %s://%s:%u (accounts in %s)\n", parser.isSet(tls) ? "https" : "http",

@@ -56,7 +56,8 @@ Bot::Decision Bot::decide(const HandEngine::Options& options, const QByteArray& 
 {
     std::uniform_real_distribution<double> noise(-0.12, 0.12);
     const double s = strength(hole, board, omaha) + noise(m_random);
-    const double potOdds = options.toCall > 0 ? double(options.toCall) / double(options.pot + options.toCall) : 0.0;
+    const double potOdds =
+        options.toCall > 0 ? double(options.toCall) / double(options.pot + options.toCall) : 0.0;
 
     Decision decision;
     if (options.canRaise && s > 0.72) {

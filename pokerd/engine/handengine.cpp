@@ -419,7 +419,8 @@ bool HandEngine::start(const QMap<int, Cents>& stacks, int button, int handId)
     const int holeCount = d->config.isOmaha() ? 4 : 2;
     for (int seat : std::as_const(d->order)) {
         d->seats[seat].hole = d->draw(holeCount);
-        const QVariantMap common{{QStringLiteral("position"), seat + 1}, {QStringLiteral("animationMs"), kDealMs}};
+        const QVariantMap common{{QStringLiteral("position"), seat + 1},
+                                 {QStringLiteral("animationMs"), kDealMs}};
         QVariantMap own = common;
         own.insert(QStringLiteral("dealHole"), d->seats[seat].hole);
         QVariantMap hidden = common;
@@ -467,7 +468,8 @@ HandEngine::Options HandEngine::options() const
     }
     const bool reopened = !s.acted || s.actedAtRaise < d->fullRaises;
     o.canRaise = s.stack > toCall && othersCanAct && reopened;
-    const Cents raiseBy = d->currentBet == 0 ? d->config.betUnit() : qMax(d->lastRaiseSize, d->config.betUnit());
+    const Cents raiseBy =
+        d->currentBet == 0 ? d->config.betUnit() : qMax(d->lastRaiseSize, d->config.betUnit());
     o.minAdd = qMin(s.stack, toCall + raiseBy);
     o.potLimitAdd = toCall + d->potTotal() + toCall;
     o.maxAdd = d->config.limit == 2 ? qMin(s.stack, o.potLimitAdd) : s.stack;
@@ -493,7 +495,8 @@ bool HandEngine::act(int seat, Action action, Cents amount)
         if (paid == 0)
             d->sendSeat("actionCheck", true, seat);
         else if (s.allIn)
-            d->send({{QStringLiteral("actionAllIn"), toUnits(paid)}, {QStringLiteral("position"), seat + 1},
+            d->send({{QStringLiteral("actionAllIn"), toUnits(paid)},
+                     {QStringLiteral("position"), seat + 1},
                      {QStringLiteral("isRaise"), false}});
         else
             d->sendSeat("actionCall", toUnits(paid), seat);
@@ -507,7 +510,8 @@ bool HandEngine::act(int seat, Action action, Cents amount)
             ++d->fullRaises;
         }
         if (s.allIn)
-            d->send({{QStringLiteral("actionAllIn"), toUnits(paid)}, {QStringLiteral("position"), seat + 1},
+            d->send({{QStringLiteral("actionAllIn"), toUnits(paid)},
+                     {QStringLiteral("position"), seat + 1},
                      {QStringLiteral("isRaise"), newBet > before}});
         else
             d->sendSeat(before == 0 ? "actionBet" : "actionRaise", toUnits(paid), seat);

@@ -55,7 +55,7 @@ public:
         Cents potLimitAdd = 0; ///< what a pot-sized bet or raise adds
         bool isAllIn = false;  ///< calling puts the seat all-in
         bool canRaise = false;
-        Cents pot = 0;         ///< everything put in this hand so far
+        Cents pot = 0; ///< everything put in this hand so far
     };
 
     HandEngine(const HandConfig& config, Sink sink, quint32 seed);

@@ -19,7 +19,8 @@ QString json(QVariantMap event)
         if (event.contains(key))
             event.insert(key, hex(event.value(key).toByteArray()));
     }
-    return QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(event)).toJson(QJsonDocument::Compact));
+    return QString::fromUtf8(
+        QJsonDocument(QJsonObject::fromVariantMap(event)).toJson(QJsonDocument::Compact));
 }
 
 } // namespace

@@ -109,10 +109,11 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
         auto* table = new Table(config, ++tableSeed, timing, this);
         connect(table, &Table::eventFor, this,
                 [this](const QString& session, const QVariantMap& event) { d->queue(session, event); });
-        connect(table, &Table::playerLeft, this, [this](const QString& user, const QString& session, Cents chips) {
-            d->accounts->returnFromTable(user, chips);
-            d->queue(session, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
-        });
+        connect(table, &Table::playerLeft, this,
+                [this](const QString& user, const QString& session, Cents chips) {
+                    d->accounts->returnFromTable(user, chips);
+                    d->queue(session, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
+                });
         connect(table, &Table::handFinished, this, [this] { d->storeTableChips(); });
         d->tables.append(table);
     }
@@ -271,7 +272,8 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return accepted ? ok() : fault(BuyinRefused, tr("The buy-in was refused."));
     }
     if (method == QLatin1String("gameAction")) {
-        if (!table || !table->act(session.id, param(0).toString(), HandEngine::fromUnits(param(1).toDouble())))
+        if (!table ||
+            !table->act(session.id, param(0).toString(), HandEngine::fromUnits(param(1).toDouble())))
             return fault(NotSeated, tr("It is not your turn."));
         return ok();
     }

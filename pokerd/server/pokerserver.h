@@ -32,14 +32,14 @@ public:
         BadParameters = -32602
     };
 
-    PokerServer(AccountStore* accounts, const QList<TableConfig>& tables, quint32 seed, const Table::Timing& timing,
-                QObject* parent = nullptr);
+    PokerServer(AccountStore* accounts, const QList<TableConfig>& tables, quint32 seed,
+                const Table::Timing& timing, QObject* parent = nullptr);
     ~PokerServer() override;
 
     /// Runs one call for the caller with \a sessionId (empty without a
     /// cookie); \a newSessionId receives a session the caller should keep.
-    xmlrpc::Response call(const QString& method, const QList<xmlrpc::Variant>& params, const QString& sessionId,
-                          QString* newSessionId);
+    xmlrpc::Response call(const QString& method, const QList<xmlrpc::Variant>& params,
+                          const QString& sessionId, QString* newSessionId);
 
     /// Terminal identifier -> table id shown to community displays.
     void setCommunityTables(const QMap<QString, QString>& tables);

@@ -17,7 +17,8 @@ constexpr int kTimeoutsBeforeSittingOut = 2;
 
 enum PlayerStatus { StatusEmpty = 0, StatusActive = 1, StatusSittingOut = 2, StatusLeaving = 4 };
 
-const char* const kBotNames[] = {"Aino", "Bertil", "Cecilia", "Dmitri", "Elin", "Farid", "Greta", "Hugo", "Ines", "Jonas"};
+const char* const kBotNames[] = {"Aino",  "Bertil", "Cecilia", "Dmitri", "Elin",
+                                 "Farid", "Greta",  "Hugo",    "Ines",   "Jonas"};
 
 struct Player
 {
@@ -422,20 +423,20 @@ void Table::afterAction()
         return;
     }
     const HandEngine::Options o = d->engine->options();
-    Q_EMIT eventFor(player.session,
-                    {{QStringLiteral("event"), QStringLiteral("gameRequest")},
-                     {QStringLiteral("action"), true},
-                     {QStringLiteral("position"), seat + 1},
-                     {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
-                     {QStringLiteral("valueMin"), HandEngine::toUnits(o.minAdd)},
-                     {QStringLiteral("valueMax"), HandEngine::toUnits(o.maxAdd)},
-                     {QStringLiteral("valuePotLimit"), HandEngine::toUnits(o.potLimitAdd)},
-                     {QStringLiteral("value"), HandEngine::toUnits(o.toCall)},
-                     {QStringLiteral("isAllIn"), o.isAllIn},
-                     {QStringLiteral("canRaise"), o.canRaise},
-                     {QStringLiteral("timestamp"), now()}});
+    Q_EMIT eventFor(player.session, {{QStringLiteral("event"), QStringLiteral("gameRequest")},
+                                     {QStringLiteral("action"), true},
+                                     {QStringLiteral("position"), seat + 1},
+                                     {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
+                                     {QStringLiteral("valueMin"), HandEngine::toUnits(o.minAdd)},
+                                     {QStringLiteral("valueMax"), HandEngine::toUnits(o.maxAdd)},
+                                     {QStringLiteral("valuePotLimit"), HandEngine::toUnits(o.potLimitAdd)},
+                                     {QStringLiteral("value"), HandEngine::toUnits(o.toCall)},
+                                     {QStringLiteral("isAllIn"), o.isAllIn},
+                                     {QStringLiteral("canRaise"), o.canRaise},
+                                     {QStringLiteral("timestamp"), now()}});
     d->actionTimer.disconnect(this);
-    connect(&d->actionTimer, &QTimer::timeout, this, [this, handId, seat] { slotActionTimeout(handId, seat); });
+    connect(&d->actionTimer, &QTimer::timeout, this,
+            [this, handId, seat] { slotActionTimeout(handId, seat); });
     d->actionTimer.start(d->timing.actionTimeoutMs);
 }
 
@@ -444,8 +445,8 @@ void Table::slotBotTurn(int handId, int seat)
     if (!d->engine || handId != d->handId || d->engine->actingSeat() != seat)
         return;
     Player& player = d->players[seat];
-    const Bot::Decision decision = player.bot->decide(d->engine->options(), d->engine->holeCards().value(seat),
-                                                      d->engine->board(), d->config.type & 0x2);
+    const Bot::Decision decision = player.bot->decide(
+        d->engine->options(), d->engine->holeCards().value(seat), d->engine->board(), d->config.type & 0x2);
     d->engine->act(seat, decision.action, decision.amount);
     afterAction();
 }
@@ -477,8 +478,8 @@ void Table::finishHand()
     }
     // Every cent is somewhere: in a stack or in the rake.
     if (chipsAtEnd != d->chipsAtStart)
-        qCritical("pokerd: table %s, hand %d: %lld cents at the start, %lld at the end", qPrintable(d->config.id),
-                  d->handId, d->chipsAtStart, chipsAtEnd);
+        qCritical("pokerd: table %s, hand %d: %lld cents at the start, %lld at the end",
+                  qPrintable(d->config.id), d->handId, d->chipsAtStart, chipsAtEnd);
     d->handRunning = false;
     d->engine.reset();
     ++d->handsPlayed;

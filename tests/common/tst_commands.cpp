@@ -19,8 +19,7 @@ class StepCommand : public Command
 public:
     StepCommand(const QString& name, QStringList* log, bool doneInExec = false, bool doneInFinish = false)
         : m_name(name), m_log(log), m_doneInExec(doneInExec), m_doneInFinish(doneInFinish)
-    {
-    }
+    {}
     ~StepCommand() override { m_log->append("~" + m_name); }
 
     void exec() override

@@ -13,8 +13,8 @@ public:
     {
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
         m_process.start(QStringLiteral(POKERD_PATH),
-                        QStringList{"--listen", "127.0.0.1:0", "--data", dataDir, "--seed", "42", "--bot-delay", "0",
-                                    "--hand-delay", "20", "--action-timeout", "5"} +
+                        QStringList{"--listen", "127.0.0.1:0", "--data", dataDir, "--seed", "42",
+                                    "--bot-delay", "0", "--hand-delay", "20", "--action-timeout", "5"} +
                             extra);
         if (!m_process.waitForStarted(10000))
             return false;

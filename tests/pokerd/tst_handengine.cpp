@@ -35,9 +35,9 @@ QByteArray deckStartingWith(const QStringList& first)
 struct Table
 {
     explicit Table(HandConfig config = HandConfig(), quint32 seed = 1)
-        : engine(config, [this](const HandEvent& e) { events.append(e); }, seed)
-    {
-    }
+        : engine(
+              config, [this](const HandEvent& e) { events.append(e); }, seed)
+    {}
 
     /// Public events with the given member, in order.
     QList<QVariantMap> find(const char* member) const
@@ -180,8 +180,8 @@ private Q_SLOTS:
     {
         // Seat 0 has aces, seat 1 kings, seat 2 queens, seat 3 jacks; the board helps nobody.
         Table t;
-        t.engine.setDeck(deckStartingWith({"As", "Ad", "Ks", "Kd", "Qs", "Qd", "Js", "Jd",
-                                            "2c", "7h", "9c", "3d", "4h"}));
+        t.engine.setDeck(
+            deckStartingWith({"As", "Ad", "Ks", "Kd", "Qs", "Qd", "Js", "Jd", "2c", "7h", "9c", "3d", "4h"}));
         t.engine.start({{0, 500}, {1, 2000}, {2, 5000}, {3, 9000}}, 3, 1);
         // Order after the button (seat 3): 0 small blind, 1 big blind, 2 first.
         t.engine.act(2, HandEngine::BetRaise, 5000);
@@ -208,7 +208,8 @@ private Q_SLOTS:
         config.bigBlind = 51;
         config.rakePercent = 0;
         Table t(config);
-        t.engine.setDeck(deckStartingWith({"2c", "3d", "4c", "5d", "6c", "7d", "As", "Ks", "Qs", "Js", "Ts"}));
+        t.engine.setDeck(
+            deckStartingWith({"2c", "3d", "4c", "5d", "6c", "7d", "As", "Ks", "Qs", "Js", "Ts"}));
         t.engine.start({{0, 1000}, {1, 1000}, {2, 1000}}, 0, 1);
         t.engine.act(0, HandEngine::CheckCall); // the button calls 0.51
         t.engine.act(1, HandEngine::CheckCall); // small blind adds 0.26
@@ -220,7 +221,6 @@ private Q_SLOTS:
         QVERIFY(t.engine.isFinished());
         // 1.53 split three ways: 0.51 each, no odd cent.
         QCOMPARE(t.engine.stacks(), (QMap<int, Cents>{{0, 1000}, {1, 1000}, {2, 1000}}));
-
     }
 
     void oddCentOfASplit()
@@ -231,7 +231,8 @@ private Q_SLOTS:
         config.ante = 1;
         config.rakePercent = 0;
         Table t(config);
-        t.engine.setDeck(deckStartingWith({"2c", "3d", "4c", "5d", "7h", "8h", "As", "Ks", "Qs", "Js", "Ts"}));
+        t.engine.setDeck(
+            deckStartingWith({"2c", "3d", "4c", "5d", "7h", "8h", "As", "Ks", "Qs", "Js", "Ts"}));
         t.engine.start({{0, 1000}, {1, 1000}, {2, 1000}}, 2, 1);
         QCOMPARE(t.find("postAnte").size(), 3);
         QCOMPARE(t.engine.actingSeat(), 0);
@@ -286,8 +287,9 @@ private Q_SLOTS:
         QList<Bot> bots;
         for (int i = 0; i < config.seats; ++i)
             bots.append(Bot(quint32(i + 1)));
-        const int hands = qEnvironmentVariableIntValue("VESK_BOT_HANDS") > 0 ? qEnvironmentVariableIntValue("VESK_BOT_HANDS")
-                                                                             : 10000;
+        const int hands = qEnvironmentVariableIntValue("VESK_BOT_HANDS") > 0
+                              ? qEnvironmentVariableIntValue("VESK_BOT_HANDS")
+                              : 10000;
         int showdowns = 0;
         for (int hand = 0; hand < hands / 3; ++hand) {
             Table t(config, quint32(hand));
@@ -303,8 +305,8 @@ private Q_SLOTS:
             while (!t.engine.isFinished() && ++steps < 1000) {
                 const int seat = t.engine.actingSeat();
                 QVERIFY(seat >= 0);
-                const Bot::Decision d = bots[seat].decide(t.engine.options(), t.engine.holeCards().value(seat),
-                                                          t.engine.board(), config.isOmaha());
+                const Bot::Decision d = bots[seat].decide(
+                    t.engine.options(), t.engine.holeCards().value(seat), t.engine.board(), config.isOmaha());
                 QVERIFY(t.engine.act(seat, d.action, d.amount));
             }
             QVERIFY(t.engine.isFinished());

@@ -51,8 +51,9 @@ std::unique_ptr<Client> connectedClient(quint16 port)
 
 bool login(Client* client, const QString& user)
 {
-    return run(client, QStringLiteral("authenticate"),
-               {1, QStringList{user, digest("demo"), "ff:ff:ff:ff:ff:09", "demo"}, QStringLiteral("en_US"), 0});
+    return run(
+        client, QStringLiteral("authenticate"),
+        {1, QStringList{user, digest("demo"), "ff:ff:ff:ff:ff:09", "demo"}, QStringLiteral("en_US"), 0});
 }
 
 /// The balance and the chips at tables, as the server reports them.
@@ -130,7 +131,8 @@ private Q_SLOTS:
                         action = QStringLiteral("actionBetRaise");
                         amount = minAdd;
                     }
-                    auto* command = new ServerCommand(table.get(), {action, amount}, QStringLiteral("gameAction"));
+                    auto* command =
+                        new ServerCommand(table.get(), {action, amount}, QStringLiteral("gameAction"));
                     connect(command, &Command::done, command, &QObject::deleteLater);
                     command->exec();
                 });
@@ -183,7 +185,9 @@ private Q_SLOTS:
         QCOMPARE(after.second, 0.0);
         QVERIFY2(qFuzzyCompare(after.first + 1, 1000.0 - bought + myStack + 1),
                  qPrintable(QStringLiteral("balance %1, bought %2, left with %3")
-                                .arg(after.first).arg(bought).arg(myStack)));
+                                .arg(after.first)
+                                .arg(bought)
+                                .arg(myStack)));
         table->stopRefresh();
         lobby->stopRefresh();
     }
@@ -250,7 +254,8 @@ private Q_SLOTS:
             QSignalSpy status(client.get(), &Client::handStatus);
             client->startRefresh();
             QTRY_VERIFY_WITH_TIMEOUT(
-                std::any_of(status.begin(), status.end(), [](const QVariantList& a) { return a.at(0).toInt() == 100; }),
+                std::any_of(status.begin(), status.end(),
+                            [](const QVariantList& a) { return a.at(0).toInt() == 100; }),
                 30000);
             before = userInfo(client.get());
             QCOMPARE(before.first, 940.0);

@@ -56,7 +56,8 @@ private Q_SLOTS:
         QVERIFY(out.value("hand_status").toArray().contains(101));
 
         QCOMPARE(out.value("avatars").toArray().size(), 10);
-        QCOMPARE(out.value("avatars").toArray().at(0).toObject().value("name").toString(), QStringLiteral("Fox"));
+        QCOMPARE(out.value("avatars").toArray().at(0).toObject().value("name").toString(),
+                 QStringLiteral("Fox"));
         QVERIFY(out.value("avatar_png").toBool());
         QCOMPARE(out.value("missing_avatar").toBool(true), false);
 
@@ -76,18 +77,22 @@ private Q_SLOTS:
         QTemporaryDir data;
         QProcess make;
         make.setWorkingDirectory(data.path());
-        make.start(openssl, {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
-                             "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", "key.pem", "-out", "cert.pem"});
+        make.start(openssl,
+                   {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
+                    "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", "key.pem", "-out", "cert.pem"});
         QVERIFY(make.waitForFinished(60000) && make.exitCode() == 0);
         PokerdProcess server;
-        QVERIFY(server.start(data.path(), {"--tls", data.filePath("cert.pem") + "," + data.filePath("key.pem")}));
+        QVERIFY(
+            server.start(data.path(), {"--tls", data.filePath("cert.pem") + "," + data.filePath("key.pem")}));
 
         // Trusting exactly that certificate, Python's client talks to it.
         QProcess client;
-        client.start(python, {"-c", "import ssl, sys, xmlrpc.client as x;"
-                                    "c = ssl.create_default_context(cafile=sys.argv[2]);"
-                                    "print(x.ServerProxy('https://127.0.0.1:%s//' % sys.argv[1], context=c).ping())",
-                              QString::number(server.port()), data.filePath("cert.pem")});
+        client.start(python,
+                     {"-c",
+                      "import ssl, sys, xmlrpc.client as x;"
+                      "c = ssl.create_default_context(cafile=sys.argv[2]);"
+                      "print(x.ServerProxy('https://127.0.0.1:%s//' % sys.argv[1], context=c).ping())",
+                      QString::number(server.port()), data.filePath("cert.pem")});
         QVERIFY(client.waitForFinished(30000));
         QCOMPARE(client.readAllStandardOutput().trimmed(), QByteArray("True"));
     }

@@ -31,15 +31,15 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("folded");
         QTest::addColumn<QString>("pots");
 
-        QTest::newRow("one pot") << Contributions{{0, 100}, {1, 100}, {2, 100}} << QList<int>() << "300:[0,1,2]";
+        QTest::newRow("one pot") << Contributions{{0, 100}, {1, 100}, {2, 100}} << QList<int>()
+                                 << "300:[0,1,2]";
         QTest::newRow("three all-ins of different sizes")
             << Contributions{{0, 50}, {1, 200}, {2, 500}, {3, 500}} << QList<int>()
             << "200:[0,1,2,3] 450:[1,2,3] 600:[2,3]";
-        QTest::newRow("folded money stays in") << Contributions{{0, 30}, {1, 100}, {2, 100}} << QList<int>{0}
-                                               << "230:[1,2]";
-        QTest::newRow("folded above a short all-in")
-            << Contributions{{0, 80}, {1, 40}, {2, 100}, {3, 100}} << QList<int>{0}
-            << "160:[1,2,3] 160:[2,3]";
+        QTest::newRow("folded money stays in")
+            << Contributions{{0, 30}, {1, 100}, {2, 100}} << QList<int>{0} << "230:[1,2]";
+        QTest::newRow("folded above a short all-in") << Contributions{{0, 80}, {1, 40}, {2, 100}, {3, 100}}
+                                                     << QList<int>{0} << "160:[1,2,3] 160:[2,3]";
         QTest::newRow("nothing in") << Contributions{{0, 0}, {1, 0}} << QList<int>() << "";
     }
 
@@ -66,7 +66,8 @@ private Q_SLOTS:
         QTest::addColumn<QList<Cents>>("shares");
         QTest::newRow("even") << Cents(300) << QList<int>{4, 1} << QList<Cents>{150, 150};
         QTest::newRow("odd cent to the first") << Cents(301) << QList<int>{4, 1} << QList<Cents>{151, 150};
-        QTest::newRow("three ways, two odd") << Cents(302) << QList<int>{2, 5, 0} << QList<Cents>{101, 101, 100};
+        QTest::newRow("three ways, two odd")
+            << Cents(302) << QList<int>{2, 5, 0} << QList<Cents>{101, 101, 100};
         QTest::newRow("single") << Cents(77) << QList<int>{3} << QList<Cents>{77};
     }
 

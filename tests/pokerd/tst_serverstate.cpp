@@ -68,8 +68,9 @@ private Q_SLOTS:
     void usersFile()
     {
         QTemporaryDir dir;
-        writeFile(dir.filePath("users.json"),
-                  R"([{"name": "anna", "password": "secret", "balance": 12.5}, {"name": "", "password": "x"}])");
+        writeFile(
+            dir.filePath("users.json"),
+            R"([{"name": "anna", "password": "secret", "balance": 12.5}, {"name": "", "password": "x"}])");
         writeFile(dir.filePath("broken.json"), "{not json");
         AccountStore store(dir.filePath("data"));
         QString error;
@@ -92,7 +93,8 @@ private Q_SLOTS:
             << 2 << false;
         QTest::newRow("not an array") << QByteArray(R"({"id": "a"})") << 5 << true;
         QTest::newRow("no id") << QByteArray(R"([{"name": "x"}])") << 5 << true;
-        QTest::newRow("buy-in upside down") << QByteArray(R"([{"id": "a", "buyinMin": 50, "buyinMax": 10}])") << 5 << true;
+        QTest::newRow("buy-in upside down")
+            << QByteArray(R"([{"id": "a", "buyinMin": 50, "buyinMax": 10}])") << 5 << true;
         QTest::newRow("empty") << QByteArray("[]") << 5 << true;
     }
 
@@ -135,7 +137,8 @@ private Q_SLOTS:
         record.setHeader({{"event", "gameParameters"}, {"currency", "EUR"}, {"seats", 6}},
                          {{{"userName", "anna"}, {"position", 1}, {"userStack", 20.0}}});
         record.add({{{"event", "gameEvent"}, {"handStatus", 200}}, -1, -1});
-        record.add({{{"event", "gameEvent"}, {"dealHole", QByteArray("\x01\x34", 2)}, {"position", 1}}, 0, -1});
+        record.add(
+            {{{"event", "gameEvent"}, {"dealHole", QByteArray("\x01\x34", 2)}, {"position", 1}}, 0, -1});
         record.add({{{"event", "gameEvent"}, {"dealHole", QByteArray(2, '\0')}, {"position", 1}}, -1, 0});
         record.add({{{"event", "gameEvent"}, {"actionCheck", true}, {"position", 1}}, -1, -1});
         record.add({{{"event", "gameEvent"}, {"dealCommunity", QByteArray("\x0a\x0b\x0c", 3)}}, -1, -1});

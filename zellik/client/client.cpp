@@ -21,7 +21,6 @@ constexpr int kTransportTimeout = 20;
 constexpr int kTransportWarning = 5;
 } // namespace
 
-
 Client::Client(QObject* parent) : QObject(parent), d(std::make_unique<Private>())
 {
     init();
@@ -83,8 +82,9 @@ void Client::setHost(QUrl url, bool ssl)
 
 QUrl Client::createUrl() const
 {
-    return QUrl(QStringLiteral("http%1://%2:%3/%4")
-                    .arg(d->ssl ? QStringLiteral("s") : QString(), d->host, QString::number(d->port), d->path));
+    return QUrl(
+        QStringLiteral("http%1://%2:%3/%4")
+            .arg(d->ssl ? QStringLiteral("s") : QString(), d->host, QString::number(d->port), d->path));
 }
 
 QUrl Client::url() const
@@ -169,13 +169,14 @@ int Client::request(QString methodName, xmlrpc::Variant param1, xmlrpc::Variant 
     return request(QList<xmlrpc::Variant>{param1, param2}, methodName);
 }
 
-int Client::request(QString methodName, xmlrpc::Variant param1, xmlrpc::Variant param2, xmlrpc::Variant param3)
+int Client::request(QString methodName, xmlrpc::Variant param1, xmlrpc::Variant param2,
+                    xmlrpc::Variant param3)
 {
     return request(QList<xmlrpc::Variant>{param1, param2, param3}, methodName);
 }
 
-int Client::request(QString methodName, xmlrpc::Variant param1, xmlrpc::Variant param2, xmlrpc::Variant param3,
-                    xmlrpc::Variant param4)
+int Client::request(QString methodName, xmlrpc::Variant param1, xmlrpc::Variant param2,
+                    xmlrpc::Variant param3, xmlrpc::Variant param4)
 {
     return request(QList<xmlrpc::Variant>{param1, param2, param3, param4}, methodName);
 }

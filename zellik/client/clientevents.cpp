@@ -81,7 +81,8 @@ void Client::handleEvent(const QVariantMap& event)
     if (kind == QLatin1String("authenticate")) {
         if (!d->serverRestarted)
             Q_EMIT authenticateEvent(boolOf(event, "ok"), boolOf(event, "reconnect"),
-                                     stringOf(event, "formattedUserName"), boolOf(event, "portalSelectUsername"));
+                                     stringOf(event, "formattedUserName"),
+                                     boolOf(event, "portalSelectUsername"));
     } else if (kind == QLatin1String("gameParameters")) {
         handleGameParameters(event);
     } else if (kind == QLatin1String("userInfo")) {
@@ -98,8 +99,8 @@ void Client::handleEvent(const QVariantMap& event)
         d->gameParameters.timestamp = qMax(d->gameParameters.timestamp, timestamp);
         Q_EMIT gameJoin(boolOf(event, "ok"), timestamp);
     } else if (kind == QLatin1String("gameOpen")) {
-        Q_EMIT gameOpen(intOf(event, "action"), stringOf(event, "childSessionId"), stringOf(event, "selection"),
-                        intOf(event, "timestamp"));
+        Q_EMIT gameOpen(intOf(event, "action"), stringOf(event, "childSessionId"),
+                        stringOf(event, "selection"), intOf(event, "timestamp"));
     } else if (kind == QLatin1String("userNotify")) {
         Q_EMIT userNotify(intOf(event, "message"), intOf(event, "timeout"), intOf(event, "options"),
                           event.value(QStringLiteral("params")).toStringList(), intOf(event, "timestamp"));
@@ -155,19 +156,21 @@ void Client::handleServerInfo(const QVariantMap& event)
     if (id == d->gameParameters.serverId)
         return;
     d->serverRestarted = true;
-    Q_EMIT userNotify(tr("The server has restarted. If a game was in progress,\nthe last hand will have been "
-                         "invalidated and funds returned to your\naccount. Please restart the application to join "
-                         "a new game."),
-                      5, 1, QStringList(), d->gameParameters.timestamp);
+    Q_EMIT userNotify(
+        tr("The server has restarted. If a game was in progress,\nthe last hand will have been "
+           "invalidated and funds returned to your\naccount. Please restart the application to join "
+           "a new game."),
+        5, 1, QStringList(), d->gameParameters.timestamp);
 }
 
 void Client::handleGameRequest(const QVariantMap& event)
 {
     const int p = seatOf(event);
     if (boolOf(event, "action")) {
-        Q_EMIT actionRequest(p, intOf(event, "timeout"), doubleOf(event, "valueMin"), doubleOf(event, "valueMax"),
-                             doubleOf(event, "valuePotLimit"), doubleOf(event, "value"), boolOf(event, "isAllIn"),
-                             boolOf(event, "canRaise"), intOf(event, "timestamp"));
+        Q_EMIT actionRequest(p, intOf(event, "timeout"), doubleOf(event, "valueMin"),
+                             doubleOf(event, "valueMax"), doubleOf(event, "valuePotLimit"),
+                             doubleOf(event, "value"), boolOf(event, "isAllIn"), boolOf(event, "canRaise"),
+                             intOf(event, "timestamp"));
     } else if (boolOf(event, "rebuy")) {
         Q_EMIT rebuyRequest(p, intOf(event, "timeout"), intOf(event, "timestamp"));
     } else if (has(event, "foldAndLeave")) {
@@ -206,8 +209,9 @@ void Client::handleGameEvent(const QVariantMap& event)
     } else if (has(event, "dealCommunity")) {
         Q_EMIT dealCommunity(cardsOf(event, "dealCommunity"), msec, timestamp);
     } else if (has(event, "userName")) {
-        Q_EMIT userData(p, stringOf(event, "userName"), intOf(event, "userAvatarId"), doubleOf(event, "userStack"),
-                        intOf(event, "userStatus"), timestamp, stringOf(event, "userDisplayName"));
+        Q_EMIT userData(p, stringOf(event, "userName"), intOf(event, "userAvatarId"),
+                        doubleOf(event, "userStack"), intOf(event, "userStatus"), timestamp,
+                        stringOf(event, "userDisplayName"));
     } else if (has(event, "bettingDone")) {
         QList<qreal> pots;
         QList<qreal> rakes;
@@ -243,8 +247,8 @@ void Client::handleGameEvent(const QVariantMap& event)
     } else if (has(event, "actionAllIn")) {
         Q_EMIT actionAllIn(p, doubleOf(event, "actionAllIn"), timestamp, boolOf(event, "isRaise"));
     } else if (has(event, "freerollBusted")) {
-        Q_EMIT freerollBusted(intOf(event, "freerollBusted"), doubleOf(event, "amount"), stringOf(event, "currency"),
-                              intOf(event, "timeout"), timestamp);
+        Q_EMIT freerollBusted(intOf(event, "freerollBusted"), doubleOf(event, "amount"),
+                              stringOf(event, "currency"), intOf(event, "timeout"), timestamp);
     }
 }
 

@@ -20,8 +20,7 @@ public:
 
 ServerCommand::ServerCommand(Client* client, const QString& command, QObject* parent)
     : ServerCommand(client, QList<xmlrpc::Variant>(), command, parent)
-{
-}
+{}
 
 ServerCommand::ServerCommand(Client* client, const QList<xmlrpc::Variant>& params, const QString& command,
                              QObject* parent)

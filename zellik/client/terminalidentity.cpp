@@ -14,7 +14,8 @@ QList<Interface> systemInterfaces()
         const QNetworkInterface::InterfaceFlags flags = iface.flags();
         Interface entry;
         entry.loopback = flags.testFlag(QNetworkInterface::IsLoopBack);
-        entry.upAndRunning = flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning);
+        entry.upAndRunning =
+            flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning);
         entry.hardwareAddress = iface.hardwareAddress();
         result.append(entry);
     }
@@ -34,7 +35,8 @@ QString macAddress(const QList<Interface>& interfaces, bool activeOnly)
 
 QString loginIdentifier(const QString& macAddress, const QString& userName, bool demoMode, int screen)
 {
-    if (demoMode && (userName.size() == 5 || userName.size() == 6) && userName.startsWith(QLatin1String("demo"))) {
+    if (demoMode && (userName.size() == 5 || userName.size() == 6) &&
+        userName.startsWith(QLatin1String("demo"))) {
         bool ok = false;
         const int n = userName.mid(4).toInt(&ok);
         if (ok && n >= 1 && n <= 10)

@@ -17,7 +17,8 @@ public:
     bool ownsItem = true;
 };
 
-GraphicsItemAnimationCommand::GraphicsItemAnimationCommand(QGraphicsItem* item, bool ownsItem, QObject* parent)
+GraphicsItemAnimationCommand::GraphicsItemAnimationCommand(QGraphicsItem* item, bool ownsItem,
+                                                           QObject* parent)
     : Command(parent), d(std::make_unique<Private>())
 {
     d->ownsItem = ownsItem;

@@ -250,8 +250,9 @@ void Client::requestFinished(QNetworkReply* reply)
     const int reportId = entry.reportId();
 
     if (entry.tooLarge) {
-        Q_EMIT failed(reportId, TransportFailure,
-                      QStringLiteral("Response larger than %1 bytes; transfer aborted").arg(d->maximumResponseSize));
+        Q_EMIT failed(
+            reportId, TransportFailure,
+            QStringLiteral("Response larger than %1 bytes; transfer aborted").arg(d->maximumResponseSize));
     } else if (reply->error() != QNetworkReply::NoError) {
         Q_EMIT failed(reportId, TransportFailure, reply->errorString());
     } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 301 &&

@@ -88,7 +88,8 @@ bool Response::parse(const QByteArray& data, QString* error)
                 message = QStringLiteral("Value nesting is too deep");
             } else if (fault.metaType().id() == QMetaType::QVariantMap) {
                 const QVariantMap map = fault.toMap();
-                if (map.contains(QStringLiteral("faultCode")) && map.contains(QStringLiteral("faultString"))) {
+                if (map.contains(QStringLiteral("faultCode")) &&
+                    map.contains(QStringLiteral("faultString"))) {
                     d->faultCode = map.value(QStringLiteral("faultCode")).toInt();
                     d->faultString = map.value(QStringLiteral("faultString")).toString();
                     d->isNull = false;

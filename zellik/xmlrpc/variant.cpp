@@ -51,7 +51,8 @@ void writeValue(const QVariant& variant, QDomDocument& document, QDomElement& va
         typed(document, value, QStringLiteral("string"), variant.toString());
         break;
     case QMetaType::QByteArray:
-        typed(document, value, QStringLiteral("base64"), QString::fromLatin1(variant.toByteArray().toBase64()));
+        typed(document, value, QStringLiteral("base64"),
+              QString::fromLatin1(variant.toByteArray().toBase64()));
         break;
     case QMetaType::QDateTime:
         typed(document, value, QStringLiteral("dateTime.iso8601"),

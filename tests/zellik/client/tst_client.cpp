@@ -24,9 +24,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path"); // "<default>": the default
         QTest::addColumn<bool>("ssl");
         QTest::addColumn<QString>("url");
-        QTest::newRow("all given") << "poker.example" << 8080 << "rpc" << true << "https://poker.example:8080/rpc";
-        QTest::newRow("defaults: two slashes") << "poker.example" << -1 << "<default>" << false
-                                               << "http://poker.example:80//";
+        QTest::newRow("all given") << "poker.example" << 8080 << "rpc" << true
+                                   << "https://poker.example:8080/rpc";
+        QTest::newRow("defaults: two slashes")
+            << "poker.example" << -1 << "<default>" << false << "http://poker.example:80//";
         QTest::newRow("loopback") << "127.0.0.1" << 7777 << "/" << false << "http://127.0.0.1:7777//";
     }
 
@@ -105,9 +106,11 @@ private Q_SLOTS:
     {
         RefreshHarness harness;
         harness.server.setHandler([](const ScriptedHttpServer::Received& request) {
-            ScriptedHttpServer::Reply reply = ScriptedHttpServer::xml(xmlrpc::Response(xmlrpc::Variant(1)).toXml());
+            ScriptedHttpServer::Reply reply =
+                ScriptedHttpServer::xml(xmlrpc::Response(xmlrpc::Variant(1)).toXml());
             if (request.body.contains("authenticate"))
-                reply.headers.append(qMakePair(QByteArray("Set-Cookie"), QByteArray("sessionId=from-server; Path=/")));
+                reply.headers.append(
+                    qMakePair(QByteArray("Set-Cookie"), QByteArray("sessionId=from-server; Path=/")));
             return reply;
         });
         Client* client = harness.client.get();
@@ -120,7 +123,8 @@ private Q_SLOTS:
         client->request(QStringLiteral("authenticate"));
         client->request(QStringLiteral("userInfo"));
         QTRY_COMPARE(done.size(), 3);
-        QCOMPARE(harness.server.received().at(2).headers.value("cookie"), QByteArray("sessionId=from-server"));
+        QCOMPARE(harness.server.received().at(2).headers.value("cookie"),
+                 QByteArray("sessionId=from-server"));
 
         client->setSessionId(QStringLiteral("child-42"));
         client->request(QStringLiteral("gameJoin"));
@@ -144,12 +148,12 @@ private Q_SLOTS:
         const Identity::Interface down{false, false, "AA:00:00:00:00:01"};
         const Identity::Interface up{false, true, "AA:00:00:00:00:02"};
         const Identity::Interface noAddress{false, true, ""};
-        QTest::newRow("first non-loopback") << QList<Identity::Interface>{loopback, down, up} << false
-                                            << "AA:00:00:00:00:01";
-        QTest::newRow("active only skips a disconnected one") << QList<Identity::Interface>{loopback, down, up}
-                                                              << true << "AA:00:00:00:00:02";
-        QTest::newRow("empty addresses are passed over") << QList<Identity::Interface>{noAddress, up} << true
-                                                         << "AA:00:00:00:00:02";
+        QTest::newRow("first non-loopback")
+            << QList<Identity::Interface>{loopback, down, up} << false << "AA:00:00:00:00:01";
+        QTest::newRow("active only skips a disconnected one")
+            << QList<Identity::Interface>{loopback, down, up} << true << "AA:00:00:00:00:02";
+        QTest::newRow("empty addresses are passed over")
+            << QList<Identity::Interface>{noAddress, up} << true << "AA:00:00:00:00:02";
         QTest::newRow("nothing qualifies") << QList<Identity::Interface>{loopback, down} << true << "";
     }
 

@@ -53,15 +53,18 @@ private Q_SLOTS:
         ext.close();
         // Two authorities, each with a server certificate for 127.0.0.1.
         for (const QString& ca : {QStringLiteral("trusted"), QStringLiteral("rogue")}) {
-            QVERIFY(run(openssl, {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
-                                  "/CN=" + ca + " test authority", "-keyout", ca + "-ca.key", "-out", ca + "-ca.pem"},
+            QVERIFY(run(openssl,
+                        {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                         "/CN=" + ca + " test authority", "-keyout", ca + "-ca.key", "-out", ca + "-ca.pem"},
                         dir));
-            QVERIFY(run(openssl, {"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout",
-                                  ca + "-server.key", "-out", ca + "-server.csr"},
+            QVERIFY(run(openssl,
+                        {"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout",
+                         ca + "-server.key", "-out", ca + "-server.csr"},
                         dir));
-            QVERIFY(run(openssl, {"x509", "-req", "-in", ca + "-server.csr", "-CA", ca + "-ca.pem", "-CAkey",
-                                  ca + "-ca.key", "-CAcreateserial", "-days", "2", "-extfile", "server.ext", "-out",
-                                  ca + "-server.pem"},
+            QVERIFY(run(openssl,
+                        {"x509", "-req", "-in", ca + "-server.csr", "-CA", ca + "-ca.pem", "-CAkey",
+                         ca + "-ca.key", "-CAcreateserial", "-days", "2", "-extfile", "server.ext", "-out",
+                         ca + "-server.pem"},
                         dir));
         }
         // The program's authority resource, as the build would embed it.
@@ -99,7 +102,8 @@ private Q_SLOTS:
         client.setHost(QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("/"), true);
         QSignalSpy done(&client, &Client::done);
         QSignalSpy failed(&client, &Client::failed);
-        QSignalSpy notice(&client, qOverload<QString, qint32, qint32, QStringList, qint32>(&Client::userNotify));
+        QSignalSpy notice(&client,
+                          qOverload<QString, qint32, qint32, QStringList, qint32>(&Client::userNotify));
         client.request(QStringLiteral("ping"));
         QTRY_COMPARE_WITH_TIMEOUT(done.size() + failed.size(), 1, 20000);
         if (accepted) {

@@ -37,51 +37,73 @@ private Q_SLOTS:
         QTest::addColumn<QVariantList>("arguments");
 
         const QByteArray hole("\x01\x34", 2);
-        QTest::newRow("postAnte") << gameEvent({{"postAnte", 0.5}, {"position", 3}, {"animationMs", 400}, {"timestamp", 7}})
-                                  << QByteArray("postAnte(qint32,qreal,qint32,qint32)") << QVariantList{2, 0.5, 400, 7};
-        QTest::newRow("tourBusted") << gameEvent({{"tourBusted", 4}, {"position", 2}, {"tourPrice", 12.5}, {"timestamp", 9}})
-                                    << QByteArray("tourBusted(qint32,qint32,qreal,qint32)") << QVariantList{1, 3, 12.5, 9};
+        QTest::newRow("postAnte")
+            << gameEvent({{"postAnte", 0.5}, {"position", 3}, {"animationMs", 400}, {"timestamp", 7}})
+            << QByteArray("postAnte(qint32,qreal,qint32,qint32)") << QVariantList{2, 0.5, 400, 7};
+        QTest::newRow("tourBusted")
+            << gameEvent({{"tourBusted", 4}, {"position", 2}, {"tourPrice", 12.5}, {"timestamp", 9}})
+            << QByteArray("tourBusted(qint32,qint32,qreal,qint32)") << QVariantList{1, 3, 12.5, 9};
         QTest::newRow("tourStatus") << gameEvent({{"tourStatus", 2}, {"timestamp", 1}})
                                     << QByteArray("tourStatus(qint32,qint32)") << QVariantList{2, 1};
-        QTest::newRow("userStatusChange") << gameEvent({{"userStatusChange", 3}, {"position", 5}})
-                                          << QByteArray("userStatusChange(qint32,qint32)") << QVariantList{4, 3};
+        QTest::newRow("userStatusChange")
+            << gameEvent({{"userStatusChange", 3}, {"position", 5}})
+            << QByteArray("userStatusChange(qint32,qint32)") << QVariantList{4, 3};
         QTest::newRow("handId") << gameEvent({{"handId", 1234}, {"timestamp", 5}})
                                 << QByteArray("handId(qint32,qint32)") << QVariantList{1234, 5};
         QTest::newRow("handStatus") << gameEvent({{"handStatus", 210}, {"timestamp", 5}})
                                     << QByteArray("handStatus(qint32,qint32)") << QVariantList{210, 5};
-        QTest::newRow("setDealer") << gameEvent({{"setDealer", true}, {"position", 1}, {"animationMs", 300}, {"timestamp", 2}})
-                                   << QByteArray("setDealer(qint32,qint32,qint32)") << QVariantList{0, 300, 2};
+        QTest::newRow("setDealer")
+            << gameEvent({{"setDealer", true}, {"position", 1}, {"animationMs", 300}, {"timestamp", 2}})
+            << QByteArray("setDealer(qint32,qint32,qint32)") << QVariantList{0, 300, 2};
         QTest::newRow("postSmall wins over postBig")
-            << gameEvent({{"postSmall", 0.5}, {"postBig", 1.0}, {"position", 2}, {"animationMs", 100}, {"timestamp", 3}})
+            << gameEvent({{"postSmall", 0.5},
+                          {"postBig", 1.0},
+                          {"position", 2},
+                          {"animationMs", 100},
+                          {"timestamp", 3}})
             << QByteArray("postSmall(qint32,qreal,qint32,qint32)") << QVariantList{1, 0.5, 100, 3};
-        QTest::newRow("postBig") << gameEvent({{"postBig", 1.0}, {"position", 3}, {"animationMs", 100}, {"timestamp", 3}})
-                                 << QByteArray("postBig(qint32,qreal,qint32,qint32)") << QVariantList{2, 1.0, 100, 3};
-        QTest::newRow("dealHole") << gameEvent({{"dealHole", hole}, {"position", 2}, {"animationMs", 500}, {"timestamp", 4}})
-                                  << QByteArray("dealHole(qint32,QList<VeskGames::Card>,qint32,qint32)")
-                                  << QVariantList{1, cardsOf({1, 52}), 500, 4};
+        QTest::newRow("postBig")
+            << gameEvent({{"postBig", 1.0}, {"position", 3}, {"animationMs", 100}, {"timestamp", 3}})
+            << QByteArray("postBig(qint32,qreal,qint32,qint32)") << QVariantList{2, 1.0, 100, 3};
+        QTest::newRow("dealHole")
+            << gameEvent({{"dealHole", hole}, {"position", 2}, {"animationMs", 500}, {"timestamp", 4}})
+            << QByteArray("dealHole(qint32,QList<VeskGames::Card>,qint32,qint32)")
+            << QVariantList{1, cardsOf({1, 52}), 500, 4};
         QTest::newRow("dealHole from a string")
             << gameEvent({{"dealHole", QStringLiteral("!\"")}, {"position", 1}, {"timestamp", 4}})
-            << QByteArray("dealHole(qint32,QList<VeskGames::Card>,qint32,qint32)") << QVariantList{0, cardsOf({33, 34}), 0, 4};
-        QTest::newRow("dealHole face down") << gameEvent({{"dealHole", QByteArray(2, '\0')}, {"position", 4}})
-                                            << QByteArray("dealHole(qint32,QList<VeskGames::Card>,qint32,qint32)")
-                                            << QVariantList{3, cardsOf({0, 0}), 0, 0};
-        QTest::newRow("dealHolePublic") << gameEvent({{"dealHolePublic", hole}, {"position", 6}, {"animationMs", 50}})
-                                        << QByteArray("dealHolePublic(qint32,QList<VeskGames::Card>,qint32,qint32)")
-                                        << QVariantList{5, cardsOf({1, 52}), 50, 0};
-        QTest::newRow("dealCommunity") << gameEvent({{"dealCommunity", QByteArray("\x0a\x0b\x0c")}, {"animationMs", 700}, {"timestamp", 8}})
-                                       << QByteArray("dealCommunity(QList<VeskGames::Card>,qint32,qint32)")
-                                       << QVariantList{cardsOf({10, 11, 12}), 700, 8};
-        QTest::newRow("userName")
-            << gameEvent({{"userName", "anna"}, {"position", 7}, {"userAvatarId", 12}, {"userStack", 99.5},
-                          {"userStatus", 1}, {"timestamp", 6}, {"userDisplayName", "Player 7"}})
-            << QByteArray("userData(qint32,QString,qint32,qreal,qint32,qint32,QString)")
-            << QVariantList{6, "anna", 12, 99.5, 1, 6, "Player 7"};
-        QTest::newRow("bettingDone")
-            << gameEvent({{"bettingDone", QVariantList{QVariantMap{{"value", 10.0}, {"rake", 0.5}}, "not a struct",
-                                                       QVariantMap{{"value", 4.0}, {"rake", 0.0}}}},
-                          {"animationMs", 200}, {"timestamp", 9}})
-            << QByteArray("bettingDone(QList<qreal>,QList<qreal>,qint32,qint32)")
-            << QVariantList{QVariant::fromValue(QList<qreal>{10.0, 4.0}), QVariant::fromValue(QList<qreal>{0.5, 0.0}), 200, 9};
+            << QByteArray("dealHole(qint32,QList<VeskGames::Card>,qint32,qint32)")
+            << QVariantList{0, cardsOf({33, 34}), 0, 4};
+        QTest::newRow("dealHole face down")
+            << gameEvent({{"dealHole", QByteArray(2, '\0')}, {"position", 4}})
+            << QByteArray("dealHole(qint32,QList<VeskGames::Card>,qint32,qint32)")
+            << QVariantList{3, cardsOf({0, 0}), 0, 0};
+        QTest::newRow("dealHolePublic")
+            << gameEvent({{"dealHolePublic", hole}, {"position", 6}, {"animationMs", 50}})
+            << QByteArray("dealHolePublic(qint32,QList<VeskGames::Card>,qint32,qint32)")
+            << QVariantList{5, cardsOf({1, 52}), 50, 0};
+        QTest::newRow("dealCommunity")
+            << gameEvent(
+                   {{"dealCommunity", QByteArray("\x0a\x0b\x0c")}, {"animationMs", 700}, {"timestamp", 8}})
+            << QByteArray("dealCommunity(QList<VeskGames::Card>,qint32,qint32)")
+            << QVariantList{cardsOf({10, 11, 12}), 700, 8};
+        QTest::newRow("userName") << gameEvent({{"userName", "anna"},
+                                                {"position", 7},
+                                                {"userAvatarId", 12},
+                                                {"userStack", 99.5},
+                                                {"userStatus", 1},
+                                                {"timestamp", 6},
+                                                {"userDisplayName", "Player 7"}})
+                                  << QByteArray("userData(qint32,QString,qint32,qreal,qint32,qint32,QString)")
+                                  << QVariantList{6, "anna", 12, 99.5, 1, 6, "Player 7"};
+        QTest::newRow("bettingDone") << gameEvent({{"bettingDone",
+                                                    QVariantList{QVariantMap{{"value", 10.0}, {"rake", 0.5}},
+                                                                 "not a struct",
+                                                                 QVariantMap{{"value", 4.0}, {"rake", 0.0}}}},
+                                                   {"animationMs", 200},
+                                                   {"timestamp", 9}})
+                                     << QByteArray("bettingDone(QList<qreal>,QList<qreal>,qint32,qint32)")
+                                     << QVariantList{QVariant::fromValue(QList<qreal>{10.0, 4.0}),
+                                                     QVariant::fromValue(QList<qreal>{0.5, 0.0}), 200, 9};
         QTest::newRow("actionShow") << gameEvent({{"actionShow", hole}, {"position", 2}, {"timestamp", 3}})
                                     << QByteArray("actionShow(qint32,QList<VeskGames::Card>,qint32)")
                                     << QVariantList{1, cardsOf({1, 52}), 3};
@@ -90,64 +112,97 @@ private Q_SLOTS:
         QTest::newRow("potReturnUncalled")
             << gameEvent({{"potReturnUncalled", 3.0}, {"position", 1}, {"animationMs", 90}, {"timestamp", 3}})
             << QByteArray("potReturnUncalled(qint32,qreal,qint32,qint32)") << QVariantList{0, 3.0, 90, 3};
-        QTest::newRow("potGive")
-            << gameEvent({{"potGive", QVariantList{QVariantMap{{"position", 2}, {"amount", 10.0}},
-                                                   QVariantMap{{"position", 5}, {"amount", 5.5}}}},
-                          {"animationMs", 800}, {"timestamp", 11}})
-            << QByteArray("potGive(QList<qint32>,QList<qreal>,qint32,qint32)")
-            << QVariantList{QVariant::fromValue(QList<qint32>{1, 4}), QVariant::fromValue(QList<qreal>{10.0, 5.5}), 800, 11};
+        QTest::newRow("potGive") << gameEvent({{"potGive",
+                                                QVariantList{QVariantMap{{"position", 2}, {"amount", 10.0}},
+                                                             QVariantMap{{"position", 5}, {"amount", 5.5}}}},
+                                               {"animationMs", 800},
+                                               {"timestamp", 11}})
+                                 << QByteArray("potGive(QList<qint32>,QList<qreal>,qint32,qint32)")
+                                 << QVariantList{QVariant::fromValue(QList<qint32>{1, 4}),
+                                                 QVariant::fromValue(QList<qreal>{10.0, 5.5}), 800, 11};
         QTest::newRow("actionCheck") << gameEvent({{"actionCheck", true}, {"position", 3}, {"timestamp", 1}})
                                      << QByteArray("actionCheck(qint32,qint32)") << QVariantList{2, 1};
         QTest::newRow("actionFold") << gameEvent({{"actionFold", true}, {"position", 3}, {"timestamp", 1}})
                                     << QByteArray("actionFold(qint32,qint32)") << QVariantList{2, 1};
         QTest::newRow("actionCall") << gameEvent({{"actionCall", 2.0}, {"position", 3}, {"timestamp", 1}})
-                                    << QByteArray("actionCall(qint32,qreal,qint32)") << QVariantList{2, 2.0, 1};
+                                    << QByteArray("actionCall(qint32,qreal,qint32)")
+                                    << QVariantList{2, 2.0, 1};
         QTest::newRow("actionBet") << gameEvent({{"actionBet", 4.0}, {"position", 3}, {"timestamp", 1}})
                                    << QByteArray("actionBet(qint32,qreal,qint32)") << QVariantList{2, 4.0, 1};
         QTest::newRow("actionRaise") << gameEvent({{"actionRaise", 8.0}, {"position", 3}, {"timestamp", 1}})
-                                     << QByteArray("actionRaise(qint32,qreal,qint32)") << QVariantList{2, 8.0, 1};
-        QTest::newRow("actionAllIn") << gameEvent({{"actionAllIn", 30.0}, {"position", 4}, {"timestamp", 1}, {"isRaise", true}})
-                                     << QByteArray("actionAllIn(qint32,qreal,qint32,bool)") << QVariantList{3, 30.0, 1, true};
-        QTest::newRow("freerollBusted")
-            << gameEvent({{"freerollBusted", 3}, {"amount", 2.5}, {"currency", "EUR"}, {"timeout", 10}, {"timestamp", 4}})
-            << QByteArray("freerollBusted(qint32,qreal,QString,qint32,qint32)") << QVariantList{3, 2.5, "EUR", 10, 4};
+                                     << QByteArray("actionRaise(qint32,qreal,qint32)")
+                                     << QVariantList{2, 8.0, 1};
+        QTest::newRow("actionAllIn")
+            << gameEvent({{"actionAllIn", 30.0}, {"position", 4}, {"timestamp", 1}, {"isRaise", true}})
+            << QByteArray("actionAllIn(qint32,qreal,qint32,bool)") << QVariantList{3, 30.0, 1, true};
+        QTest::newRow("freerollBusted") << gameEvent({{"freerollBusted", 3},
+                                                      {"amount", 2.5},
+                                                      {"currency", "EUR"},
+                                                      {"timeout", 10},
+                                                      {"timestamp", 4}})
+                                        << QByteArray("freerollBusted(qint32,qreal,QString,qint32,qint32)")
+                                        << QVariantList{3, 2.5, "EUR", 10, 4};
         QTest::newRow("actionRequest")
-            << QVariantMap{{"event", "gameRequest"}, {"action", true}, {"rebuy", true}, {"position", 2}, {"timeout", 15},
-                           {"valueMin", 1.0}, {"valueMax", 50.0}, {"valuePotLimit", 12.0}, {"value", 2.0},
-                           {"isAllIn", false}, {"canRaise", true}, {"timestamp", 77}}
+            << QVariantMap{{"event", "gameRequest"}, {"action", true},        {"rebuy", true},
+                           {"position", 2},          {"timeout", 15},         {"valueMin", 1.0},
+                           {"valueMax", 50.0},       {"valuePotLimit", 12.0}, {"value", 2.0},
+                           {"isAllIn", false},       {"canRaise", true},      {"timestamp", 77}}
             << QByteArray("actionRequest(qint32,qint32,qreal,qreal,qreal,qreal,bool,bool,qint32)")
             << QVariantList{1, 15, 1.0, 50.0, 12.0, 2.0, false, true, 77};
         QTest::newRow("rebuyRequest")
-            << QVariantMap{{"event", "gameRequest"}, {"action", false}, {"rebuy", true}, {"position", 3}, {"timeout", 20}, {"timestamp", 5}}
+            << QVariantMap{{"event", "gameRequest"}, {"action", false}, {"rebuy", true},
+                           {"position", 3},          {"timeout", 20},   {"timestamp", 5}}
             << QByteArray("rebuyRequest(qint32,qint32,qint32)") << QVariantList{2, 20, 5};
-        QTest::newRow("foldAndLeaveRequest") << QVariantMap{{"event", "gameRequest"}, {"foldAndLeave", false}, {"position", 9}}
-                                             << QByteArray("foldAndLeaveRequest(qint32)") << QVariantList{8};
-        QTest::newRow("authenticate")
-            << QVariantMap{{"event", "authenticate"}, {"ok", true}, {"reconnect", false}, {"formattedUserName", "Anna"}, {"portalSelectUsername", true}}
-            << QByteArray("authenticateEvent(bool,bool,QString,bool)") << QVariantList{true, false, "Anna", true};
-        QTest::newRow("userInfo")
-            << QVariantMap{{"event", "userInfo"}, {"firstname", "A"}, {"lastname", "B"}, {"email", "a@b"}, {"balance", 1000.0}, {"session", 20.0}}
-            << QByteArray("userInfo(QString,QString,QString,qreal,qreal)") << QVariantList{"A", "B", "a@b", 1000.0, 20.0};
+        QTest::newRow("foldAndLeaveRequest")
+            << QVariantMap{{"event", "gameRequest"}, {"foldAndLeave", false}, {"position", 9}}
+            << QByteArray("foldAndLeaveRequest(qint32)") << QVariantList{8};
+        QTest::newRow("authenticate") << QVariantMap{{"event", "authenticate"},
+                                                     {"ok", true},
+                                                     {"reconnect", false},
+                                                     {"formattedUserName", "Anna"},
+                                                     {"portalSelectUsername", true}}
+                                      << QByteArray("authenticateEvent(bool,bool,QString,bool)")
+                                      << QVariantList{true, false, "Anna", true};
+        QTest::newRow("userInfo") << QVariantMap{{"event", "userInfo"}, {"firstname", "A"},
+                                                 {"lastname", "B"},     {"email", "a@b"},
+                                                 {"balance", 1000.0},   {"session", 20.0}}
+                                  << QByteArray("userInfo(QString,QString,QString,qreal,qreal)")
+                                  << QVariantList{"A", "B", "a@b", 1000.0, 20.0};
         QTest::newRow("userBuyin") << QVariantMap{{"event", "userBuyin"}, {"ok", true}}
                                    << QByteArray("userBuyin(bool)") << QVariantList{true};
         QTest::newRow("gameJoin") << QVariantMap{{"event", "gameJoin"}, {"ok", true}, {"timestamp", 40}}
                                   << QByteArray("gameJoin(bool,qint32)") << QVariantList{true, 40};
-        QTest::newRow("gameOpen")
-            << QVariantMap{{"event", "gameOpen"}, {"action", 1}, {"childSessionId", "c-9"}, {"selection", "t1"}, {"timestamp", 3}}
-            << QByteArray("gameOpen(int,QString,QString,qint32)") << QVariantList{1, "c-9", "t1", 3};
-        QTest::newRow("userNotify")
-            << QVariantMap{{"event", "userNotify"}, {"message", 4}, {"timeout", 5}, {"options", 1}, {"params", QVariantList{"x", "y"}}, {"timestamp", 2}}
-            << QByteArray("userNotify(int,qint32,qint32,QStringList,qint32)") << QVariantList{4, 5, 1, QStringList{"x", "y"}, 2};
-        QTest::newRow("gameHistory")
-            << QVariantMap{{"event", "gameHistory"}, {"gameEvents", QVariantList{QVariantMap{{"handId", 1}}}}}
-            << QByteArray("gameHistoryEvent(QList<QVariant>)") << QVariantList{QVariant(QVariantList{QVariantMap{{"handId", 1}}})};
-        QTest::newRow("gameClose") << QVariantMap{{"event", "gameClose"}} << QByteArray("returnToLobby()") << QVariantList{};
+        QTest::newRow("gameOpen") << QVariantMap{{"event", "gameOpen"},
+                                                 {"action", 1},
+                                                 {"childSessionId", "c-9"},
+                                                 {"selection", "t1"},
+                                                 {"timestamp", 3}}
+                                  << QByteArray("gameOpen(int,QString,QString,qint32)")
+                                  << QVariantList{1, "c-9", "t1", 3};
+        QTest::newRow("userNotify") << QVariantMap{{"event", "userNotify"},
+                                                   {"message", 4},
+                                                   {"timeout", 5},
+                                                   {"options", 1},
+                                                   {"params", QVariantList{"x", "y"}},
+                                                   {"timestamp", 2}}
+                                    << QByteArray("userNotify(int,qint32,qint32,QStringList,qint32)")
+                                    << QVariantList{4, 5, 1, QStringList{"x", "y"}, 2};
+        QTest::newRow("gameHistory") << QVariantMap{{"event", "gameHistory"},
+                                                    {"gameEvents", QVariantList{QVariantMap{{"handId", 1}}}}}
+                                     << QByteArray("gameHistoryEvent(QList<QVariant>)")
+                                     << QVariantList{QVariant(QVariantList{QVariantMap{{"handId", 1}}})};
+        QTest::newRow("gameClose") << QVariantMap{{"event", "gameClose"}} << QByteArray("returnToLobby()")
+                                   << QVariantList{};
         QTest::newRow("portalAccountAdd") << QVariantMap{{"event", "portalAccountAdd"}, {"ok", false}}
                                           << QByteArray("portalAccountAddEvent(bool)") << QVariantList{false};
-        QTest::newRow("statusInfo") << QVariantMap{{"event", "statusInfo"}, {"message", 3}, {"params", QVariantList{1, "a"}}}
-                                    << QByteArray("statusInfoEvent(qint32,QVariantList)") << QVariantList{3, QVariant(QVariantList{1, "a"})};
+        QTest::newRow("statusInfo") << QVariantMap{{"event", "statusInfo"},
+                                                   {"message", 3},
+                                                   {"params", QVariantList{1, "a"}}}
+                                    << QByteArray("statusInfoEvent(qint32,QVariantList)")
+                                    << QVariantList{3, QVariant(QVariantList{1, "a"})};
         QTest::newRow("missing members read as zero")
-            << gameEvent({{"actionBet", "lots"}}) << QByteArray("actionBet(qint32,qreal,qint32)") << QVariantList{-1, 0.0, 0};
+            << gameEvent({{"actionBet", "lots"}}) << QByteArray("actionBet(qint32,qreal,qint32)")
+            << QVariantList{-1, 0.0, 0};
     }
 
     void everyEventReachesItsSignal()
@@ -159,7 +214,8 @@ private Q_SLOTS:
         RefreshHarness harness;
         harness.client->setRefreshInterval(20);
         harness.batches.enqueue(QVariantList{event});
-        QSignalSpy spy(harness.client.get(), QByteArray("2" + QMetaObject::normalizedSignature(signal)).constData());
+        QSignalSpy spy(harness.client.get(),
+                       QByteArray("2" + QMetaObject::normalizedSignature(signal)).constData());
         QVERIFY(spy.isValid());
         QSignalSpy end(harness.client.get(), &Client::eventEnd);
         harness.client->startRefresh();
@@ -176,14 +232,15 @@ private Q_SLOTS:
         Client* client = harness.client.get();
         connect(client, &Client::eventBegin, this, [&] { log << "begin"; });
         connect(client, &Client::eventEnd, this, [&] { log << "end"; });
-        connect(client, &Client::setDealer, this, [&](qint32 p) { log << QStringLiteral("dealer %1").arg(p); });
-        connect(client, &Client::postSmall, this, [&](qint32 p) { log << QStringLiteral("small %1").arg(p); });
+        connect(client, &Client::setDealer, this,
+                [&](qint32 p) { log << QStringLiteral("dealer %1").arg(p); });
+        connect(client, &Client::postSmall, this,
+                [&](qint32 p) { log << QStringLiteral("small %1").arg(p); });
         connect(client, &Client::postBig, this, [&](qint32 p) { log << QStringLiteral("big %1").arg(p); });
 
         harness.batches.enqueue(QVariantList());
-        harness.batches.enqueue(QVariantList{gameEvent({{"setDealer", true}, {"position", 1}}),
-                                             "stray text", 42,
-                                             gameEvent({{"postSmall", 0.5}, {"position", 2}}),
+        harness.batches.enqueue(QVariantList{gameEvent({{"setDealer", true}, {"position", 1}}), "stray text",
+                                             42, gameEvent({{"postSmall", 0.5}, {"position", 2}}),
                                              gameEvent({{"postBig", 1.0}, {"position", 3}})});
         harness.batches.enqueue(QVariant(QStringLiteral("not a list")));
         harness.batches.enqueue(QVariantList{gameEvent({{"nothingWeKnow", 1}})});
@@ -197,7 +254,8 @@ private Q_SLOTS:
     {
         RefreshHarness harness;
         harness.client->setRefreshInterval(20);
-        harness.batches.enqueue(QVariantList{QVariantMap{{"event", "teleport"}}, QVariantMap{{"event", "gameClose"}}});
+        harness.batches.enqueue(
+            QVariantList{QVariantMap{{"event", "teleport"}}, QVariantMap{{"event", "gameClose"}}});
         QSignalSpy lobby(harness.client.get(), &Client::returnToLobby);
         QTest::ignoreMessage(QtWarningMsg, "Unknown event type teleport");
         harness.client->startRefresh();
@@ -210,7 +268,8 @@ private Q_SLOTS:
         harness.client->setRefreshInterval(20);
         harness.client->setEnableAnimations(false);
         QVERIFY(!harness.client->enableAnimations());
-        harness.batches.enqueue(QVariantList{gameEvent({{"setDealer", true}, {"position", 1}, {"animationMs", 900}})});
+        harness.batches.enqueue(
+            QVariantList{gameEvent({{"setDealer", true}, {"position", 1}, {"animationMs", 900}})});
         QSignalSpy dealer(harness.client.get(), &Client::setDealer);
         harness.client->startRefresh();
         QTRY_COMPARE(dealer.size(), 1);
@@ -233,10 +292,22 @@ private Q_SLOTS:
         QFETCH(QList<double>, expected);
         RefreshHarness harness;
         harness.client->setRefreshInterval(20);
-        QVariantMap event{{"event", "gameParameters"}, {"type", 0x1001}, {"limit", 1}, {"seats", 6}, {"period", 2},
-                          {"stakeMin", 0.5}, {"stakeMax", 1.0}, {"buyinMin", 20.0}, {"buyinMax", 100.0},
-                          {"rake", 0.05}, {"ante", 0.0}, {"tourStakeChangeInterval", 300}, {"tourBuyinFee", 1.5},
-                          {"tourStartStack", 1500.0}, {"timestamp", 17}, {"currency", "EUR"}};
+        QVariantMap event{{"event", "gameParameters"},
+                          {"type", 0x1001},
+                          {"limit", 1},
+                          {"seats", 6},
+                          {"period", 2},
+                          {"stakeMin", 0.5},
+                          {"stakeMax", 1.0},
+                          {"buyinMin", 20.0},
+                          {"buyinMax", 100.0},
+                          {"rake", 0.05},
+                          {"ante", 0.0},
+                          {"tourStakeChangeInterval", 300},
+                          {"tourBuyinFee", 1.5},
+                          {"tourStartStack", 1500.0},
+                          {"timestamp", 17},
+                          {"currency", "EUR"}};
         if (payouts.isValid())
             event.insert("tourPayoutValues", payouts);
         harness.batches.enqueue(QVariantList{event});
@@ -260,13 +331,17 @@ private Q_SLOTS:
     {
         RefreshHarness harness;
         harness.client->setRefreshInterval(20);
-        harness.batches.enqueue(QVariantList{QVariantMap{{"event", "serverInfo"}, {"id", "A"}, {"timestamp", 5}},
-                                             QVariantMap{{"event", "authenticate"}, {"ok", true}}});
-        harness.batches.enqueue(QVariantList{QVariantMap{{"event", "gameJoin"}, {"ok", true}, {"timestamp", 3}},
-                                             QVariantMap{{"event", "serverInfo"}, {"id", "A"}, {"timestamp", 6}}});
-        harness.batches.enqueue(QVariantList{QVariantMap{{"event", "serverInfo"}, {"id", "B"}, {"timestamp", 9}},
-                                             QVariantMap{{"event", "authenticate"}, {"ok", true}}});
-        harness.batches.enqueue(QVariantList{QVariantMap{{"event", "serverInfo"}, {"id", "B"}, {"timestamp", 10}}});
+        harness.batches.enqueue(
+            QVariantList{QVariantMap{{"event", "serverInfo"}, {"id", "A"}, {"timestamp", 5}},
+                         QVariantMap{{"event", "authenticate"}, {"ok", true}}});
+        harness.batches.enqueue(
+            QVariantList{QVariantMap{{"event", "gameJoin"}, {"ok", true}, {"timestamp", 3}},
+                         QVariantMap{{"event", "serverInfo"}, {"id", "A"}, {"timestamp", 6}}});
+        harness.batches.enqueue(
+            QVariantList{QVariantMap{{"event", "serverInfo"}, {"id", "B"}, {"timestamp", 9}},
+                         QVariantMap{{"event", "authenticate"}, {"ok", true}}});
+        harness.batches.enqueue(
+            QVariantList{QVariantMap{{"event", "serverInfo"}, {"id", "B"}, {"timestamp", 10}}});
         QSignalSpy notices(harness.client.get(),
                            qOverload<QString, qint32, qint32, QStringList, qint32>(&Client::userNotify));
         QSignalSpy authenticated(harness.client.get(), &Client::authenticateEvent);

@@ -139,12 +139,14 @@ private Q_SLOTS:
                                         << "Server error: Invalid xml-rpc. \nNot conforming to spec.";
         QTest::newRow("empty body") << 200 << QByteArray() << -32600
                                     << "Server error: Invalid xml-rpc. \nNot conforming to spec.";
-        QTest::newRow("too deep")
-            << 200
-            << QByteArray("<methodResponse><params><param>" +
-                          QByteArray("<value><struct><member><name>a</name>").repeated(70) + "<value>1</value>" +
-                          QByteArray("</member></struct></value>").repeated(70) + "</param></params></methodResponse>")
-            << -32600 << "Server error: Invalid xml-rpc. \nNot conforming to spec.";
+        QTest::newRow("too deep") << 200
+                                  << QByteArray(
+                                         "<methodResponse><params><param>" +
+                                         QByteArray("<value><struct><member><name>a</name>").repeated(70) +
+                                         "<value>1</value>" +
+                                         QByteArray("</member></struct></value>").repeated(70) +
+                                         "</param></params></methodResponse>")
+                                  << -32600 << "Server error: Invalid xml-rpc. \nNot conforming to spec.";
         QTest::newRow("HTTP 500") << 500 << Response(Variant(7)).toXml() << -32300 << "";
         QTest::newRow("HTTP 404") << 404 << QByteArray() << -32300 << "";
         QTest::newRow("302 is an answer like any other") << 302 << QByteArray("moved") << -32600 << "";

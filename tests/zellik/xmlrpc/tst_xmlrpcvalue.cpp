@@ -54,26 +54,26 @@ private Q_SLOTS:
         QTest::newRow("i4") << "<value><i4>7</i4></value>" << QVariant(7);
         QTest::newRow("int not a number") << "<value><int>4x</int></value>" << QVariant(0);
         QTest::newRow("string") << "<value><string>a &amp; b</string></value>" << QVariant("a & b");
-        QTest::newRow("non-ASCII string") << "<value><string>Åke 红隼</string></value>" << QVariant("Åke 红隼");
+        QTest::newRow("non-ASCII string")
+            << "<value><string>Åke 红隼</string></value>" << QVariant("Åke 红隼");
         QTest::newRow("double") << "<value><double>-2.5</double></value>" << QVariant(-2.5);
         QTest::newRow("double not a number") << "<value><double>abc</double></value>" << QVariant(0.0);
-        QTest::newRow("base64") << "<value><base64>AAH/</base64></value>" << QVariant(QByteArray("\x00\x01\xff", 3));
-        QTest::newRow("base64 with line breaks") << "<value><base64>\nAAH/\n</base64></value>"
-                                                 << QVariant(QByteArray("\x00\x01\xff", 3));
+        QTest::newRow("base64") << "<value><base64>AAH/</base64></value>"
+                                << QVariant(QByteArray("\x00\x01\xff", 3));
+        QTest::newRow("base64 with line breaks")
+            << "<value><base64>\nAAH/\n</base64></value>" << QVariant(QByteArray("\x00\x01\xff", 3));
         QTest::newRow("boolean 1") << "<value><boolean>1</boolean></value>" << QVariant(true);
         QTest::newRow("boolean 0") << "<value><boolean>0</boolean></value>" << QVariant(false);
         QTest::newRow("boolean true is false") << "<value><boolean>true</boolean></value>" << QVariant(false);
-        QTest::newRow("dateTime")
-            << "<value><dateTime.iso8601>20110315T14:08:55</dateTime.iso8601></value>"
-            << QVariant(QDateTime(QDate(2011, 3, 15), QTime(14, 8, 55)));
+        QTest::newRow("dateTime") << "<value><dateTime.iso8601>20110315T14:08:55</dateTime.iso8601></value>"
+                                  << QVariant(QDateTime(QDate(2011, 3, 15), QTime(14, 8, 55)));
         QTest::newRow("broken dateTime is an invalid date-time")
             << "<value><dateTime.iso8601>soon</dateTime.iso8601></value>" << QVariant(QDateTime());
         QTest::newRow("unknown type") << "<value><nil/></value>" << QVariant(0);
         QTest::newRow("not a value element") << "<param><int>5</int></param>" << QVariant(0);
-        QTest::newRow("struct")
-            << "<value><struct><member><name>b</name><value><int>2</int></value></member>"
-               "<member><name>a</name><value>x</value></member></struct></value>"
-            << QVariant(QVariantMap{{"a", "x"}, {"b", 2}});
+        QTest::newRow("struct") << "<value><struct><member><name>b</name><value><int>2</int></value></member>"
+                                   "<member><name>a</name><value>x</value></member></struct></value>"
+                                << QVariant(QVariantMap{{"a", "x"}, {"b", 2}});
         QTest::newRow("struct drops members without name")
             << "<value><struct><member><value><int>1</int></value></member>"
                "<member><name>k</name><value><int>2</int></value></member></struct></value>"
@@ -123,7 +123,8 @@ private Q_SLOTS:
         QTest::newRow("double") << Variant(0.25) << "<value><double>0.25</double></value>";
         QTest::newRow("string") << Variant(QStringLiteral("a<b")) << "<value><string>a&lt;b</string></value>";
         QTest::newRow("char") << Variant(QChar('x')) << "<value><string>x</string></value>";
-        QTest::newRow("bytes") << Variant(QByteArray("\x00\x01\xff", 3)) << "<value><base64>AAH/</base64></value>";
+        QTest::newRow("bytes") << Variant(QByteArray("\x00\x01\xff", 3))
+                               << "<value><base64>AAH/</base64></value>";
         QTest::newRow("dateTime") << Variant(QDateTime(QDate(2011, 3, 15), QTime(14, 8, 55)))
                                   << "<value><dateTime.iso8601>20110315T14:08:55</dateTime.iso8601></value>";
         QTest::newRow("string list") << Variant(QStringList{"a", "b"})
@@ -133,9 +134,10 @@ private Q_SLOTS:
             << Variant(QMap<QString, Variant>{{"z", 1}, {"a", QStringLiteral("x")}})
             << "<value><struct><member><name>a</name><value><string>x</string></value></member>"
                "<member><name>z</name><value><int>1</int></value></member></struct></value>";
-        QTest::newRow("list of lists") << Variant(QList<Variant>{Variant(QList<Variant>{1})})
-                                       << "<value><array><data><value><array><data><value><int>1</int></value>"
-                                          "</data></array></value></data></array></value>";
+        QTest::newRow("list of lists")
+            << Variant(QList<Variant>{Variant(QList<Variant>{1})})
+            << "<value><array><data><value><array><data><value><int>1</int></value>"
+               "</data></array></value></data></array></value>";
         QTest::newRow("empty list") << Variant(QList<Variant>()) << "<value><array><data/></array></value>";
     }
 
@@ -223,13 +225,12 @@ private Q_SLOTS:
         QTest::newRow("no method name")
             << QByteArray("<methodCall><methodName></methodName><params/></methodCall>") << false
             << "Method name is missing" << 0;
-        QTest::newRow("no params") << QByteArray("<methodCall><methodName>m</methodName></methodCall>") << false
-                                   << "Parameters are missing" << 0;
+        QTest::newRow("no params") << QByteArray("<methodCall><methodName>m</methodName></methodCall>")
+                                   << false << "Parameters are missing" << 0;
         QTest::newRow("not XML") << QByteArray("<methodCall>") << false << "line: 1" << 0;
-        QTest::newRow("too deep")
-            << QByteArray("<methodCall><methodName>m</methodName><params><param>" + nested(80) +
-                          "</param></params></methodCall>")
-            << false << "Value nesting is too deep" << 0;
+        QTest::newRow("too deep") << QByteArray("<methodCall><methodName>m</methodName><params><param>" +
+                                                nested(80) + "</param></params></methodCall>")
+                                  << false << "Value nesting is too deep" << 0;
     }
 
     void parseRequest()
@@ -260,8 +261,8 @@ private Q_SLOTS:
 
         QTest::newRow("value") << responseWith("<params><param><value><int>5</int></value></param></params>")
                                << true << false << QVariant(5) << 0 << "";
-        QTest::newRow("empty params is zero") << responseWith("<params/>") << true << false << QVariant(0) << 0
-                                              << "";
+        QTest::newRow("empty params is zero")
+            << responseWith("<params/>") << true << false << QVariant(0) << 0 << "";
         QTest::newRow("fault")
             << responseWith("<fault><value><struct><member><name>faultCode</name><value><int>4</int></value>"
                             "</member><member><name>faultString</name><value>Too many</value></member>"
@@ -272,27 +273,24 @@ private Q_SLOTS:
                             "</member></struct></value></fault>")
             << false << true << QVariant() << 0 << "Fault struct doesn't contain fault code or string values";
         QTest::newRow("fault as string")
-            << responseWith("<fault><value><string>oops</string></value></fault>") << false << true << QVariant()
-            << 0 << "Expected struct for xmlrpc fault, received string";
-        QTest::newRow("unexpected tag") << responseWith("<result/>") << false << false << QVariant() << 0
-                                        << "Unexpected tag: result";
+            << responseWith("<fault><value><string>oops</string></value></fault>") << false << true
+            << QVariant() << 0 << "Expected struct for xmlrpc fault, received string";
+        QTest::newRow("unexpected tag")
+            << responseWith("<result/>") << false << false << QVariant() << 0 << "Unexpected tag: result";
         QTest::newRow("no methodResponse") << QByteArray("<methodCall/>") << false << false << QVariant() << 0
                                            << "Missing methodResponse tag";
-        QTest::newRow("syntax error") << QByteArray("<methodResponse><params>") << false << false << QVariant()
-                                      << 0 << "\nline: 1 column:";
+        QTest::newRow("syntax error") << QByteArray("<methodResponse><params>") << false << false
+                                      << QVariant() << 0 << "\nline: 1 column:";
         QTest::newRow("empty body") << QByteArray() << false << false << QVariant() << 0 << "line: ";
-        QTest::newRow("deepest allowed")
-            << responseWith("<params><param>" + nested(64) + "</param></params>") << true << false
-            << QVariant() << 0 << "";
+        QTest::newRow("deepest allowed") << responseWith("<params><param>" + nested(64) + "</param></params>")
+                                         << true << false << QVariant() << 0 << "";
         QTest::newRow("one level too deep")
-            << responseWith("<params><param>" + nested(65) + "</param></params>") << false << false << QVariant()
-            << 0 << "Value nesting is too deep";
-        QTest::newRow("very deep")
-            << responseWith("<params><param>" + nested(100000) + "</param></params>") << false << false
+            << responseWith("<params><param>" + nested(65) + "</param></params>") << false << false
             << QVariant() << 0 << "Value nesting is too deep";
-        QTest::newRow("deep fault")
-            << responseWith("<fault>" + nested(70) + "</fault>") << false << false << QVariant() << 0
-            << "Value nesting is too deep";
+        QTest::newRow("very deep") << responseWith("<params><param>" + nested(100000) + "</param></params>")
+                                   << false << false << QVariant() << 0 << "Value nesting is too deep";
+        QTest::newRow("deep fault") << responseWith("<fault>" + nested(70) + "</fault>") << false << false
+                                    << QVariant() << 0 << "Value nesting is too deep";
         QTest::newRow("doctype refused")
             << QByteArray("<!DOCTYPE methodResponse [<!ENTITY a \"aaaaaaaaaa\">]>" +
                           responseWith("<params><param><value>&a;</value></param></params>"))
