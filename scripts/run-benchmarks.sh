@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer
+ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd pokerd
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
@@ -18,3 +18,7 @@ done
 echo "== xmlrpc against python"
 "$build/bin/bench_xmlrpc" --write-document "$build/refresh.xml"
 python3 "$root/bench/xmlrpc_python.py" "$build/refresh.xml" "$build/bench_xmlrpc.json"
+
+# What an idle polling client costs the local server.
+echo "== pokerd idle polling"
+python3 "$root/bench/pokerd_idle_cpu.py" "$build/bin/pokerd" 20 10
