@@ -73,7 +73,8 @@ def main():
     server.userBuyin(20.0)
     seen = []
     deadline = time.time() + 20
-    while time.time() < deadline and not any("handStatus" in e for e in seen):
+    # Joined in the middle of a hand, the first new hand shows the whole sequence.
+    while time.time() < deadline and not any(e.get("handStatus") == 101 for e in seen):
         seen += server.refresh()
         time.sleep(0.05)
     out["table_events"] = sorted({e["event"] for e in seen})

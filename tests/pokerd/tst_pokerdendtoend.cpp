@@ -131,8 +131,8 @@ private Q_SLOTS:
                         action = QStringLiteral("actionBetRaise");
                         amount = minAdd;
                     }
-                    auto* command =
-                        new ServerCommand(table.get(), {action, amount}, QStringLiteral("gameAction"));
+                    auto* command = new ServerCommand(table.get(), {action, amount},
+                                                      QStringLiteral("gameAction"), table.get());
                     connect(command, &Command::done, command, &QObject::deleteLater);
                     command->exec();
                 });
@@ -155,10 +155,10 @@ private Q_SLOTS:
         while (handsOver() < 50) {
             const int before = handsOver();
             QTRY_VERIFY_WITH_TIMEOUT(handsOver() > before, 60000);
-            if (myStack == 0.0 && bought < 500) {
-                QVERIFY(run(table.get(), QStringLiteral("userBuyin"), {100.0}));
+            // The stack we know of may be a hand old: a refused buy-in is not counted,
+            // and the balance check at the end tells whether the server agrees.
+            if (myStack == 0.0 && bought < 500 && run(table.get(), QStringLiteral("userBuyin"), {100.0}))
                 bought += 100.0;
-            }
         }
         QVERIFY(requests > 0);
         QVERIFY(batches.size() > 50);
