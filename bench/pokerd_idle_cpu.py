@@ -16,22 +16,8 @@ import threading
 import time
 import xmlrpc.client
 
-
-class CookieTransport(xmlrpc.client.Transport):
-    def __init__(self):
-        super().__init__()
-        self.cookie = None
-
-    def send_headers(self, connection, headers):
-        if self.cookie:
-            connection.putheader("Cookie", self.cookie)
-        super().send_headers(connection, headers)
-
-    def parse_response(self, response):
-        cookie = response.getheader("Set-Cookie")
-        if cookie:
-            self.cookie = cookie.split(";")[0]
-        return super().parse_response(response)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+from cookie_transport import CookieTransport  # noqa: E402
 
 
 def cpu_seconds(pid):

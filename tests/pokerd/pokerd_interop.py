@@ -4,29 +4,14 @@ Prints one JSON object with what it saw."""
 import hashlib
 import http.client
 import json
+import os
 import socket
 import sys
 import time
 import xmlrpc.client
 
-
-class CookieTransport(xmlrpc.client.Transport):
-    """Keeps the session cookie the way a browser would."""
-
-    def __init__(self):
-        super().__init__()
-        self.cookie = None
-
-    def send_headers(self, connection, headers):
-        if self.cookie:
-            connection.putheader("Cookie", self.cookie)
-        super().send_headers(connection, headers)
-
-    def parse_response(self, response):
-        cookie = response.getheader("Set-Cookie")
-        if cookie:
-            self.cookie = cookie.split(";")[0]
-        return super().parse_response(response)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from cookie_transport import CookieTransport  # noqa: E402
 
 
 def fault_of(call):
