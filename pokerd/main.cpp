@@ -34,10 +34,12 @@ int main(int argc, char** argv)
     const QCommandLineOption botDelay("bot-delay", "How long bots think, in ms.", "ms", "700");
     const QCommandLineOption handDelay("hand-delay", "Pause between hands, in ms.", "ms", "2500");
     const QCommandLineOption actionTimeout("action-timeout", "Seconds a player has to act.", "s", "15");
+    const QCommandLineOption sessionTimeout("session-timeout", "Seconds after which a silent session ends.",
+                                            "s", "1800");
     const QCommandLineOption community("community-table", "Table shown to a community terminal.",
                                        "terminal=table");
-    parser.addOptions(
-        {listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout, community});
+    parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout,
+                       sessionTimeout, community});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -65,6 +67,7 @@ int main(int argc, char** argv)
     for (const QString& entry : parser.values(community))
         communityTables.insert(entry.section('=', 0, 0), entry.section('=', 1));
     server.setCommunityTables(communityTables);
+    server.setSessionTimeout(qMax(1, parser.value(sessionTimeout).toInt()));
 
     const QString where = parser.value(listen);
     const QHostAddress address(where.section(':', 0, -2));

@@ -129,6 +129,11 @@ bool AccountStore::exists(const QString& name) const
     return d->accounts.contains(name);
 }
 
+QStringList AccountStore::names() const
+{
+    return d->accounts.keys();
+}
+
 AccountStore::Account AccountStore::account(const QString& name) const
 {
     return d->accounts.value(name);
@@ -144,13 +149,13 @@ bool AccountStore::takeToTable(const QString& name, Cents amount)
     return save();
 }
 
-void AccountStore::returnFromTable(const QString& name, Cents amount)
+void AccountStore::returnFromTable(const QString& name, Cents amount, Cents stillAtTables)
 {
     auto it = d->accounts.find(name);
     if (it == d->accounts.end())
         return;
     it->balance += amount;
-    it->atTables = qMax<Cents>(0, it->atTables - amount);
+    it->atTables = stillAtTables;
     save();
 }
 

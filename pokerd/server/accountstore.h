@@ -40,12 +40,14 @@ public:
 
     bool checkPassword(const QString& name, const QString& sha1Hex) const;
     bool exists(const QString& name) const;
+    QStringList names() const;
     Account account(const QString& name) const;
 
     /// Moves \a amount from the balance to a table; false when it is not there.
     bool takeToTable(const QString& name, Cents amount);
-    /// Chips come back from a table.
-    void returnFromTable(const QString& name, Cents amount);
+    /// Chips come back from a table; \a stillAtTables is what the player has
+    /// at other tables. One write, so a crash cannot count the chips twice.
+    void returnFromTable(const QString& name, Cents amount, Cents stillAtTables);
     /// Records what the player now has at tables (after a hand).
     void setAtTables(const QString& name, Cents amount);
     void setSettings(const QString& name, const QVariantMap& settings);

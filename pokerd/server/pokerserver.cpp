@@ -3,8 +3,10 @@
 #include "accountstore.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <QUuid>
 
 #include <functional>
@@ -22,6 +24,7 @@ struct Session
     QString terminal;
     QString tableId;
     QVariantList events;
+    QElapsedTimer idle; ///< since the last call
 };
 
 qint32 now()
@@ -55,10 +58,37 @@ public:
     QMap<QString, Session> sessions;
     QList<Table*> tables;
     QMap<QString, QString> communityTables;
+    int sessionTimeoutMs = 30 * 60 * 1000;
+    QTimer expiry;
+
+    /// Ends a session: its seat is given up (chips go back to the balance).
+    void end(const QString& id)
+    {
+        const auto it = sessions.find(id);
+        if (it == sessions.end())
+            return;
+        if (Table* t = table(it->tableId)) {
+            t->leave(id);
+            t->forget(id);
+        }
+        sessions.erase(it);
+    }
+
+    void expire()
+    {
+        QStringList idle;
+        for (const Session& session : std::as_const(sessions)) {
+            if (session.idle.elapsed() > sessionTimeoutMs)
+                idle.append(session.id);
+        }
+        for (const QString& id : std::as_const(idle))
+            end(id);
+    }
 
     Session& create(const QString& user, const QString& terminal)
     {
         Session session;
+        session.idle.start();
         session.id = newId();
         session.user = user;
         session.terminal = terminal;
@@ -85,7 +115,7 @@ public:
         return nullptr;
     }
 
-    void storeTableChips()
+    QMap<QString, Cents> chipsAtTables() const
     {
         QMap<QString, Cents> totals;
         for (Table* t : std::as_const(tables)) {
@@ -93,8 +123,14 @@ public:
             for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it)
                 totals[it.key()] += it.value();
         }
-        for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
-            accounts->setAtTables(it.key(), it.value());
+        return totals;
+    }
+
+    void storeTableChips()
+    {
+        const QMap<QString, Cents> totals = chipsAtTables();
+        for (const QString& name : accounts->names())
+            accounts->setAtTables(name, totals.value(name));
     }
 };
 
@@ -104,6 +140,8 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
 {
     d->q = this;
     d->accounts = accounts;
+    connect(&d->expiry, &QTimer::timeout, this, [this] { d->expire(); });
+    setSessionTimeout(30 * 60);
     quint32 tableSeed = seed;
     for (const TableConfig& config : tables) {
         auto* table = new Table(config, ++tableSeed, timing, this);
@@ -111,7 +149,7 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
                 [this](const QString& session, const QVariantMap& event) { d->queue(session, event); });
         connect(table, &Table::playerLeft, this,
                 [this](const QString& user, const QString& session, Cents chips) {
-                    d->accounts->returnFromTable(user, chips);
+                    d->accounts->returnFromTable(user, chips, d->chipsAtTables().value(user));
                     d->queue(session, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
                 });
         connect(table, &Table::handFinished, this, [this] { d->storeTableChips(); });
@@ -120,6 +158,13 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
 }
 
 PokerServer::~PokerServer() = default;
+
+void PokerServer::setSessionTimeout(int seconds)
+{
+    // Sessions nobody calls for are ended, so that abandoned logins do not pile up.
+    d->sessionTimeoutMs = seconds * 1000;
+    d->expiry.start(qBound(100, d->sessionTimeoutMs / 4, 60000));
+}
 
 void PokerServer::setCommunityTables(const QMap<QString, QString>& tables)
 {
@@ -180,6 +225,7 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
     if (found == d->sessions.end())
         return fault(NotLoggedIn, tr("Not logged in."));
     Session& session = found.value();
+    session.idle.restart();
     Table* table = d->table(session.tableId);
 
     if (method == QLatin1String("refresh")) {
@@ -187,11 +233,7 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return ok(xmlrpc::Variant(events));
     }
     if (method == QLatin1String("destroy")) {
-        if (table) {
-            table->leave(session.id);
-            table->forget(session.id);
-        }
-        d->sessions.erase(found);
+        d->end(session.id);
         return ok();
     }
     if (method == QLatin1String("userInfo")) {

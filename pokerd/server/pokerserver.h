@@ -43,6 +43,8 @@ public:
 
     /// Terminal identifier -> table id shown to community displays.
     void setCommunityTables(const QMap<QString, QString>& tables);
+    /// Sessions without a call for this long end; their seats are given up.
+    void setSessionTimeout(int seconds);
     QString serverId() const;
     QList<Table*> tables() const;
     int sessionCount() const;

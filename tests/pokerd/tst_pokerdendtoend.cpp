@@ -241,6 +241,25 @@ private Q_SLOTS:
         }
     }
 
+    void silentSessionsEnd()
+    {
+        QTemporaryDir data;
+        PokerdProcess server;
+        QVERIFY(server.start(data.path(), {"--session-timeout", "1"}));
+        auto client = connectedClient(server.port());
+        QVERIFY(login(client.get(), "demo6"));
+        QVERIFY(run(client.get(), QStringLiteral("gameJoin"), {QStringLiteral("holdem-ante")}));
+        QVERIFY(run(client.get(), QStringLiteral("userBuyin"), {30.0}));
+        QTest::qWait(2500);
+        // The session is gone, and with it the seat: the chips are back in the balance.
+        QTest::ignoreMessage(QtWarningMsg, "refresh failed: Not logged in.");
+        QVERIFY(!run(client.get(), QStringLiteral("refresh")));
+        QVERIFY(login(client.get(), "demo6"));
+        QTRY_COMPARE_WITH_TIMEOUT(userInfo(client.get()).second, 0.0, 20000);
+        // A few antes may have gone, but the rest of the 30.00 came home.
+        QVERIFY(userInfo(client.get()).first > 970.0);
+    }
+
     void restartKeepsTheMoney()
     {
         QTemporaryDir data;

@@ -60,7 +60,7 @@ private Q_SLOTS:
         AccountStore store(dir.path());
         store.addDemoUsers();
         QVERIFY(store.takeToTable("demo1", 5000));
-        store.returnFromTable("demo1", 7350);
+        store.returnFromTable("demo1", 7350, 0);
         QCOMPARE(store.account("demo1").balance, Cents(102350));
         QCOMPARE(store.account("demo1").atTables, Cents(0));
     }
