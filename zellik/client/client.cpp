@@ -184,7 +184,10 @@ int Client::request(QString methodName, xmlrpc::Variant param1, xmlrpc::Variant 
 void Client::startRefresh()
 {
     d->refreshStarted = true;
-    d->refreshTimer.start(d->refreshInterval);
+    // With a poll out, its answer schedules the next one: a second poll now
+    // would take a new request id and throw the first one's batch away.
+    if (!d->refreshOut)
+        d->refreshTimer.start(d->refreshInterval);
 }
 
 void Client::stopRefresh()
@@ -197,7 +200,8 @@ void Client::stopRefresh()
 
 void Client::restartRefresh()
 {
-    scheduleRefresh();
+    if (!d->refreshOut)
+        scheduleRefresh();
 }
 
 bool Client::isRefreshStarted() const
@@ -207,10 +211,14 @@ bool Client::isRefreshStarted() const
 
 void Client::slotRefresh()
 {
+    d->refreshTimer.stop();
+    if (d->refreshOut)
+        return;
     if (!d->refreshCommand) {
         d->refreshCommand = new ServerCommand(this, QStringLiteral("refresh"), this);
         QObject::connect(d->refreshCommand, &Command::done, this, &Client::slotRefreshDone);
     }
+    d->refreshOut = true;
     d->refreshCommand->exec();
     d->refreshClock.start();
 }
@@ -223,16 +231,18 @@ void Client::slotRefreshDone()
     if (d->roundTrips.size() > kKeptRoundTrips)
         d->roundTripTotal -= d->roundTrips.takeFirst();
 
+    // Handlers may start, stop or restart the poll; that takes effect below.
     if (d->refreshCommand->hasError())
         qWarning("Error: %s", qPrintable(d->refreshCommand->errorString()));
     else
         handleBatch(d->refreshCommand->result());
+    d->refreshOut = false;
     scheduleRefresh();
 }
 
 void Client::scheduleRefresh()
 {
-    if (!d->refreshStarted)
+    if (!d->refreshStarted || d->refreshOut)
         return;
     const int average = d->roundTrips.isEmpty() ? 0 : d->roundTripTotal / int(d->roundTrips.size());
     if (average >= d->refreshInterval)

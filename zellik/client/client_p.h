@@ -27,6 +27,7 @@ public:
     QTimer refreshTimer;
     QElapsedTimer refreshClock;
     bool refreshStarted = false;
+    bool refreshOut = false; ///< a poll is out or its answer is being handled
     int roundTripTotal = 0;
     QList<int> roundTrips;
     bool enableAnimations = true;

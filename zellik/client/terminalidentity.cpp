@@ -1,5 +1,7 @@
 #include "terminalidentity.h"
 
+#include <algorithm>
+
 #include <QNetworkInterface>
 #include <QRegularExpression>
 
@@ -37,9 +39,13 @@ QString loginIdentifier(const QString& macAddress, const QString& userName, bool
 {
     if (demoMode && (userName.size() == 5 || userName.size() == 6) &&
         userName.startsWith(QLatin1String("demo"))) {
-        bool ok = false;
-        const int n = userName.mid(4).toInt(&ok);
-        if (ok && n >= 1 && n <= 10)
+        const QString digits = userName.mid(4);
+        // toInt() would also take " 7" or "+7"; the number is digits only.
+        const bool allDigits = std::all_of(digits.cbegin(), digits.cend(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        const int n = allDigits ? digits.toInt() : 0;
+        if (n >= 1 && n <= 10)
             return QStringLiteral("ff:ff:ff:ff:ff:%1").arg(n, 2, 16, QLatin1Char('0'));
     }
     if (screen >= 0)

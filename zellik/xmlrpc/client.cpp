@@ -23,7 +23,8 @@ struct Entry
 {
     QString method;
     QList<Variant> params;
-    QNetworkReply* reply = nullptr;
+    // Guarded: the manager that made the reply may delete it behind our back.
+    QPointer<QNetworkReply> reply;
     int id = -1;
     int originalId = -1; ///< the caller's id of a call posted again after a redirect
     QByteArray body;
@@ -121,13 +122,43 @@ qint64 Client::maximumResponseSize() const
 
 void Client::setNetworkAccessManager(QNetworkAccessManager* manager)
 {
-    if (manager)
-        connect(manager, &QNetworkAccessManager::finished, this, &Client::requestFinished);
-    if (d->manager && d->manager->parent() == this) {
+    if (manager == d->manager)
+        return;
+    if (d->manager) {
         d->manager->disconnect(this);
-        delete d->manager.data();
+        if (d->manager->parent() == this)
+            delete d->manager.data();
     }
     d->manager = manager;
+    if (manager) {
+        connect(manager, &QNetworkAccessManager::finished, this, &Client::requestFinished);
+        // A manager deleted by its owner takes its replies along without a finished signal.
+        // Queued calls then wait for the next manager.
+        connect(manager, &QObject::destroyed, this, [this] {
+            d->manager = nullptr;
+            dropInFlight(QStringLiteral("Network access manager deleted with the call in flight"));
+        });
+    }
+    dropInFlight(QStringLiteral("Connection replaced with the call in flight"));
+    processNextRequest();
+}
+
+void Client::dropInFlight(const QString& reason)
+{
+    if (d->inFlight.isEmpty())
+        return;
+    d->timeoutTimer->stop();
+    d->warningTimer->stop();
+    const QMap<int, Entry> dropped = std::exchange(d->inFlight, {});
+    for (const Entry& entry : dropped) {
+        if (entry.reply) {
+            entry.reply->disconnect(this);
+            entry.reply->abort();
+            entry.reply->deleteLater();
+        }
+    }
+    for (const Entry& entry : dropped)
+        Q_EMIT failed(entry.reportId(), TransportFailure, reason);
 }
 
 QNetworkAccessManager* Client::networkAccessManager() const
@@ -283,7 +314,10 @@ void Client::requestTimedOut()
         return;
     }
     if (d->clock.elapsed() >= qint64(d->timeout) * 1000) {
-        it->reply->abort(); // reported through requestFinished as a transport failure
+        if (it->reply)
+            it->reply->abort(); // reported through requestFinished as a transport failure
+        else
+            dropInFlight(QStringLiteral("Operation canceled"));
         processNextRequest();
     } else {
         d->timeoutTimer->start(d->timeout * 1000);

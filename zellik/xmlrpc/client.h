@@ -40,6 +40,8 @@ public:
     /// a transport failure.
     void setMaximumResponseSize(qint64 bytes);
     qint64 maximumResponseSize() const;
+    /// A call in flight on the previous manager fails at once as a transport
+    /// failure; queued calls go on through the new one.
     void setNetworkAccessManager(QNetworkAccessManager* manager);
     QNetworkAccessManager* networkAccessManager() const;
 
@@ -68,6 +70,7 @@ private:
     int enqueue(const QList<Variant>& params, const QString& methodName, int originalId);
     void processNextRequest();
     void readReplyData(QNetworkReply* reply);
+    void dropInFlight(const QString& reason);
 
     class Private;
     std::unique_ptr<Private> d;

@@ -2,6 +2,7 @@
 #include "servercommand.h"
 #include "terminalidentity.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -102,6 +103,50 @@ private Q_SLOTS:
         QCOMPARE(command.errorString(), QStringLiteral("Not seated"));
     }
 
+    void reconnectWithACallInFlight_data()
+    {
+        QTest::addColumn<int>("reconnects");
+        QTest::newRow("once") << 1;
+        QTest::newRow("twice in a row") << 2;
+    }
+
+    void reconnectWithACallInFlight()
+    {
+        QFETCH(int, reconnects);
+        RefreshHarness harness;
+        harness.server.setHandler([](const ScriptedHttpServer::Received& request) {
+            xmlrpc::Request call;
+            call.parse(request.body);
+            ScriptedHttpServer::Reply reply =
+                ScriptedHttpServer::xml(xmlrpc::Response(xmlrpc::Variant(call.methodName())).toXml());
+            reply.hold = call.methodName() == QLatin1String("authenticate"); // never answered
+            return reply;
+        });
+        Client* client = harness.client.get();
+        ServerCommand login(client, QStringLiteral("authenticate"));
+        QSignalSpy loginDone(&login, &Command::done);
+        login.exec();
+        QTRY_COMPARE(harness.server.heldCount(), 1);
+
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < reconnects; ++i)
+            client->connect();
+        ServerCommand ping(client, QStringLiteral("ping"));
+        QSignalSpy pingDone(&ping, &Command::done);
+        ping.exec();
+        QTRY_COMPARE_WITH_TIMEOUT(pingDone.size(), 1, 1000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!ping.hasError());
+        QCOMPARE(ping.result(), QVariant("ping"));
+        // The call on the old connection ended as a transport failure, once.
+        QCOMPARE(loginDone.size(), 1);
+        QVERIFY(login.hasError());
+        QCOMPARE(login.error(), -32300);
+        QTest::qWait(100); // the old manager's deferred deletion runs
+        QCOMPARE(loginDone.size(), 1);
+    }
+
     void sessionCookie()
     {
         RefreshHarness harness;
@@ -177,6 +222,10 @@ private Q_SLOTS:
         QTest::newRow("demo10") << "demo10" << true << -1 << "ff:ff:ff:ff:ff:0a";
         QTest::newRow("demo11 is ordinary") << "demo11" << true << -1 << mac;
         QTest::newRow("demo0 is ordinary") << "demo0" << true << -1 << mac;
+        QTest::newRow("space before the number") << "demo 7" << true << -1 << mac;
+        QTest::newRow("sign before the number") << "demo+7" << true << -1 << mac;
+        QTest::newRow("number then space") << "demo7 " << true << -1 << mac;
+        QTest::newRow("leading zero") << "demo07" << true << -1 << "ff:ff:ff:ff:ff:07";
         QTest::newRow("demo name outside demo mode") << "demo3" << false << -1 << mac;
         QTest::newRow("second screen") << "anna" << false << 1 << "ff:01:3A:4D:5E:6F";
         QTest::newRow("screen 12") << "anna" << false << 12 << "ff:0c:3A:4D:5E:6F";

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QResource>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslKey>
@@ -75,22 +76,34 @@ private Q_SLOTS:
         qrc.write("<RCC><qresource prefix=\"/\"><file>table/cacert.pem</file></qresource></RCC>\n");
         qrc.close();
         QVERIFY(run(QStringLiteral(RCC_PATH), {"-binary", "ca.qrc", "-o", "ca.rcc"}, dir + "/res"));
-        QVERIFY(QResource::registerResource(dir + "/res/ca.rcc"));
-        QVERIFY(QFile::exists(":/table/cacert.pem"));
+        m_authorityResource = dir + "/res/ca.rcc";
+        QVERIFY(QFile::exists(m_authorityResource));
     }
 
     void trust_data()
     {
         QTest::addColumn<QString>("authority");
+        QTest::addColumn<bool>("withResource");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("our authority") << "trusted" << true;
-        QTest::newRow("another authority") << "rogue" << false;
+        QTest::newRow("our authority") << "trusted" << true << true;
+        QTest::newRow("another authority") << "rogue" << true << false;
+        // Without the resource the system's default trust applies, which knows neither.
+        QTest::newRow("no authority file, our server") << "trusted" << false << false;
+        QTest::newRow("no authority file, another server") << "rogue" << false << false;
     }
 
     void trust()
     {
         QFETCH(QString, authority);
+        QFETCH(bool, withResource);
         QFETCH(bool, accepted);
+        if (withResource)
+            QVERIFY(QResource::registerResource(m_authorityResource));
+        const auto unregister = qScopeGuard([&] {
+            if (withResource)
+                QResource::unregisterResource(m_authorityResource);
+        });
+        QCOMPARE(QFile::exists(":/table/cacert.pem"), withResource);
         ScriptedHttpServer server;
         server.setHandler([](const ScriptedHttpServer::Received&) {
             return ScriptedHttpServer::xml(xmlrpc::Response(xmlrpc::Variant(QStringLiteral("pong"))).toXml());
@@ -134,6 +147,7 @@ private:
     }
 
     QTemporaryDir m_dir;
+    QString m_authorityResource;
 };
 
 QTEST_GUILESS_MAIN(TestClientSsl)

@@ -1,7 +1,12 @@
 #include "refreshharness.h"
 
+#include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
 
 using VeskGames::Card;
 using VeskGames::Client;
@@ -218,10 +223,56 @@ private Q_SLOTS:
                        QByteArray("2" + QMetaObject::normalizedSignature(signal)).constData());
         QVERIFY(spy.isValid());
         QSignalSpy end(harness.client.get(), &Client::eventEnd);
+        // Every other notification must stay silent (postBig beside postSmall,
+        // rebuyRequest beside actionRequest, ...).
+        std::vector<std::unique_ptr<QSignalSpy>> others;
+        const QMetaObject* meta = harness.client->metaObject();
+        const int wanted = meta->indexOfSignal(QMetaObject::normalizedSignature(signal));
+        QVERIFY(wanted >= 0);
+        const QList<QByteArray> bookkeeping{"done(int,QVariant)", "failed(int,int,QString)", "warning(int)",
+                                            "eventBegin()", "eventEnd()"};
+        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.methodType() != QMetaMethod::Signal || i == wanted ||
+                bookkeeping.contains(method.methodSignature()))
+                continue;
+            others.push_back(std::make_unique<QSignalSpy>(harness.client.get(), method));
+            QVERIFY(others.back()->isValid());
+        }
+        QVERIFY(others.size() > 30);
         harness.client->startRefresh();
         QTRY_COMPARE(end.size(), 1);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0), arguments);
+        for (const auto& other : others)
+            QVERIFY2(other->isEmpty(), other->signal().constData());
+    }
+
+    void gameJoinRaisesTheTimestamp_data()
+    {
+        QTest::addColumn<int>("joinTimestamp");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("later join raises it") << 60 << 60;
+        QTest::newRow("earlier join keeps it") << 40 << 50;
+        QTest::newRow("missing timestamp keeps it") << 0 << 50;
+    }
+
+    void gameJoinRaisesTheTimestamp()
+    {
+        QFETCH(int, joinTimestamp);
+        QFETCH(int, stored);
+        RefreshHarness harness;
+        harness.client->setRefreshInterval(20);
+        QVariantMap join{{"event", "gameJoin"}, {"ok", true}};
+        if (joinTimestamp)
+            join.insert("timestamp", joinTimestamp);
+        harness.batches.enqueue(
+            QVariantList{QVariantMap{{"event", "serverInfo"}, {"timestamp", 50}, {"id", "A"}}, join});
+        QSignalSpy joined(harness.client.get(), &Client::gameJoin);
+        harness.client->startRefresh();
+        QTRY_COMPARE(joined.size(), 1);
+        QCOMPARE(joined.at(0).at(1).toInt(), joinTimestamp);
+        QCOMPARE(harness.client->gameParameters().timestamp, stored);
     }
 
     void batchesAreBracketed()
@@ -262,18 +313,57 @@ private Q_SLOTS:
         QTRY_COMPARE(lobby.size(), 1);
     }
 
+    void animationsOff_data()
+    {
+        QTest::addColumn<QVariantMap>("event");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<int>("msecArgument");
+        const QByteArray cards("\x01\x02", 2);
+        QTest::newRow("setDealer") << gameEvent({{"setDealer", true}, {"position", 1}, {"animationMs", 900}})
+                                   << QByteArray("setDealer(qint32,qint32,qint32)") << 1;
+        QTest::newRow("postAnte") << gameEvent({{"postAnte", 0.1}, {"position", 1}, {"animationMs", 900}})
+                                  << QByteArray("postAnte(qint32,qreal,qint32,qint32)") << 2;
+        QTest::newRow("postSmall") << gameEvent({{"postSmall", 0.5}, {"position", 1}, {"animationMs", 900}})
+                                   << QByteArray("postSmall(qint32,qreal,qint32,qint32)") << 2;
+        QTest::newRow("postBig") << gameEvent({{"postBig", 1.0}, {"position", 1}, {"animationMs", 900}})
+                                 << QByteArray("postBig(qint32,qreal,qint32,qint32)") << 2;
+        QTest::newRow("dealHole") << gameEvent({{"dealHole", cards}, {"position", 1}, {"animationMs", 900}})
+                                  << QByteArray("dealHole(qint32,QList<VeskGames::Card>,qint32,qint32)") << 2;
+        QTest::newRow("dealHolePublic")
+            << gameEvent({{"dealHolePublic", cards}, {"position", 1}, {"animationMs", 900}})
+            << QByteArray("dealHolePublic(qint32,QList<VeskGames::Card>,qint32,qint32)") << 2;
+        QTest::newRow("dealCommunity")
+            << gameEvent({{"dealCommunity", cards}, {"animationMs", 900}})
+            << QByteArray("dealCommunity(QList<VeskGames::Card>,qint32,qint32)") << 1;
+        QTest::newRow("bettingDone") << gameEvent({{"bettingDone", QVariantList{QVariantMap{{"value", 1.0}}}},
+                                                   {"animationMs", 900}})
+                                     << QByteArray("bettingDone(QList<qreal>,QList<qreal>,qint32,qint32)")
+                                     << 2;
+        QTest::newRow("potReturnUncalled")
+            << gameEvent({{"potReturnUncalled", 1.0}, {"position", 1}, {"animationMs", 900}})
+            << QByteArray("potReturnUncalled(qint32,qreal,qint32,qint32)") << 2;
+        QTest::newRow("potGive") << gameEvent({{"potGive",
+                                                QVariantList{QVariantMap{{"position", 1}, {"amount", 1.0}}}},
+                                               {"animationMs", 900}})
+                                 << QByteArray("potGive(QList<qint32>,QList<qreal>,qint32,qint32)") << 2;
+    }
+
     void animationsOff()
     {
+        QFETCH(QVariantMap, event);
+        QFETCH(QByteArray, signal);
+        QFETCH(int, msecArgument);
         RefreshHarness harness;
         harness.client->setRefreshInterval(20);
         harness.client->setEnableAnimations(false);
         QVERIFY(!harness.client->enableAnimations());
-        harness.batches.enqueue(
-            QVariantList{gameEvent({{"setDealer", true}, {"position", 1}, {"animationMs", 900}})});
-        QSignalSpy dealer(harness.client.get(), &Client::setDealer);
+        harness.batches.enqueue(QVariantList{event});
+        QSignalSpy spy(harness.client.get(),
+                       QByteArray("2" + QMetaObject::normalizedSignature(signal)).constData());
+        QVERIFY(spy.isValid());
         harness.client->startRefresh();
-        QTRY_COMPARE(dealer.size(), 1);
-        QCOMPARE(dealer.at(0).at(1).toInt(), 0);
+        QTRY_COMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(msecArgument).toInt(), 0);
     }
 
     void gameParameters_data()
@@ -371,6 +461,70 @@ private Q_SLOTS:
         QTRY_COMPARE(lobby.size(), 1);
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.at(0).at(1).toInt(), -32300);
+    }
+
+    void pollNeverOverlapsItself_data()
+    {
+        QTest::addColumn<QString>("poke");
+        QTest::newRow("stop and start while a poll is out") << "stop start";
+        QTest::newRow("start again while a poll is out") << "start";
+        QTest::newRow("restart while a poll is out") << "restart";
+        QTest::newRow("start and restart from an event handler") << "handler";
+        QTest::newRow("refresh slot run while a poll is out") << "slot";
+    }
+
+    void pollNeverOverlapsItself()
+    {
+        QFETCH(QString, poke);
+        constexpr int kBatches = 6;
+        constexpr int kRoundTrip = 250;
+        RefreshHarness harness;
+        harness.refreshDelayMs = kRoundTrip;
+        harness.client->setRefreshInterval(100);
+        for (int i = 1; i <= kBatches; ++i)
+            harness.batches.enqueue(QVariantList{gameEvent({{"handId", i}})});
+
+        Client* client = harness.client.get();
+        QList<int> hands;
+        connect(client, &Client::handId, this, [&](qint32 id) {
+            hands.append(id);
+            if (poke == QLatin1String("handler")) {
+                client->startRefresh();
+                client->restartRefresh();
+            }
+        });
+        // Poke the poll each time the server has just received one.
+        connect(&harness.server, &ScriptedHttpServer::requestReceived, this, [&] {
+            QTimer::singleShot(kRoundTrip / 3, client, [&] {
+                if (poke == QLatin1String("stop start")) {
+                    client->stopRefresh();
+                    client->startRefresh();
+                } else if (poke == QLatin1String("start")) {
+                    client->startRefresh();
+                } else if (poke == QLatin1String("restart")) {
+                    client->restartRefresh();
+                } else if (poke == QLatin1String("slot")) {
+                    QVERIFY(QMetaObject::invokeMethod(client, "slotRefresh"));
+                }
+            });
+        });
+        client->startRefresh();
+        QTRY_VERIFY_WITH_TIMEOUT(hands.size() >= kBatches, 15000);
+        client->stopRefresh();
+        QTest::qWait(kRoundTrip * 2);
+
+        QList<int> expected;
+        for (int i = 1; i <= kBatches; ++i)
+            expected.append(i);
+        QCOMPARE(hands, expected);
+        // Each poll went out only after the one before it had been answered.
+        const QList<ScriptedHttpServer::Received> seen = harness.server.received();
+        for (int i = 1; i < seen.size(); ++i) {
+            QVERIFY2(seen.at(i).atMs - seen.at(i - 1).atMs >= kRoundTrip - 20,
+                     qPrintable(QStringLiteral("poll %1 sent %2 ms after the one before")
+                                    .arg(i)
+                                    .arg(seen.at(i).atMs - seen.at(i - 1).atMs)));
+        }
     }
 
     void pacing_data()

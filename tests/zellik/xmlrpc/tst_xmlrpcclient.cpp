@@ -3,6 +3,9 @@
 #include "xmlrpc/request.h"
 #include "xmlrpc/response.h"
 
+#include <QElapsedTimer>
+#include <QNetworkAccessManager>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -382,6 +385,77 @@ private Q_SLOTS:
         m_server->setHandler(echo);
         m_client->request("after");
         QTRY_COMPARE(done.size(), 1);
+    }
+
+    void managerReplacedWithCallInFlight_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("own manager replaced") << "replace own";
+        QTest::newRow("old one scheduled for deletion, then replaced") << "deleteLater then replace";
+        QTest::newRow("old one deleted, then replaced") << "delete then replace";
+        QTest::newRow("old one deleted by its owner") << "delete only";
+    }
+
+    void managerReplacedWithCallInFlight()
+    {
+        QFETCH(QString, how);
+        m_server->setHandler([](const ScriptedHttpServer::Received& request) {
+            Request call;
+            call.parse(request.body);
+            Reply reply = answerWith(Variant(call.methodName()));
+            reply.hold = call.methodName() == QLatin1String("stuck");
+            return reply;
+        });
+        QSignalSpy done(m_client.get(), &Client::done);
+        QSignalSpy failed(m_client.get(), &Client::failed);
+
+        auto* external = new QNetworkAccessManager;
+        if (how != QLatin1String("replace own")) {
+            // Start on a manager someone else owns, as the server link does.
+            m_client->setNetworkAccessManager(external);
+        }
+        const int stuck = m_client->request("stuck");
+        const int queued = m_client->request("queued");
+        QTRY_COMPARE(m_server->heldCount(), 1);
+
+        QPointer<QNetworkAccessManager> old =
+            how == QLatin1String("replace own") ? m_client->networkAccessManager() : external;
+        QElapsedTimer clock;
+        clock.start();
+        if (how == QLatin1String("deleteLater then replace")) {
+            old->deleteLater();
+            m_client->setNetworkAccessManager(new QNetworkAccessManager(m_client.get()));
+        } else if (how == QLatin1String("delete then replace")) {
+            delete old.data();
+            m_client->setNetworkAccessManager(new QNetworkAccessManager(m_client.get()));
+        } else if (how == QLatin1String("delete only")) {
+            delete old.data();
+        } else {
+            m_client->setNetworkAccessManager(new QNetworkAccessManager(m_client.get()));
+            delete external;
+        }
+
+        // The stuck call fails at once; "queued" goes on through the new manager,
+        // or stays queued when there is none.
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.at(0).at(0).toInt(), stuck);
+        QCOMPARE(failed.at(0).at(1).toInt(), -32300);
+        if (how == QLatin1String("delete only")) {
+            QVERIFY(!m_client->isIdle());
+            m_client->setNetworkAccessManager(new QNetworkAccessManager(m_client.get()));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 1000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(done.at(0).at(0).toInt(), queued);
+        QCOMPARE(done.at(0).at(1), QVariant("queued"));
+        QTRY_VERIFY(old.isNull());
+
+        // The server answers the dropped call after all: nobody hears of it.
+        m_server->release(answerWith(Variant(QStringLiteral("late"))));
+        m_client->request("after");
+        QTRY_COMPARE(done.size(), 2);
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(m_client->isIdle());
     }
 
     void destroyedWithCallsPending()
