@@ -21,6 +21,7 @@ class LocalResources::Private
 {
 public:
     QStringList searchPaths;
+    quint64 generation = 1;
     QCache<QString, CacheEntry> cache{LocalResources::CacheCapacity};
 
     QVariant lookup(const QString& name, QMetaType type, QString* foundPath);
@@ -51,6 +52,7 @@ void LocalResources::addSearchPath(const QString& path)
     LocalResources* self = instance();
     self->d->searchPaths.append(path);
     self->d->cache.clear();
+    ++self->d->generation;
 }
 
 void LocalResources::setSearchPaths(const QStringList& paths)
@@ -58,11 +60,17 @@ void LocalResources::setSearchPaths(const QStringList& paths)
     LocalResources* self = instance();
     self->d->searchPaths = paths;
     self->d->cache.clear();
+    ++self->d->generation;
 }
 
 QStringList LocalResources::searchPaths()
 {
     return instance()->d->searchPaths;
+}
+
+quint64 LocalResources::generation()
+{
+    return instance()->d->generation;
 }
 
 QVariant LocalResources::Private::lookup(const QString& name, QMetaType type, QString* foundPath)

@@ -23,6 +23,9 @@ public:
     static void addSearchPath(const QString& path);
     static void setSearchPaths(const QStringList& paths);
     static QStringList searchPaths();
+    /// Goes up whenever the search paths change, so callers that remember a
+    /// miss know when to look again.
+    static quint64 generation();
 
     /// Names are joined to the search paths without a separator, so they
     /// start with '/' (e.g. "/lobby/icon_running.png").

@@ -192,6 +192,8 @@ public:
     QString resourcePrefix;
     QSize screenSize{-1, -1};
     std::array<QImage, ImageTypeCount> images;
+    /// Resource generation in which an image was missing (0: not missed).
+    std::array<quint64, ImageTypeCount> missedIn{};
     QHash<int, QString> imageOverrides;
     QHash<int, QStringList> audioFiles;
     int westernFontId = -1;
@@ -417,14 +419,24 @@ const QImage& DefaultTheme::image(ImageType type) const
     if (type < 0 || type >= ImageTypeCount)
         return none;
     QImage& cached = d->images[size_t(type)];
+    if (!cached.isNull())
+        return cached;
+    // Items ask in paint(): a missing picture must not be searched for on every frame.
+    quint64& missedIn = d->missedIn[size_t(type)];
+    const quint64 generation = LocalResources::generation();
+    if (missedIn == generation)
+        return cached;
+    const QString name = imageName(type);
+    if (!name.isEmpty()) {
+        const QString path =
+            LocalResources::resourcePath(QStringLiteral("/table/") + name, QMetaType::fromType<QString>());
+        if (!path.isEmpty())
+            cached = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    }
     if (cached.isNull()) {
-        const QString name = imageName(type);
-        if (!name.isEmpty()) {
-            const QString path = LocalResources::resourcePath(QStringLiteral("/table/") + name,
-                                                              QMetaType::fromType<QString>());
-            if (!path.isEmpty())
-                cached = QImage(path).convertToFormat(QImage::Format_ARGB32);
-        }
+        if (!name.isEmpty())
+            qWarning("DefaultTheme: image %d \"%s\" is missing or unreadable", int(type), qPrintable(name));
+        missedIn = generation;
     }
     return cached;
 }
@@ -634,8 +646,13 @@ QString DefaultTheme::styleSheet() const
 
 void DefaultTheme::setImageOverride(ImageType type, const QString& fileName)
 {
+    if (type < 0 || type >= ImageTypeCount) {
+        qWarning("DefaultTheme::setImageOverride: no image type %d", int(type));
+        return;
+    }
     d->imageOverrides.insert(type, fileName);
     d->images[size_t(type)] = QImage();
+    d->missedIn[size_t(type)] = 0;
 }
 
 } // namespace VeskGames

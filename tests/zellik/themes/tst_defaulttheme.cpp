@@ -89,6 +89,14 @@ QImage renderedElement(VeskGames::SvgImageRenderer* renderer, const QString& id,
     return item.pixmap().toImage();
 }
 
+// Themes built on the default one replace pictures this way.
+class OverridingTheme : public DefaultTheme
+{
+public:
+    using DefaultTheme::DefaultTheme;
+    using DefaultTheme::setImageOverride;
+};
+
 using PerSeat = QList<QPointF> (DefaultTheme::*)(int);
 using PerSeatAlign = QList<Qt::Alignment> (DefaultTheme::*)(int);
 
@@ -229,6 +237,64 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("did not find resource"));
         QVERIFY(m_theme->image(AbstractTheme::ImageErrorIcon).isNull());
         QVERIFY(m_theme->image(AbstractTheme::ImageCardFrame).isNull());
+    }
+
+    void missingImagesAreRememberedUntilTheResourcesChange()
+    {
+        QTemporaryDir later;
+        QVERIFY(later.isValid());
+        DefaultTheme theme(m_prefix.path());
+        static QStringList messages;
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+        for (int frame = 0; frame < 50; ++frame)
+            QVERIFY(theme.image(AbstractTheme::ImageErrorIcon).isNull());
+        const QStringList afterFrames = messages;
+        // A picture that appears in a new search path is found once the paths change.
+        const QString name = theme.imageName(AbstractTheme::ImageErrorIcon);
+        QVERIFY(!name.isEmpty());
+        writeImage(later.path() + "/table/" + name, Qt::red, "PNG");
+        QVERIFY(theme.image(AbstractTheme::ImageErrorIcon).isNull()); // still remembered as missing
+        LocalResources::setSearchPaths({m_prefix.path(), later.path()});
+        const QImage found = theme.image(AbstractTheme::ImageErrorIcon);
+        LocalResources::setSearchPaths({m_prefix.path()});
+        qInstallMessageHandler(previous);
+
+        QCOMPARE(afterFrames.filter("did not find resource").size(), 1);
+        QCOMPARE(afterFrames.filter(name).size(), 2); // the search's line and the theme's warning
+        QVERIFY(!found.isNull());
+        QCOMPARE(found.pixelColor(0, 0), QColor(Qt::red));
+    }
+
+    void imageOverrides_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("first type") << 0 << true;
+        QTest::newRow("last type") << int(AbstractTheme::ImageTypeCount) - 1 << true;
+        QTest::newRow("one past the end") << int(AbstractTheme::ImageTypeCount) << false;
+        QTest::newRow("far past the end") << 100000 << false;
+        QTest::newRow("negative") << -1 << false;
+    }
+
+    void imageOverrides()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, accepted);
+        OverridingTheme theme(m_prefix.path());
+        QList<QString> before;
+        for (int i = 0; i < AbstractTheme::ImageTypeCount; ++i)
+            before << theme.imageName(AbstractTheme::ImageType(i));
+        if (!accepted)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("setImageOverride: no image type"));
+        theme.setImageOverride(AbstractTheme::ImageType(type), QStringLiteral("table.png"));
+        for (int i = 0; i < AbstractTheme::ImageTypeCount; ++i) {
+            const QString expected = accepted && i == type ? QStringLiteral("table.png") : before.at(i);
+            QCOMPARE(theme.imageName(AbstractTheme::ImageType(i)), expected);
+        }
+        if (accepted)
+            QCOMPARE(theme.image(AbstractTheme::ImageType(type)).pixelColor(0, 0), QColor(Qt::green));
     }
 
     void fixedPoints()
