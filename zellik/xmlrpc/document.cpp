@@ -2,6 +2,8 @@
 
 #include "variant.h"
 
+#include <cstring>
+
 namespace xmlrpc {
 namespace Document {
 
@@ -24,10 +26,15 @@ ScanResult scan(const QByteArray& data, int maximumDepth)
     const char* bytes = data.constData();
     int depth = 0;
     qsizetype i = 0;
+    // Compared in place: a copy per '<' was a large share of the parse.
+    const auto startsWith = [&](qsizetype at, const char* text) {
+        const qsizetype length = qsizetype(qstrlen(text));
+        return at + length <= size && std::memcmp(bytes + at, text, size_t(length)) == 0;
+    };
     while ((i = data.indexOf('<', i)) >= 0) {
-        if (data.mid(i, 4) == "<!--") {
+        if (startsWith(i, "<!--")) {
             i = skipPast(data, i + 4, "-->");
-        } else if (data.mid(i, 9) == "<![CDATA[") {
+        } else if (startsWith(i, "<![CDATA[")) {
             i = skipPast(data, i + 9, "]]>");
         } else if (i + 1 < size && bytes[i + 1] == '!') {
             return ScanResult::Doctype;
