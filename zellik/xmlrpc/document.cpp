@@ -98,9 +98,98 @@ bool parse(const QByteArray& data, QDomDocument* document, QString* error)
     return true;
 }
 
+namespace {
+
+void appendIndent(QString& out, int depth)
+{
+    out.append(QString(depth * 2, QLatin1Char(' ')));
+}
+
+// Text as QDomDocument writes it inside an element.
+void appendText(QString& out, const QString& text)
+{
+    const QChar* chars = text.constData();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        QLatin1String replacement;
+        switch (chars[i].unicode()) {
+        case u'<':
+            replacement = QLatin1String("&lt;");
+            break;
+        case u'&':
+            replacement = QLatin1String("&amp;");
+            break;
+        case u'>':
+            if (i >= 2 && chars[i - 1] == u']' && chars[i - 2] == u']')
+                replacement = QLatin1String("&gt;");
+            break;
+        case u'\r':
+            replacement = QLatin1String("&#xd;");
+            break;
+        default:
+            break;
+        }
+        if (replacement.size()) {
+            out.append(QStringView(chars + start, i - start));
+            out.append(replacement);
+            start = i + 1;
+        }
+    }
+    out.append(QStringView(chars + start, size - start));
+}
+
+// Writes elements and text exactly as QDomDocument::toString(2) does; false
+// for anything else (attributes, comments, CDATA, ...), which Qt then writes.
+bool appendElement(QString& out, const QDomElement& element, int depth)
+{
+    if (element.hasAttributes() || !element.prefix().isEmpty())
+        return false;
+    const QDomNode previous = element.previousSibling();
+    if (!previous.isText())
+        appendIndent(out, depth);
+    const QString name = element.tagName();
+    out.append(QLatin1Char('<'));
+    out.append(name);
+    const QDomNode first = element.firstChild();
+    if (first.isNull()) {
+        out.append(QLatin1String("/>"));
+    } else {
+        out.append(QLatin1Char('>'));
+        if (!first.isText())
+            out.append(QLatin1Char('\n'));
+        QDomNode last;
+        for (QDomNode child = first; !child.isNull(); child = child.nextSibling()) {
+            if (child.isCDATASection() || child.isComment())
+                return false;
+            if (child.isText())
+                appendText(out, child.nodeValue());
+            else if (!child.isElement() || !appendElement(out, child.toElement(), depth + 1))
+                return false;
+            last = child;
+        }
+        if (!last.isText())
+            appendIndent(out, depth);
+        out.append(QLatin1String("</"));
+        out.append(name);
+        out.append(QLatin1Char('>'));
+    }
+    if (!element.nextSibling().isText())
+        out.append(QLatin1Char('\n'));
+    return true;
+}
+
+} // namespace
+
 QByteArray serialise(const QDomDocument& document)
 {
-    return document.toByteArray(2);
+    // Qt's writer goes through QTextStream and per-node temporary strings; for
+    // the documents built here (elements and text only) one string is enough.
+    QString out;
+    bool plain = document.doctype().name().isEmpty();
+    for (QDomNode node = document.firstChild(); plain && !node.isNull(); node = node.nextSibling())
+        plain = node.isElement() && appendElement(out, node.toElement(), 0);
+    return plain ? out.toUtf8() : document.toByteArray(2);
 }
 
 } // namespace Document

@@ -2,6 +2,8 @@
 #include "xmlrpc/response.h"
 #include "xmlrpc/variant.h"
 
+#include <QDomDocument>
+#include <QRegularExpression>
 #include <QTest>
 
 using xmlrpc::Request;
@@ -43,6 +45,76 @@ class TestXmlRpcValue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void bodiesAreWhatQtWouldWrite_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("markup characters") << QVariant(QStringLiteral("a<b & c>d ]]> e\"f' \r\n\tg ]> ]]]>"));
+        QTest::newRow("non-ASCII") << QVariant(QStringLiteral("\u20ac \u65e5\u672c \U0001F0A1"));
+        QTest::newRow("empty string") << QVariant(QString());
+        QTest::newRow("numbers") << QVariant(QVariantList{1, -7, 2.5, 1e-9, true, false, 4000000000u});
+        QTest::newRow("empty struct and array") << QVariant(QVariantList{QVariantMap(), QVariantList()});
+        QTest::newRow("unsupported type leaves an empty value") << QVariant(QVariantList{qlonglong(5), 1});
+        QTest::newRow("bytes and dates") << QVariant(
+            QVariantList{QByteArray("\x00\x01\xff", 3), QDateTime(QDate(2011, 3, 15), QTime(14, 8, 55))});
+        QTest::newRow("nested events") << QVariant(QVariantList{
+            QVariantMap{{"event", "gameEvent"}, {"potGive", QVariantList{QVariantMap{{"position", 2}}}}},
+            QVariantMap{{"names", QStringList{"a", "<b>"}},
+                        {"deep", QVariantList{QVariantList{QVariantList{}}}}}});
+    }
+
+    void bodiesAreWhatQtWouldWrite()
+    {
+        QFETCH(QVariant, value);
+        if (QTest::currentDataTag() == QLatin1String("unsupported type leaves an empty value"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is not supported"));
+        // The same documents, written by Qt's own serialiser.
+        QDomDocument response;
+        QDomElement root = response.createElement("methodResponse");
+        QDomElement params = response.createElement("params");
+        QDomElement param = response.createElement("param");
+        param.appendChild(xmlrpc::Variant(value).toValueElement(response));
+        params.appendChild(param);
+        root.appendChild(params);
+        response.appendChild(root);
+        if (QTest::currentDataTag() == QLatin1String("unsupported type leaves an empty value"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is not supported"));
+        QCOMPARE(xmlrpc::Response(xmlrpc::Variant(value)).toXml(), response.toByteArray(2));
+
+        QDomDocument request;
+        QDomElement call = request.createElement("methodCall");
+        QDomElement method = request.createElement("methodName");
+        method.appendChild(request.createTextNode("game<Action>"));
+        call.appendChild(method);
+        QDomElement callParams = request.createElement("params");
+        for (int i = 0; i < 2; ++i) {
+            QDomElement p = request.createElement("param");
+            if (QTest::currentDataTag() == QLatin1String("unsupported type leaves an empty value"))
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is not supported"));
+            p.appendChild(xmlrpc::Variant(value).toValueElement(request));
+            callParams.appendChild(p);
+        }
+        call.appendChild(callParams);
+        request.appendChild(call);
+        if (QTest::currentDataTag() == QLatin1String("unsupported type leaves an empty value")) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is not supported"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is not supported"));
+        }
+        QCOMPARE(xmlrpc::Request("game<Action>", {xmlrpc::Variant(value), xmlrpc::Variant(value)}).toXml(),
+                 request.toByteArray(2));
+    }
+
+    void faultBodyIsWhatQtWouldWrite()
+    {
+        QDomDocument document;
+        QDomElement root = document.createElement("methodResponse");
+        QDomElement fault = document.createElement("fault");
+        fault.appendChild(
+            xmlrpc::Variant(QVariantMap{{"faultCode", 3}, {"faultString", "No <seat> & no chips"}})
+                .toValueElement(document));
+        root.appendChild(fault);
+        document.appendChild(root);
+        QCOMPARE(xmlrpc::Response(3, "No <seat> & no chips").toXml(), document.toByteArray(2));
+    }
     void read_data()
     {
         QTest::addColumn<QString>("xml");
