@@ -102,7 +102,9 @@ namespace {
 
 void appendIndent(QString& out, int depth)
 {
-    out.append(QString(depth * 2, QLatin1Char(' ')));
+    static const QString spaces(256, QLatin1Char(' '));
+    for (int n = depth * 2; n > 0; n -= int(spaces.size()))
+        out.append(QStringView(spaces).left(qMin(n, int(spaces.size()))));
 }
 
 // Text as QDomDocument writes it inside an element.
@@ -141,40 +143,46 @@ void appendText(QString& out, const QString& text)
 
 // Writes elements and text exactly as QDomDocument::toString(2) does; false
 // for anything else (attributes, comments, CDATA, ...), which Qt then writes.
-bool appendElement(QString& out, const QDomElement& element, int depth)
+// The siblings' kinds are passed in: asking the DOM for them costs a handle each.
+bool appendElement(QString& out, const QDomElement& element, int depth, bool afterText, bool beforeText)
 {
     if (element.hasAttributes() || !element.prefix().isEmpty())
         return false;
-    const QDomNode previous = element.previousSibling();
-    if (!previous.isText())
+    if (!afterText)
         appendIndent(out, depth);
     const QString name = element.tagName();
     out.append(QLatin1Char('<'));
     out.append(name);
-    const QDomNode first = element.firstChild();
-    if (first.isNull()) {
+    QDomNode child = element.firstChild();
+    if (child.isNull()) {
         out.append(QLatin1String("/>"));
     } else {
         out.append(QLatin1Char('>'));
-        if (!first.isText())
+        if (!child.isText())
             out.append(QLatin1Char('\n'));
-        QDomNode last;
-        for (QDomNode child = first; !child.isNull(); child = child.nextSibling()) {
+        bool previousIsText = false;
+        bool lastIsText = false;
+        while (!child.isNull()) {
+            QDomNode next = child.nextSibling();
             if (child.isCDATASection() || child.isComment())
                 return false;
-            if (child.isText())
+            const bool isText = child.isText();
+            if (isText)
                 appendText(out, child.nodeValue());
-            else if (!child.isElement() || !appendElement(out, child.toElement(), depth + 1))
+            else if (!child.isElement() || !appendElement(out, child.toElement(), depth + 1, previousIsText,
+                                                          !next.isNull() && next.isText()))
                 return false;
-            last = child;
+            previousIsText = isText;
+            lastIsText = isText;
+            child = std::move(next);
         }
-        if (!last.isText())
+        if (!lastIsText)
             appendIndent(out, depth);
         out.append(QLatin1String("</"));
         out.append(name);
         out.append(QLatin1Char('>'));
     }
-    if (!element.nextSibling().isText())
+    if (!beforeText)
         out.append(QLatin1Char('\n'));
     return true;
 }
@@ -188,7 +196,7 @@ QByteArray serialise(const QDomDocument& document)
     QString out;
     bool plain = document.doctype().name().isEmpty();
     for (QDomNode node = document.firstChild(); plain && !node.isNull(); node = node.nextSibling())
-        plain = node.isElement() && appendElement(out, node.toElement(), 0);
+        plain = node.isElement() && appendElement(out, node.toElement(), 0, false, false);
     return plain ? out.toUtf8() : document.toByteArray(2);
 }
 
