@@ -9,11 +9,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFontDatabase>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using VeskGames::AbstractTheme;
@@ -97,13 +104,237 @@ public:
     using DefaultTheme::setImageOverride;
 };
 
-using PerSeat = QList<QPointF> (DefaultTheme::*)(int);
-using PerSeatAlign = QList<Qt::Alignment> (DefaultTheme::*)(int);
+// The default theme's tables as written down in the test data file.
+const QJsonObject& themeTables()
+{
+    static const QJsonObject tables = [] {
+        QFile file(QStringLiteral(TEST_DATA_DIR "/defaultthemetables.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            return QJsonObject();
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }();
+    return tables;
+}
+
+QJsonValue tableValue(const char* key)
+{
+    return themeTables().value(QLatin1String(key));
+}
+
+QPointF jsonPoint(const QJsonValue& value)
+{
+    const QJsonArray xy = value.toArray();
+    return xy.size() == 2 ? QPointF(xy.at(0).toDouble(), xy.at(1).toDouble()) : QPointF(-1e9, -1e9);
+}
+
+QSize jsonSize(const QJsonValue& value)
+{
+    const QJsonArray wh = value.toArray();
+    return wh.size() == 2 ? QSize(wh.at(0).toInt(), wh.at(1).toInt()) : QSize();
+}
+
+// The seat counts a table lists, smallest first ("10" sorts after "9").
+QList<int> seatCounts(const QJsonObject& table)
+{
+    QList<int> counts;
+    for (const QString& key : table.keys())
+        counts << key.toInt();
+    std::sort(counts.begin(), counts.end());
+    return counts;
+}
+
+// The seat list of one count, for each kind of per-seat table, as the data file writes it.
+QList<QPointF> pointsOf(const QJsonValue& seats)
+{
+    QList<QPointF> result;
+    for (const QJsonValue& seat : seats.toArray())
+        result << jsonPoint(seat);
+    return result;
+}
+
+QList<qreal> rotationsOf(const QJsonValue& seats)
+{
+    QList<qreal> result;
+    for (const QJsonValue& seat : seats.toArray())
+        result << seat.toDouble(-1e9);
+    return result;
+}
+
+// "B R L" with the letter codes of the data file; an unknown letter gives -1.
+QList<int> alignmentsOf(const QJsonValue& seats)
+{
+    const QJsonObject codes = tableValue("alignmentCodes").toObject();
+    QList<int> result;
+    for (const QString& letter : seats.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        result << codes.value(letter).toInt(-1);
+    return result;
+}
+
+// "221 110": per seat, digit k is how many column widths a pile of k columns moves right.
+QList<QList<int>> stackLayoutsOf(const QJsonValue& seats)
+{
+    QList<QList<int>> result;
+    for (const QString& digits : seats.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QList<int> shifts;
+        for (const QChar digit : digits)
+            shifts << digit.digitValue();
+        result << shifts;
+    }
+    return result;
+}
+
+using SeatPoints = QList<QPointF> (AbstractTheme::*)(int);
+using SeatAlignments = QList<Qt::Alignment> (AbstractTheme::*)(int);
+using SeatStackLayouts = QList<QList<int>> (AbstractTheme::*)(int);
+using SeatRotations = QList<qreal> (AbstractTheme::*)(int);
+
+template <typename Function> struct SeatTable
+{
+    const char* name;
+    Function function;
+};
+
+const SeatTable<SeatPoints> kPointTables[] = {
+    {"playerPositions", &AbstractTheme::playerPositions},
+    {"playerStackPositions", &AbstractTheme::playerStackPositions},
+    {"dealerButtonPositions", &AbstractTheme::dealerButtonPositions},
+    {"playerInstaDealPositions", &AbstractTheme::playerInstaDealPositions},
+    {"playerInstaDealStackPositions", &AbstractTheme::playerInstaDealStackPositions},
+    {"dealerButtonInstaDealPositions", &AbstractTheme::dealerButtonInstaDealPositions},
+};
+const SeatTable<SeatAlignments> kAlignmentTables[] = {
+    {"playerStackValueTextAlignment", &AbstractTheme::playerStackValueTextAlignment},
+    {"playerTimerTextAlignment", &AbstractTheme::playerTimerTextAlignment},
+    {"playerInstaDealStackValueTextAlignment", &AbstractTheme::playerInstaDealStackValueTextAlignment},
+    {"playerInstaDealTimerTextAlignment", &AbstractTheme::playerInstaDealTimerTextAlignment},
+};
+const SeatTable<SeatStackLayouts> kStackLayoutTables[] = {
+    {"playerStackLayout", &AbstractTheme::playerStackLayout},
+    {"playerInstaDealStackLayout", &AbstractTheme::playerInstaDealStackLayout},
+};
+const SeatTable<SeatRotations> kRotationTables[] = {
+    {"playerRotations", &AbstractTheme::playerRotations},
+};
+
+template <typename Function, size_t N>
+Function findTable(const SeatTable<Function> (&tables)[N], const QString& name)
+{
+    for (const SeatTable<Function>& table : tables) {
+        if (name == QLatin1String(table.name))
+            return table.function;
+    }
+    return nullptr;
+}
+
+template <typename Function, size_t N> QStringList tableNames(const SeatTable<Function> (&tables)[N])
+{
+    QStringList names;
+    for (const SeatTable<Function>& table : tables)
+        names << QString::fromLatin1(table.name);
+    return names;
+}
+
+// One row per seat of every listed count, one per empty list, and one per
+// illegal count of every table in \a group of the data file.
+template <typename Value>
+void addSeatRows(const char* group, QList<Value> (*expectedSeats)(const QJsonValue&))
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("seat"); // -1: a row about the list's length only
+    QTest::addColumn<int>("length");
+    QTest::addColumn<Value>("expected");
+    QTest::addColumn<bool>("illegal");
+    const QJsonObject tables = tableValue(group).toObject();
+    const QJsonArray illegalCounts = tableValue("illegalCounts").toArray();
+    for (auto table = tables.begin(); table != tables.end(); ++table) {
+        const QByteArray name = table.key().toUtf8();
+        const QJsonObject byCount = table.value().toObject();
+        for (const int count : seatCounts(byCount)) {
+            const QList<Value> seats = expectedSeats(byCount.value(QString::number(count)));
+            if (seats.isEmpty())
+                QTest::addRow("%s %d: empty", name.constData(), count)
+                    << table.key() << count << -1 << 0 << Value() << false;
+            for (int seat = 0; seat < seats.size(); ++seat)
+                QTest::addRow("%s %d: seat %d", name.constData(), count, seat)
+                    << table.key() << count << seat << int(seats.size()) << seats.at(seat) << false;
+        }
+        for (const QJsonValue& count : illegalCounts)
+            QTest::addRow("%s %d: illegal", name.constData(), count.toInt())
+                << table.key() << count.toInt() << -1 << 0 << Value() << true;
+    }
+}
+
+template <typename T> const T& comparable(const T& value)
+{
+    return value;
+}
+
+int comparable(Qt::Alignment alignment)
+{
+    return int(alignment);
+}
+
+// Checks the current row of addSeatRows() against \a theme.
+template <typename Value, typename Function, size_t N>
+void checkSeatRow(AbstractTheme* theme, const SeatTable<Function> (&tables)[N])
+{
+    QFETCH(QString, table);
+    QFETCH(int, count);
+    QFETCH(int, seat);
+    QFETCH(int, length);
+    QFETCH(Value, expected);
+    QFETCH(bool, illegal);
+    const Function function = findTable(tables, table);
+    QVERIFY2(function, qPrintable(QStringLiteral("no table named ") + table));
+    if (illegal)
+        QTest::ignoreMessage(QtWarningMsg, "Illegal player count");
+    else
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    const auto actual = (theme->*function)(count);
+    QCOMPARE(actual.size(), length);
+    if (seat >= 0)
+        QCOMPARE(comparable(actual.at(seat)), expected);
+}
+
+// Two installed font files of different families, to stand in for the
+// theme's own fonts; empty when the system has none.
+QStringList standInFontFiles()
+{
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::FontsLocation);
+    folders << QStringLiteral("/usr/share/fonts");
+    QStringList files;
+    for (const QString& folder : folders) {
+        QDirIterator it(folder, {QStringLiteral("*.ttf")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next();
+    }
+    std::sort(files.begin(), files.end());
+    QStringList picked;
+    QString firstFamily;
+    for (const QString& file : files) {
+        const int id = QFontDatabase::addApplicationFont(file);
+        const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
+        QFontDatabase::removeApplicationFont(id);
+        if (family.isEmpty() || family == firstFamily)
+            continue;
+        picked << file;
+        if (picked.size() == 2)
+            return picked;
+        firstFamily = family;
+    }
+    return {};
+}
+
+QString applicationFontFamily(const QString& file)
+{
+    const int id = QFontDatabase::addApplicationFont(file);
+    const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
+    QFontDatabase::removeApplicationFont(id);
+    return family;
+}
 
 } // namespace
-
-Q_DECLARE_METATYPE(PerSeat)
-Q_DECLARE_METATYPE(PerSeatAlign)
 
 class TestDefaultTheme : public QObject
 {
@@ -138,6 +369,20 @@ private Q_SLOTS:
             "QLabel { font-family: HARDCODED_FONT; background: url(\"RESOURCE_PATH/table/table.png\"); }\n"
             "QPushButton { font-family: \"HARDCODED_FONT\"; image: url(\"RESOURCE_PATH/table/none.png\"); "
             "}\n");
+        // The theme's two application fonts, played by installed fonts of different families.
+        QVERIFY2(!themeTables().isEmpty(), "the theme table data file is missing or unreadable");
+        const QStringList fontFiles = standInFontFiles();
+        if (fontFiles.size() == 2) {
+            const QJsonObject fonts = tableValue("fonts").toObject();
+            const QString western = p + fonts.value(QLatin1String("westernFile")).toString();
+            const QString chinese = p + fonts.value(QLatin1String("chineseFile")).toString();
+            QDir().mkpath(QFileInfo(western).absolutePath());
+            QVERIFY(QFile::copy(fontFiles.at(0), western));
+            QVERIFY(QFile::copy(fontFiles.at(1), chinese));
+            m_westernFamily = applicationFontFamily(western);
+            m_chineseFamily = applicationFontFamily(chinese);
+            QVERIFY(!m_westernFamily.isEmpty() && m_westernFamily != m_chineseFamily);
+        }
         LocalResources::setSearchPaths({p});
         m_theme = std::make_unique<DefaultTheme>(p);
         m_community = std::make_unique<CommunityTheme>();
@@ -149,16 +394,167 @@ private Q_SLOTS:
         m_community.reset();
     }
 
+    void tableFileIsComplete()
+    {
+        // Every per-seat table of the interface is in the file, with counts 1 to 10.
+        const struct
+        {
+            const char* group;
+            QStringList names;
+        } groups[] = {{"perSeatPoints", tableNames(kPointTables)},
+                      {"perSeatAlignments", tableNames(kAlignmentTables)},
+                      {"perSeatStackLayouts", tableNames(kStackLayoutTables)},
+                      {"perSeatRotations", tableNames(kRotationTables)}};
+        const QList<int> allCounts{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        for (const auto& group : groups) {
+            const QJsonObject tables = tableValue(group.group).toObject();
+            QStringList names = group.names;
+            names.sort();
+            QCOMPARE(tables.keys(), names);
+            for (const QString& name : names)
+                QCOMPARE(seatCounts(tables.value(name).toObject()), allCounts);
+        }
+        // The fixed tables have one entry per enumeration value.
+        QCOMPARE(tableValue("itemPositions").toArray().size(), int(AbstractTheme::ItemPositionCount));
+        QCOMPARE(tableValue("itemOffsets").toArray().size(), int(AbstractTheme::ItemOffsetCount));
+        for (const char* theme : {"DefaultTheme", "CommunityTheme"})
+            QCOMPARE(tableValue("itemSizes")[QLatin1String(theme)].toArray().size(),
+                     int(AbstractTheme::ItemSizeCount));
+        QCOMPARE(tableValue("imageNames").toArray().size(), int(AbstractTheme::ImageTypeCount));
+        for (int i = 0; i < AbstractTheme::ImageTypeCount; ++i)
+            QCOMPARE(tableValue("imageNames")[i]["type"].toInt(-1), i);
+        QCOMPARE(tableValue("chips").toArray().size(), m_theme->numChips());
+    }
+
+    void fixedPoints_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QPointF>("expected");
+        for (const char* table : {"itemPositions", "itemOffsets"}) {
+            const QJsonArray points = tableValue(table).toArray();
+            for (int i = 0; i < points.size(); ++i)
+                QTest::addRow("%s %d", table, i)
+                    << QString::fromLatin1(table) << i << jsonPoint(points.at(i));
+        }
+    }
+
+    void fixedPoints()
+    {
+        QFETCH(QString, table);
+        QFETCH(int, index);
+        QFETCH(QPointF, expected);
+        const QPointF actual = table == QLatin1String("itemPositions")
+                                   ? m_theme->itemPosition(AbstractTheme::ItemPosition(index))
+                                   : m_theme->itemOffset(AbstractTheme::ItemOffset(index));
+        QCOMPARE(actual, expected);
+    }
+
+    void itemSizes_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QSize>("expected");
+        const QJsonObject themes = tableValue("itemSizes").toObject();
+        for (const char* theme : {"DefaultTheme", "CommunityTheme"}) {
+            const QJsonArray sizes = themes.value(QLatin1String(theme)).toArray();
+            for (int i = 0; i < sizes.size(); ++i)
+                QTest::addRow("%s %d", theme, i) << QString::fromLatin1(theme) << i << jsonSize(sizes.at(i));
+        }
+    }
+
+    void itemSizes()
+    {
+        QFETCH(QString, theme);
+        QFETCH(int, index);
+        QFETCH(QSize, expected);
+        QCOMPARE(themeNamed(theme)->itemSize(AbstractTheme::ItemSize(index)), expected);
+    }
+
+    void itemBooleans_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("expected");
+        const QJsonValue everyValue = tableValue("itemBooleans")["everyValue"];
+        QVERIFY(everyValue.isBool());
+        for (const char* theme : {"DefaultTheme", "CommunityTheme"}) {
+            for (int i = 0; i < AbstractTheme::ItemBooleanCount; ++i)
+                QTest::addRow("%s %d", theme, i) << QString::fromLatin1(theme) << i << everyValue.toBool();
+        }
+    }
+
+    void itemBooleans()
+    {
+        QFETCH(QString, theme);
+        QFETCH(int, value);
+        QFETCH(bool, expected);
+        QCOMPARE(themeNamed(theme)->itemBoolean(AbstractTheme::ItemBoolean(value)), expected);
+    }
+
+    void imageNames_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("expected");
+        for (const char* theme : {"DefaultTheme", "CommunityTheme"}) {
+            for (const QJsonValue& row : tableValue("imageNames").toArray()) {
+                const int type = row["type"].toInt(-1);
+                QTest::addRow("%s %d", theme, type)
+                    << QString::fromLatin1(theme) << type << row[QLatin1String(theme)].toString();
+            }
+            QTest::addRow("%s out of range", theme)
+                << QString::fromLatin1(theme) << int(AbstractTheme::ImageTypeCount) << QString();
+        }
+    }
+
+    void imageNames()
+    {
+        QFETCH(QString, theme);
+        QFETCH(int, type);
+        QFETCH(QString, expected);
+        QCOMPARE(themeNamed(theme)->imageName(AbstractTheme::ImageType(type)), expected);
+    }
+
+    void audioSections_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("section");
+        for (const QJsonValue& row : tableValue("audioSections").toArray()) {
+            const int type = row["type"].toInt(-1);
+            QTest::addRow("%d", type) << type << row["section"].toString();
+        }
+    }
+
+    void audioSections()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, section);
+        QCOMPARE(DefaultTheme::audioSectionName(AbstractTheme::AudioType(type)), section);
+    }
+
+    void unlistedAudioTypesHaveNoSection()
+    {
+        QSet<int> listed;
+        for (const QJsonValue& row : tableValue("audioSections").toArray())
+            listed.insert(row["type"].toInt(-1));
+        QVERIFY(!listed.isEmpty());
+        for (int type = -1; type <= 2000; ++type) {
+            if (!listed.contains(type))
+                QVERIFY2(DefaultTheme::audioSectionName(AbstractTheme::AudioType(type)).isEmpty(),
+                         qPrintable(QString::number(type)));
+        }
+    }
+
     void chips_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("id");
-        const double values[] = {0.01, 0.05, 0.25, 1, 5, 25, 100, 500, 1000, 5000, 25000, 100000, 500000};
-        const char* ids[] = {"_1c",  "_5c", "_25c", "_1",   "_5",    "_25",  "_100",
-                             "_500", "_1k", "_5k",  "_25k", "_100k", "_500k"};
-        for (int i = 0; i < 13; ++i)
-            QTest::addRow("%s", ids[i]) << i << values[i] << QString::fromLatin1(ids[i]);
+        for (const QJsonValue& row : tableValue("chips").toArray()) {
+            const int index = row["index"].toInt(-1);
+            QTest::addRow("%d", index) << index << row["value"].toDouble(-1) << row["id"].toString();
+        }
     }
 
     void chips()
@@ -166,10 +562,60 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(double, value);
         QFETCH(QString, id);
-        QCOMPARE(m_theme->numChips(), 13);
         QCOMPARE(m_theme->chipValue(index), value);
         QCOMPARE(m_theme->chipIndex(value), index);
         QCOMPARE(m_theme->chipElementId(index), id);
+    }
+
+    void seatPoints_data() { addSeatRows<QPointF>("perSeatPoints", &pointsOf); }
+    void seatPoints() { checkSeatRow<QPointF>(m_theme.get(), kPointTables); }
+
+    void seatAlignments_data() { addSeatRows<int>("perSeatAlignments", &alignmentsOf); }
+    void seatAlignments() { checkSeatRow<int>(m_theme.get(), kAlignmentTables); }
+
+    void seatStackLayouts_data() { addSeatRows<QList<int>>("perSeatStackLayouts", &stackLayoutsOf); }
+    void seatStackLayouts() { checkSeatRow<QList<int>>(m_theme.get(), kStackLayoutTables); }
+
+    void seatRotations_data() { addSeatRows<qreal>("perSeatRotations", &rotationsOf); }
+    void seatRotations() { checkSeatRow<qreal>(m_theme.get(), kRotationTables); }
+
+    void fonts_data()
+    {
+        QTest::addColumn<int>("font");
+        for (int i = 0; i < AbstractTheme::ItemFontCount; ++i)
+            QTest::addRow("Font%d", i) << i;
+    }
+
+    void fonts()
+    {
+        QFETCH(int, font);
+        QVERIFY(m_theme->isWesternFont());
+        const QFont western = m_theme->font(AbstractTheme::ItemFont(font));
+        m_theme->switchFont(false);
+        const QFont chinese = m_theme->font(AbstractTheme::ItemFont(font));
+        m_theme->switchFont(true);
+
+        const QList<int> sizes{western.pixelSize(), chinese.pixelSize()};
+        QVERIFY2(fontPixelSizes().contains(sizes),
+                 qPrintable(QStringLiteral("%1/%2 px").arg(sizes.at(0)).arg(sizes.at(1))));
+        if (m_westernFamily.isEmpty())
+            QSKIP("no installed font files to stand in for the theme's fonts");
+        QCOMPARE(western.family(), m_westernFamily);
+        QCOMPARE(chinese.family(), m_chineseFamily);
+    }
+
+    void everyFontSizeIsInUse()
+    {
+        QSet<QList<int>> used;
+        for (int i = 0; i < AbstractTheme::ItemFontCount; ++i) {
+            const int western = m_theme->font(AbstractTheme::ItemFont(i)).pixelSize();
+            m_theme->switchFont(false);
+            used.insert({western, m_theme->font(AbstractTheme::ItemFont(i)).pixelSize()});
+            m_theme->switchFont(true);
+        }
+        for (const QList<int>& sizes : fontPixelSizes())
+            QVERIFY2(used.contains(sizes),
+                     qPrintable(QStringLiteral("%1/%2 px").arg(sizes.at(0)).arg(sizes.at(1))));
     }
 
     void chipLookupMisses()
@@ -178,46 +624,6 @@ private Q_SLOTS:
         QCOMPARE(m_theme->chipIndex(25000.0001), -1);
         QCOMPARE(m_theme->chipValue(13), 0.0);
         QCOMPARE(m_theme->chipElementId(-1), QString());
-    }
-
-    void imageNames_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("defaultName");
-        QTest::addColumn<QString>("communityName");
-        QTest::newRow("0") << 0 << "BG_dialogue.jpg"
-                           << "community/bg.jpg";
-        QTest::newRow("1") << 1 << "table.png"
-                           << "community/bg.jpg";
-        QTest::newRow("2") << 2 << ""
-                           << "community/card_frame.png";
-        QTest::newRow("12 and 13 share") << 13 << "btn_ok.png"
-                                         << "btn_ok.png";
-        QTest::newRow("15") << 15 << "no_player_avatar.png"
-                            << "community/player_box_active.png";
-        QTest::newRow("17") << 17 << "timer_deadline.png"
-                            << "community/card_frame_glow.png";
-        QTest::newRow("20") << 20 << "timer_glow_red.png"
-                            << "timer_glow_red.png";
-        QTest::newRow("22") << 22 << "dealer_button.png"
-                            << "community/d_button.png";
-        QTest::newRow("24") << 24 << ""
-                            << "community/muck.png";
-        QTest::newRow("27") << 27 << ""
-                            << "community/winner.png";
-        QTest::newRow("34") << 34 << "new_table_button.png"
-                            << "new_table_button.png";
-        QTest::newRow("out of range") << 35 << ""
-                                      << "";
-    }
-
-    void imageNames()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, defaultName);
-        QFETCH(QString, communityName);
-        QCOMPARE(m_theme->imageName(AbstractTheme::ImageType(type)), defaultName);
-        QCOMPARE(m_community->imageName(AbstractTheme::ImageType(type)), communityName);
     }
 
     void imagesLoadThroughTheResourceSearch()
@@ -297,151 +703,6 @@ private Q_SLOTS:
             QCOMPARE(theme.image(AbstractTheme::ImageType(type)).pixelColor(0, 0), QColor(Qt::green));
     }
 
-    void fixedPoints()
-    {
-        QCOMPARE(m_theme->itemPosition(AbstractTheme::Position0), QPointF(890, 73));
-        QCOMPARE(m_theme->itemPosition(AbstractTheme::Position11), QPointF(32, 536));
-        QCOMPARE(m_theme->itemPosition(AbstractTheme::Position13), QPointF(340, 290));
-        QCOMPARE(m_theme->itemPosition(AbstractTheme::Position16), QPointF(330, 674));
-        QCOMPARE(m_theme->itemOffset(AbstractTheme::Offset1), QPointF(20, 90));
-        QCOMPARE(m_theme->itemOffset(AbstractTheme::Offset8), QPointF(100, 0));
-        QCOMPARE(m_theme->itemOffset(AbstractTheme::Offset10), QPointF(4, 0));
-        QCOMPARE(m_theme->itemSize(AbstractTheme::SizeCardBack), QSize(36, 48));
-        QCOMPARE(m_theme->itemSize(AbstractTheme::SizeCommunityCard), QSize(69, 92));
-        QCOMPARE(m_community->itemSize(AbstractTheme::SizeHoleCard), QSize(125, 171));
-        QCOMPARE(m_community->itemSize(AbstractTheme::SizeCommunityCard), QSize(162, 228));
-        QVERIFY(m_theme->itemBoolean(AbstractTheme::BooleanShowChips));
-    }
-
-    void perSeatTables_data()
-    {
-        QTest::addColumn<PerSeat>("table");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("seat");
-        QTest::addColumn<QPointF>("point");
-
-        QTest::newRow("seat 1/1") << PerSeat(&DefaultTheme::playerPositions) << 1 << 0 << QPointF(15, 185);
-        QTest::newRow("seat 6/3") << PerSeat(&DefaultTheme::playerPositions) << 6 << 3 << QPointF(14, 178);
-        QTest::newRow("seat 10/9") << PerSeat(&DefaultTheme::playerPositions) << 10 << 9 << QPointF(555, 1);
-        QTest::newRow("stack 9/0") << PerSeat(&DefaultTheme::playerStackPositions) << 9 << 0
-                                   << QPointF(680, 200);
-        QTest::newRow("stack 10/6") << PerSeat(&DefaultTheme::playerStackPositions) << 10 << 6
-                                    << QPointF(137, 173);
-        QTest::newRow("dealer 8/5") << PerSeat(&DefaultTheme::dealerButtonPositions) << 8 << 5
-                                    << QPointF(278, 90);
-        QTest::newRow("dealer 10/5") << PerSeat(&DefaultTheme::dealerButtonPositions) << 10 << 5
-                                     << QPointF(123, 356);
-        QTest::newRow("insta seat 7/6")
-            << PerSeat(&DefaultTheme::playerInstaDealPositions) << 7 << 6 << QPointF(695, 250);
-        QTest::newRow("insta seat 10/1")
-            << PerSeat(&DefaultTheme::playerInstaDealPositions) << 10 << 1 << QPointF(160, 366);
-        QTest::newRow("insta stack 2/0")
-            << PerSeat(&DefaultTheme::playerInstaDealStackPositions) << 2 << 0 << QPointF(382, 335);
-        QTest::newRow("insta stack 9/8")
-            << PerSeat(&DefaultTheme::playerInstaDealStackPositions) << 9 << 8 << QPointF(583, 350);
-        QTest::newRow("insta dealer 10/9")
-            << PerSeat(&DefaultTheme::dealerButtonInstaDealPositions) << 10 << 9 << QPointF(539, 356);
-    }
-
-    void perSeatTables()
-    {
-        QFETCH(PerSeat, table);
-        QFETCH(int, count);
-        QFETCH(int, seat);
-        QFETCH(QPointF, point);
-        const QList<QPointF> points = (m_theme.get()->*table)(count);
-        QCOMPARE(points.size(), count);
-        QCOMPARE(points.at(seat), point);
-    }
-
-    void everyTableHasOneEntryPerSeat()
-    {
-        for (int count = 1; count <= 10; ++count) {
-            const int insta = count == 1 ? 0 : count;
-            QCOMPARE(m_theme->playerPositions(count).size(), count);
-            QCOMPARE(m_theme->playerStackPositions(count).size(), count);
-            QCOMPARE(m_theme->dealerButtonPositions(count).size(), count);
-            QCOMPARE(m_theme->playerStackValueTextAlignment(count).size(), count);
-            QCOMPARE(m_theme->playerTimerTextAlignment(count).size(), count);
-            QCOMPARE(m_theme->playerStackLayout(count).size(), count);
-            QCOMPARE(m_theme->playerRotations(count), QList<qreal>(count, 0.0));
-            QCOMPARE(m_theme->playerInstaDealPositions(count).size(), insta);
-            QCOMPARE(m_theme->playerInstaDealStackPositions(count).size(), insta);
-            QCOMPARE(m_theme->dealerButtonInstaDealPositions(count).size(), insta);
-            QCOMPARE(m_theme->playerInstaDealStackValueTextAlignment(count).size(), insta);
-            QCOMPARE(m_theme->playerInstaDealTimerTextAlignment(count).size(), insta);
-            QCOMPARE(m_theme->playerInstaDealStackLayout(count).size(), insta);
-            for (const QList<int>& layout : m_theme->playerStackLayout(count))
-                QCOMPARE(layout.size(), 3);
-        }
-    }
-
-    void alignments_data()
-    {
-        QTest::addColumn<PerSeatAlign>("table");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("letters");
-        QTest::newRow("stack 1") << PerSeatAlign(&DefaultTheme::playerStackValueTextAlignment) << 1 << "T";
-        QTest::newRow("stack 10") << PerSeatAlign(&DefaultTheme::playerStackValueTextAlignment) << 10
-                                  << "BBRRRBBLLL";
-        QTest::newRow("timer 9") << PerSeatAlign(&DefaultTheme::playerTimerTextAlignment) << 9 << "TBTTTTBBB";
-        QTest::newRow("insta stack 10")
-            << PerSeatAlign(&DefaultTheme::playerInstaDealStackValueTextAlignment) << 10 << "RRBBLLLBBR";
-        QTest::newRow("insta timer 4")
-            << PerSeatAlign(&DefaultTheme::playerInstaDealTimerTextAlignment) << 4 << "BTLT";
-    }
-
-    void alignments()
-    {
-        QFETCH(PerSeatAlign, table);
-        QFETCH(int, count);
-        QFETCH(QString, letters);
-        QString actual;
-        for (Qt::Alignment a : (m_theme.get()->*table)(count)) {
-            actual += a == Qt::AlignLeft     ? 'L'
-                      : a == Qt::AlignRight  ? 'R'
-                      : a == Qt::AlignTop    ? 'T'
-                      : a == Qt::AlignBottom ? 'B'
-                                             : '?';
-        }
-        QCOMPARE(actual, letters);
-        // The numbers plug-ins see.
-        QCOMPARE(int(Qt::AlignLeft), 0x1);
-        QCOMPARE(int(Qt::AlignBottom), 0x40);
-    }
-
-    void chipLayouts()
-    {
-        QCOMPARE(m_theme->playerStackLayout(4),
-                 (QList<QList<int>>{{2, 2, 1}, {1, 1, 0}, {1, 1, 1}, {2, 1, 1}}));
-        QCOMPARE(m_theme->playerInstaDealStackLayout(5).at(1), (QList<int>{1, 1, 0}));
-        QCOMPARE(m_theme->playerStackLayout(9).at(8), (QList<int>{0, 0, 0}));
-    }
-
-    void illegalSeatCounts_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::newRow("11") << 11;
-        QTest::newRow("0") << 0;
-        QTest::newRow("negative") << -3;
-    }
-
-    void illegalSeatCounts()
-    {
-        QFETCH(int, count);
-        QTest::ignoreMessage(QtWarningMsg, "Illegal player count");
-        QVERIFY(m_theme->playerPositions(count).isEmpty());
-        QTest::ignoreMessage(QtWarningMsg, "Illegal player count");
-        QVERIFY(m_theme->playerInstaDealStackLayout(count).isEmpty());
-    }
-
-    void instaDealHasNoSingleSeat()
-    {
-        // Empty, and no warning: one seat is a legal count.
-        QTest::failOnWarning(QRegularExpression(".*"));
-        QVERIFY(m_theme->playerInstaDealPositions(1).isEmpty());
-    }
-
     void communitySpread_data()
     {
         QTest::addColumn<int>("index");
@@ -493,15 +754,6 @@ private Q_SLOTS:
             // 200 draws from five files miss one with odds of about 1e-19.
             QCOMPARE(picked, QSet<QString>(files.begin(), files.end()));
         }
-    }
-
-    void sectionNames()
-    {
-        QCOMPARE(DefaultTheme::audioSectionName(AbstractTheme::AudioShuffle), QStringLiteral("shuffle"));
-        QCOMPARE(DefaultTheme::audioSectionName(AbstractTheme::AudioType(1014)), QStringLiteral("player3"));
-        QCOMPARE(DefaultTheme::audioSectionName(AbstractTheme::AudioPlayer10), QStringLiteral("player10"));
-        QCOMPARE(DefaultTheme::audioSectionName(AbstractTheme::AudioPotWinner), QStringLiteral("pot_winner"));
-        QCOMPARE(DefaultTheme::audioSectionName(AbstractTheme::AudioType(1039)), QString());
     }
 
     void soundSwitch()
@@ -620,7 +872,28 @@ private Q_SLOTS:
     }
 
 private:
+    AbstractTheme* themeNamed(const QString& name) const
+    {
+        if (name == QLatin1String("CommunityTheme"))
+            return m_community.get();
+        return m_theme.get();
+    }
+
+    // The pixel sizes (western, Chinese) that an item font may have.
+    static QList<QList<int>> fontPixelSizes()
+    {
+        const QJsonObject fonts = tableValue("fonts").toObject();
+        QList<QList<int>> sizes;
+        for (const QJsonValue& pair : fonts.value(QLatin1String("pixelSizePairs")).toArray())
+            sizes << QList<int>{pair[0].toInt(-1), pair[1].toInt(-1)};
+        for (const QJsonValue& size : fonts.value(QLatin1String("sharedPixelSizes")).toArray())
+            sizes << QList<int>{size.toInt(-1), size.toInt(-1)};
+        return sizes;
+    }
+
     QTemporaryDir m_prefix;
+    QString m_westernFamily;
+    QString m_chineseFamily;
     std::unique_ptr<DefaultTheme> m_theme;
     std::unique_ptr<CommunityTheme> m_community;
 };
