@@ -68,14 +68,7 @@ Client::~Client()
     // Calls still queued or in flight are dropped without signals.
     if (d->manager)
         d->manager->disconnect(this);
-    const QMap<int, Entry> inFlight = std::exchange(d->inFlight, {});
-    for (const Entry& entry : inFlight) {
-        if (entry.reply) {
-            entry.reply->disconnect(this);
-            entry.reply->abort();
-            entry.reply->deleteLater();
-        }
-    }
+    abandonInFlight();
     d->queue.clear();
     setNetworkAccessManager(nullptr);
 }
@@ -149,16 +142,23 @@ void Client::dropInFlight(const QString& reason)
         return;
     d->timeoutTimer->stop();
     d->warningTimer->stop();
-    const QMap<int, Entry> dropped = std::exchange(d->inFlight, {});
-    for (const Entry& entry : dropped) {
+    for (const int reportId : abandonInFlight())
+        Q_EMIT failed(reportId, TransportFailure, reason);
+}
+
+QList<int> Client::abandonInFlight()
+{
+    const QMap<int, Entry> abandoned = std::exchange(d->inFlight, {});
+    QList<int> reportIds;
+    for (const Entry& entry : abandoned) {
         if (entry.reply) {
             entry.reply->disconnect(this);
             entry.reply->abort();
             entry.reply->deleteLater();
         }
+        reportIds.append(entry.reportId());
     }
-    for (const Entry& entry : dropped)
-        Q_EMIT failed(entry.reportId(), TransportFailure, reason);
+    return reportIds;
 }
 
 QNetworkAccessManager* Client::networkAccessManager() const

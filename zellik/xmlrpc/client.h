@@ -71,6 +71,8 @@ private:
     void processNextRequest();
     void readReplyData(QNetworkReply* reply);
     void dropInFlight(const QString& reason);
+    /// Aborts and forgets the call in flight, without signals; returns the callers' ids.
+    QList<int> abandonInFlight();
 
     class Private;
     std::unique_ptr<Private> d;
