@@ -34,6 +34,16 @@ Reply echo(const ScriptedHttpServer::Received& request)
     return answerWith(Variant(result));
 }
 
+/// Holds a call to "stuck" until release(); answers any other with its method name.
+Reply holdStuckEchoOthers(const ScriptedHttpServer::Received& request)
+{
+    Request call;
+    call.parse(request.body);
+    Reply reply = answerWith(Variant(call.methodName()));
+    reply.hold = call.methodName() == QLatin1String("stuck");
+    return reply;
+}
+
 } // namespace
 
 class TestXmlRpcClient : public QObject
@@ -290,13 +300,7 @@ private Q_SLOTS:
     void abortedCallLetsTheNextGo()
     {
         m_client->setTimeout(1);
-        m_server->setHandler([](const ScriptedHttpServer::Received& request) {
-            Request call;
-            call.parse(request.body);
-            Reply reply = answerWith(Variant(call.methodName()));
-            reply.hold = call.methodName() == QLatin1String("stuck");
-            return reply;
-        });
+        m_server->setHandler(holdStuckEchoOthers);
         QSignalSpy done(m_client.get(), &Client::done);
         QSignalSpy failed(m_client.get(), &Client::failed);
         const int stuck = m_client->request("stuck");
@@ -399,13 +403,7 @@ private Q_SLOTS:
     void managerReplacedWithCallInFlight()
     {
         QFETCH(QString, how);
-        m_server->setHandler([](const ScriptedHttpServer::Received& request) {
-            Request call;
-            call.parse(request.body);
-            Reply reply = answerWith(Variant(call.methodName()));
-            reply.hold = call.methodName() == QLatin1String("stuck");
-            return reply;
-        });
+        m_server->setHandler(holdStuckEchoOthers);
         QSignalSpy done(m_client.get(), &Client::done);
         QSignalSpy failed(m_client.get(), &Client::failed);
 
