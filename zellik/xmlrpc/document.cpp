@@ -107,7 +107,7 @@ void appendIndent(QString& out, int depth)
         out.append(QStringView(spaces).left(qMin(n, int(spaces.size()))));
 }
 
-// Text as QDomDocument writes it inside an element.
+// Text as QDomDocument::toByteArray() writes it inside an element.
 void appendText(QString& out, const QString& text)
 {
     const QChar* chars = text.constData();
@@ -141,63 +141,42 @@ void appendText(QString& out, const QString& text)
     out.append(QStringView(chars + start, size - start));
 }
 
-// Writes elements and text exactly as QDomDocument::toString(2) does; false
-// for anything else (attributes, comments, CDATA, ...), which Qt then writes.
-// The siblings' kinds are passed in: asking the DOM for them costs a handle each.
-bool appendElement(QString& out, const QDomElement& element, int depth, bool afterText, bool beforeText)
-{
-    if (element.hasAttributes() || !element.prefix().isEmpty())
-        return false;
-    if (!afterText)
-        appendIndent(out, depth);
-    const QString name = element.tagName();
-    out.append(QLatin1Char('<'));
-    out.append(name);
-    QDomNode child = element.firstChild();
-    if (child.isNull()) {
-        out.append(QLatin1String("/>"));
-    } else {
-        out.append(QLatin1Char('>'));
-        if (!child.isText())
-            out.append(QLatin1Char('\n'));
-        bool previousIsText = false;
-        bool lastIsText = false;
-        while (!child.isNull()) {
-            QDomNode next = child.nextSibling();
-            if (child.isCDATASection() || child.isComment())
-                return false;
-            const bool isText = child.isText();
-            if (isText)
-                appendText(out, child.nodeValue());
-            else if (!child.isElement() || !appendElement(out, child.toElement(), depth + 1, previousIsText,
-                                                          !next.isNull() && next.isText()))
-                return false;
-            previousIsText = isText;
-            lastIsText = isText;
-            child = std::move(next);
-        }
-        if (!lastIsText)
-            appendIndent(out, depth);
-        out.append(QLatin1String("</"));
-        out.append(name);
-        out.append(QLatin1Char('>'));
-    }
-    if (!beforeText)
-        out.append(QLatin1Char('\n'));
-    return true;
-}
-
 } // namespace
 
-QByteArray serialise(const QDomDocument& document)
+void openElement(QString& out, QLatin1String name, int depth)
 {
-    // Qt's writer goes through QTextStream and per-node temporary strings; for
-    // the documents built here (elements and text only) one string is enough.
-    QString out;
-    bool plain = document.doctype().name().isEmpty();
-    for (QDomNode node = document.firstChild(); plain && !node.isNull(); node = node.nextSibling())
-        plain = node.isElement() && appendElement(out, node.toElement(), 0, false, false);
-    return plain ? out.toUtf8() : document.toByteArray(2);
+    appendIndent(out, depth);
+    out.append(QLatin1Char('<'));
+    out.append(name);
+    out.append(QLatin1String(">\n"));
+}
+
+void closeElement(QString& out, QLatin1String name, int depth)
+{
+    appendIndent(out, depth);
+    out.append(QLatin1String("</"));
+    out.append(name);
+    out.append(QLatin1String(">\n"));
+}
+
+void appendEmptyElement(QString& out, QLatin1String name, int depth)
+{
+    appendIndent(out, depth);
+    out.append(QLatin1Char('<'));
+    out.append(name);
+    out.append(QLatin1String("/>\n"));
+}
+
+void appendTextElement(QString& out, QLatin1String name, const QString& text, int depth)
+{
+    appendIndent(out, depth);
+    out.append(QLatin1Char('<'));
+    out.append(name);
+    out.append(QLatin1Char('>'));
+    appendText(out, text);
+    out.append(QLatin1String("</"));
+    out.append(name);
+    out.append(QLatin1String(">\n"));
 }
 
 } // namespace Document

@@ -13,8 +13,13 @@ namespace Document {
 bool parse(const QByteArray& data, QDomDocument* document, QString* error);
 int maximumElementDepth();
 
-/// Serialises the way every XML-RPC body is sent: UTF-8, indent 2, no declaration.
-QByteArray serialise(const QDomDocument& document);
+// Pieces of a body written straight from values, byte for byte as
+// QDomDocument::toByteArray(2) writes the same elements (UTF-8, no
+// declaration): \a depth levels of two spaces in, each ending its line.
+void openElement(QString& out, QLatin1String name, int depth);
+void closeElement(QString& out, QLatin1String name, int depth);
+void appendEmptyElement(QString& out, QLatin1String name, int depth);
+void appendTextElement(QString& out, QLatin1String name, const QString& text, int depth);
 
 } // namespace Document
 } // namespace xmlrpc

@@ -42,20 +42,22 @@ QList<Variant> Request::params() const
 
 QByteArray Request::toXml() const
 {
-    QDomDocument document;
-    QDomElement call = document.createElement(QStringLiteral("methodCall"));
-    QDomElement name = document.createElement(QStringLiteral("methodName"));
-    name.appendChild(document.createTextNode(d->methodName));
-    call.appendChild(name);
-    QDomElement params = document.createElement(QStringLiteral("params"));
-    for (const Variant& value : d->params) {
-        QDomElement param = document.createElement(QStringLiteral("param"));
-        param.appendChild(value.toValueElement(document));
-        params.appendChild(param);
+    QString out;
+    Document::openElement(out, QLatin1String("methodCall"), 0);
+    Document::appendTextElement(out, QLatin1String("methodName"), d->methodName, 1);
+    if (d->params.isEmpty()) {
+        Document::appendEmptyElement(out, QLatin1String("params"), 1);
+    } else {
+        Document::openElement(out, QLatin1String("params"), 1);
+        for (const Variant& value : d->params) {
+            Document::openElement(out, QLatin1String("param"), 2);
+            value.appendValueXml(out, 3);
+            Document::closeElement(out, QLatin1String("param"), 2);
+        }
+        Document::closeElement(out, QLatin1String("params"), 1);
     }
-    call.appendChild(params);
-    document.appendChild(call);
-    return Document::serialise(document);
+    Document::closeElement(out, QLatin1String("methodCall"), 0);
+    return out.toUtf8();
 }
 
 bool Request::parse(const QByteArray& data, QString* error)

@@ -111,23 +111,25 @@ bool Response::parse(const QByteArray& data, QString* error)
 
 QByteArray Response::toXml() const
 {
-    QDomDocument document;
-    QDomElement root = document.createElement(QStringLiteral("methodResponse"));
+    // Written straight from the values: building the DOM tree first cost more
+    // than the writing.
+    QString out;
+    Document::openElement(out, QLatin1String("methodResponse"), 0);
     if (d->isFault) {
-        QDomElement fault = document.createElement(QStringLiteral("fault"));
+        Document::openElement(out, QLatin1String("fault"), 1);
         const QMap<QString, Variant> members{{QStringLiteral("faultCode"), Variant(d->faultCode)},
                                              {QStringLiteral("faultString"), Variant(d->faultString)}};
-        fault.appendChild(Variant(members).toValueElement(document));
-        root.appendChild(fault);
+        Variant(members).appendValueXml(out, 2);
+        Document::closeElement(out, QLatin1String("fault"), 1);
     } else {
-        QDomElement params = document.createElement(QStringLiteral("params"));
-        QDomElement param = document.createElement(QStringLiteral("param"));
-        param.appendChild(d->value.toValueElement(document));
-        params.appendChild(param);
-        root.appendChild(params);
+        Document::openElement(out, QLatin1String("params"), 1);
+        Document::openElement(out, QLatin1String("param"), 2);
+        d->value.appendValueXml(out, 3);
+        Document::closeElement(out, QLatin1String("param"), 2);
+        Document::closeElement(out, QLatin1String("params"), 1);
     }
-    document.appendChild(root);
-    return Document::serialise(document);
+    Document::closeElement(out, QLatin1String("methodResponse"), 0);
+    return out.toUtf8();
 }
 
 } // namespace xmlrpc

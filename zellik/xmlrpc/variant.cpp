@@ -1,5 +1,7 @@
 #include "variant.h"
 
+#include "document.h"
+
 #include <atomic>
 
 namespace xmlrpc {
@@ -25,40 +27,64 @@ QVariant mapOf(const QMap<QString, Variant>& values)
     return map;
 }
 
-QDomElement typed(QDomDocument& document, QDomElement& value, const QString& tag, const QString& text)
+// The tag and text of a value that is not a struct or array; false for those
+// and for types XML-RPC cannot carry.
+bool scalarOf(const QVariant& variant, QLatin1String* tag, QString* text)
 {
-    QDomElement type = document.createElement(tag);
-    type.appendChild(document.createTextNode(text));
-    value.appendChild(type);
-    return type;
+    switch (variant.metaType().id()) {
+    case QMetaType::Bool:
+        *tag = QLatin1String("boolean");
+        *text = variant.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+        return true;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+        *tag = QLatin1String("int");
+        *text = variant.toString();
+        return true;
+    case QMetaType::Double:
+        *tag = QLatin1String("double");
+        *text = variant.toString();
+        return true;
+    case QMetaType::QString:
+        *tag = QLatin1String("string");
+        *text = variant.toString();
+        return true;
+    case QMetaType::QByteArray:
+        *tag = QLatin1String("base64");
+        *text = QString::fromLatin1(variant.toByteArray().toBase64());
+        return true;
+    case QMetaType::QDateTime:
+        *tag = QLatin1String("dateTime.iso8601");
+        *text = variant.toDateTime().toString(QStringLiteral("yyyyMMddThh:mm:ss"));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isStructOrArray(const QVariant& variant)
+{
+    const int type = variant.metaType().id();
+    return type == QMetaType::QVariantMap || type == QMetaType::QVariantList ||
+           type == QMetaType::QStringList;
+}
+
+void warnUnsupported(const QVariant& variant)
+{
+    qWarning("%s", qPrintable(QStringLiteral("type %1 is not supported")
+                                  .arg(QLatin1String(variant.metaType().name() ? variant.metaType().name()
+                                                                               : "invalid"))));
 }
 
 void writeValue(const QVariant& variant, QDomDocument& document, QDomElement& value)
 {
-    switch (variant.metaType().id()) {
-    case QMetaType::Bool:
-        typed(document, value, QStringLiteral("boolean"),
-              variant.toBool() ? QStringLiteral("1") : QStringLiteral("0"));
-        break;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-        typed(document, value, QStringLiteral("int"), variant.toString());
-        break;
-    case QMetaType::Double:
-        typed(document, value, QStringLiteral("double"), variant.toString());
-        break;
-    case QMetaType::QString:
-        typed(document, value, QStringLiteral("string"), variant.toString());
-        break;
-    case QMetaType::QByteArray:
-        typed(document, value, QStringLiteral("base64"),
-              QString::fromLatin1(variant.toByteArray().toBase64()));
-        break;
-    case QMetaType::QDateTime:
-        typed(document, value, QStringLiteral("dateTime.iso8601"),
-              variant.toDateTime().toString(QStringLiteral("yyyyMMddThh:mm:ss")));
-        break;
-    case QMetaType::QVariantMap: {
+    QLatin1String tag;
+    QString text;
+    if (scalarOf(variant, &tag, &text)) {
+        QDomElement type = document.createElement(tag);
+        type.appendChild(document.createTextNode(text));
+        value.appendChild(type);
+    } else if (variant.metaType().id() == QMetaType::QVariantMap) {
         QDomElement structElement = document.createElement(QStringLiteral("struct"));
         const QVariantMap map = variant.toMap();
         for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
@@ -72,10 +98,7 @@ void writeValue(const QVariant& variant, QDomDocument& document, QDomElement& va
             structElement.appendChild(member);
         }
         value.appendChild(structElement);
-        break;
-    }
-    case QMetaType::QVariantList:
-    case QMetaType::QStringList: {
+    } else if (isStructOrArray(variant)) {
         QDomElement array = document.createElement(QStringLiteral("array"));
         QDomElement data = document.createElement(QStringLiteral("data"));
         const QVariantList list = variant.toList();
@@ -86,13 +109,55 @@ void writeValue(const QVariant& variant, QDomDocument& document, QDomElement& va
         }
         array.appendChild(data);
         value.appendChild(array);
-        break;
+    } else {
+        warnUnsupported(variant);
     }
-    default:
-        qWarning("%s", qPrintable(QStringLiteral("type %1 is not supported")
-                                      .arg(QLatin1String(variant.metaType().name() ? variant.metaType().name()
-                                                                                   : "invalid"))));
-        break;
+}
+
+// The same element as writeValue() builds, written as QDomDocument would
+// write it, without building the tree first.
+void appendValueText(QString& out, const QVariant& variant, int depth)
+{
+    using namespace Document;
+    QLatin1String tag;
+    QString text;
+    if (scalarOf(variant, &tag, &text)) {
+        openElement(out, QLatin1String("value"), depth);
+        appendTextElement(out, tag, text, depth + 1);
+        closeElement(out, QLatin1String("value"), depth);
+    } else if (variant.metaType().id() == QMetaType::QVariantMap) {
+        openElement(out, QLatin1String("value"), depth);
+        const QVariantMap& map = *static_cast<const QVariantMap*>(variant.constData());
+        if (map.isEmpty()) {
+            appendEmptyElement(out, QLatin1String("struct"), depth + 1);
+        } else {
+            openElement(out, QLatin1String("struct"), depth + 1);
+            for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+                openElement(out, QLatin1String("member"), depth + 2);
+                appendTextElement(out, QLatin1String("name"), it.key(), depth + 3);
+                appendValueText(out, it.value(), depth + 3);
+                closeElement(out, QLatin1String("member"), depth + 2);
+            }
+            closeElement(out, QLatin1String("struct"), depth + 1);
+        }
+        closeElement(out, QLatin1String("value"), depth);
+    } else if (isStructOrArray(variant)) {
+        openElement(out, QLatin1String("value"), depth);
+        openElement(out, QLatin1String("array"), depth + 1);
+        const QVariantList list = variant.toList();
+        if (list.isEmpty()) {
+            appendEmptyElement(out, QLatin1String("data"), depth + 2);
+        } else {
+            openElement(out, QLatin1String("data"), depth + 2);
+            for (const QVariant& item : list)
+                appendValueText(out, item, depth + 3);
+            closeElement(out, QLatin1String("data"), depth + 2);
+        }
+        closeElement(out, QLatin1String("array"), depth + 1);
+        closeElement(out, QLatin1String("value"), depth);
+    } else {
+        warnUnsupported(variant);
+        appendEmptyElement(out, QLatin1String("value"), depth);
     }
 }
 
@@ -192,6 +257,11 @@ QDomElement Variant::toValueElement(QDomDocument& document) const
     QDomElement value = document.createElement(QStringLiteral("value"));
     writeValue(*this, document, value);
     return value;
+}
+
+void Variant::appendValueXml(QString& out, int depth) const
+{
+    appendValueText(out, *this, depth);
 }
 
 int Variant::maximumDepth()

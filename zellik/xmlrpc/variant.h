@@ -40,6 +40,9 @@ public:
     Variant& operator=(const Variant& other);
 
     QDomElement toValueElement(QDomDocument& document) const;
+    /// Appends the element toValueElement() builds, as a body is written
+    /// (indent 2, \a depth levels in), without building it.
+    void appendValueXml(QString& out, int depth) const;
 
     static int maximumDepth();
     static void setMaximumDepth(int depth);

@@ -60,6 +60,22 @@ private Q_SLOTS:
             QVariantMap{{"event", "gameEvent"}, {"potGive", QVariantList{QVariantMap{{"position", 2}}}}},
             QVariantMap{{"names", QStringList{"a", "<b>"}},
                         {"deep", QVariantList{QVariantList{QVariantList{}}}}}});
+        QVariant deep = QVariantMap{{"k", 1}};
+        for (int i = 0; i < 50; ++i)
+            deep = QVariantList{deep, QString()};
+        QTest::newRow("indent past 256 spaces") << deep;
+    }
+
+    void requestWithoutParamsIsWhatQtWouldWrite()
+    {
+        QDomDocument request;
+        QDomElement call = request.createElement("methodCall");
+        QDomElement method = request.createElement("methodName");
+        method.appendChild(request.createTextNode(QString()));
+        call.appendChild(method);
+        call.appendChild(request.createElement("params"));
+        request.appendChild(call);
+        QCOMPARE(xmlrpc::Request(QString(), {}).toXml(), request.toByteArray(2));
     }
 
     void bodiesAreWhatQtWouldWrite()
