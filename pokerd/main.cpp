@@ -43,8 +43,11 @@ int main(int argc, char** argv)
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
-    accounts.addDemoUsers();
     QString error;
+    if (!accounts.open(&error) || !accounts.addDemoUsers()) {
+        std::fprintf(stderr, "pokerd: %s\n", qPrintable(error.isEmpty() ? "cannot write " + accounts.path() : error));
+        return 2;
+    }
     if (parser.isSet(users) && !accounts.addUsers(parser.value(users), &error)) {
         std::fprintf(stderr, "pokerd: %s\n", qPrintable(error));
         return 2;

@@ -53,6 +53,10 @@ qint32 now()
 
 Cents HandEngine::fromUnits(double units)
 {
+    // NaN, infinities and amounts no table could hold would be undefined for llround.
+    constexpr double kLimit = 1e15;
+    if (!std::isfinite(units) || units > kLimit || units < -kLimit)
+        return InvalidAmount;
     return Cents(std::llround(units * 100.0));
 }
 

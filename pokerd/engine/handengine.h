@@ -7,6 +7,7 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <limits>
 #include <memory>
 
 namespace Pokerd {
@@ -83,7 +84,9 @@ public:
     bool flopDealt() const;
 
     static double toUnits(Cents cents) { return double(cents) / 100.0; }
+    /// InvalidAmount for NaN, infinities and absurdly large amounts.
     static Cents fromUnits(double units);
+    static constexpr Cents InvalidAmount = std::numeric_limits<Cents>::min();
 
 private:
     class Private;

@@ -1,73 +1,162 @@
 #include "accountstore.h"
 
 #include "handengine.h"
+#include "passwordhash.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QMap>
 #include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+#include <unistd.h>
 
 namespace Pokerd {
 
 namespace {
-QString sha1Hex(const QString& password)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha1).toHex());
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 }
-} // namespace
 
 class AccountStore::Private
 {
 public:
+    QString folder;
     QString path;
+    std::unique_ptr<QLockFile> lock;
     QMap<QString, Account> accounts;
+    bool dirty = false;
+    int writes = 0;
 
-    void load()
+    QString previousPath() const { return path + QStringLiteral(".previous"); }
+
+    bool load(QString* error)
     {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
-        const QJsonObject users = root.value("accounts").toObject();
-        for (auto it = users.constBegin(); it != users.constEnd(); ++it) {
+        if (!file.exists())
+            return true;
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+            return false;
+        }
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+        const QJsonValue users = document.object().value(QStringLiteral("accounts"));
+        if (parseError.error != QJsonParseError::NoError || !users.isObject()) {
+            const QString reason = parseError.error != QJsonParseError::NoError
+                                       ? parseError.errorString()
+                                       : QStringLiteral("no accounts");
+            *error = QStringLiteral("%1 is damaged (%2) and was left as it is; the copy before the last "
+                                    "change is %3")
+                         .arg(path, reason, previousPath());
+            return false;
+        }
+        const QJsonObject all = users.toObject();
+        for (auto it = all.constBegin(); it != all.constEnd(); ++it) {
             const QJsonObject o = it.value().toObject();
             Account a;
             a.name = it.key();
-            a.passwordSha1 = o.value("passwordSha1").toString();
-            a.firstName = o.value("firstName").toString();
-            a.lastName = o.value("lastName").toString();
-            a.email = o.value("email").toString();
+            a.passwordHash = o.value(QStringLiteral("passwordHash")).toString();
+            if (!PasswordHash::isHash(a.passwordHash)) {
+                // Files of earlier servers kept the bare digest.
+                const QString digest = o.value(QStringLiteral("passwordSha1")).toString();
+                a.passwordHash = digest.isEmpty() ? QString() : PasswordHash::make(digest);
+                dirty = true;
+            }
+            a.firstName = o.value(QStringLiteral("firstName")).toString();
+            a.lastName = o.value(QStringLiteral("lastName")).toString();
+            a.email = o.value(QStringLiteral("email")).toString();
             // Whole cents are stored as integers: no rounding on the way back.
-            a.balance = Cents(o.value("balanceCents").toDouble());
-            a.atTables = Cents(o.value("atTablesCents").toDouble());
-            a.settings = o.value("settings").toObject().toVariantMap();
+            a.balance = Cents(o.value(QStringLiteral("balanceCents")).toDouble());
+            a.atTables = Cents(o.value(QStringLiteral("atTablesCents")).toDouble());
+            a.settings = o.value(QStringLiteral("settings")).toObject().toVariantMap();
+            // JSON has one kind of number; a client's integer setting must come back as one.
+            for (QVariant& value : a.settings) {
+                const double number = value.toDouble();
+                if (value.metaType().id() == QMetaType::Double && number == std::trunc(number) &&
+                    std::abs(number) <= double(std::numeric_limits<int>::max()))
+                    value = int(number);
+            }
             accounts.insert(a.name, a);
         }
+        return true;
+    }
+
+    QByteArray serialised() const
+    {
+        QJsonObject users;
+        for (const Account& a : accounts) {
+            users.insert(a.name,
+                         QJsonObject{{QStringLiteral("passwordHash"), a.passwordHash},
+                                     {QStringLiteral("firstName"), a.firstName},
+                                     {QStringLiteral("lastName"), a.lastName},
+                                     {QStringLiteral("email"), a.email},
+                                     {QStringLiteral("balanceCents"), double(a.balance)},
+                                     {QStringLiteral("atTablesCents"), double(a.atTables)},
+                                     {QStringLiteral("settings"), QJsonObject::fromVariantMap(a.settings)}});
+        }
+        return QJsonDocument(QJsonObject{{QStringLiteral("accounts"), users}}).toJson(QJsonDocument::Compact);
+    }
+
+    // The file as it is now stays beside the new one: a second name for the
+    // same data, made and moved into place before the new file replaces it.
+    void keepPrevious() const
+    {
+        const QByteArray current = QFile::encodeName(path);
+        const QByteArray fresh = QFile::encodeName(previousPath() + QStringLiteral(".new"));
+        ::unlink(fresh.constData());
+        if (::link(current.constData(), fresh.constData()) == 0)
+            ::rename(fresh.constData(), QFile::encodeName(previousPath()).constData());
     }
 };
 
 AccountStore::AccountStore(const QString& folder) : d(std::make_unique<Private>())
 {
-    QDir().mkpath(folder);
+    d->folder = folder;
     d->path = QDir(folder).filePath(QStringLiteral("accounts.json"));
-    d->load();
-    bool recovered = false;
+}
+
+AccountStore::~AccountStore()
+{
+    flush();
+}
+
+bool AccountStore::open(QString* error)
+{
+    if (!QDir().mkpath(d->folder)) {
+        *error = QStringLiteral("cannot make the data folder %1").arg(d->folder);
+        return false;
+    }
+    d->lock = std::make_unique<QLockFile>(QDir(d->folder).filePath(QStringLiteral("pokerd.lock")));
+    d->lock->setStaleLockTime(0); // a crashed server's lock is found stale by its process id
+    if (!d->lock->tryLock(0)) {
+        *error = QStringLiteral("another pokerd is using the data folder %1").arg(d->folder);
+        d->lock.reset();
+        return false;
+    }
+    if (!d->load(error)) {
+        d->accounts.clear();
+        d->lock.reset(); // and with it every write
+        return false;
+    }
     for (Account& a : d->accounts) {
         if (a.atTables != 0) {
             a.balance += a.atTables;
             a.atTables = 0;
-            recovered = true;
+            d->dirty = true;
         }
     }
-    if (recovered)
-        save();
+    if (d->dirty && !save()) {
+        *error = QStringLiteral("cannot write %1").arg(d->path);
+        return false;
+    }
+    return true;
 }
-
-AccountStore::~AccountStore() = default;
 
 bool AccountStore::addUsers(const QString& usersFile, QString* error)
 {
@@ -81,47 +170,63 @@ bool AccountStore::addUsers(const QString& usersFile, QString* error)
         *error = QStringLiteral("%1: expected a JSON array of users").arg(usersFile);
         return false;
     }
+    const QMap<QString, Account> before = d->accounts;
     for (const QJsonValue& value : document.array()) {
         const QJsonObject o = value.toObject();
-        const QString name = o.value("name").toString();
+        const QString name = o.value(QStringLiteral("name")).toString();
         if (name.isEmpty() || d->accounts.contains(name))
             continue;
         Account a;
         a.name = name;
-        a.passwordSha1 = sha1Hex(o.value("password").toString());
-        a.balance = HandEngine::fromUnits(o.value("balance").toDouble(1000));
-        a.firstName = o.value("firstName").toString(name);
-        a.email = o.value("email").toString();
+        a.passwordHash =
+            PasswordHash::make(PasswordHash::digestOf(o.value(QStringLiteral("password")).toString()));
+        a.balance = HandEngine::fromUnits(o.value(QStringLiteral("balance")).toDouble(1000));
+        a.firstName = o.value(QStringLiteral("firstName")).toString(name);
+        a.email = o.value(QStringLiteral("email")).toString();
         d->accounts.insert(name, a);
     }
-    return save();
+    if (d->accounts.size() == before.size())
+        return true;
+    if (!save()) {
+        d->accounts = before;
+        *error = QStringLiteral("cannot write %1").arg(d->path);
+        return false;
+    }
+    return true;
 }
 
-void AccountStore::addDemoUsers()
+bool AccountStore::addDemoUsers()
 {
-    bool added = false;
+    const QMap<QString, Account> before = d->accounts;
+    QString hash;
     for (int i = 1; i <= 10; ++i) {
         const QString name = QStringLiteral("demo%1").arg(i);
         if (d->accounts.contains(name))
             continue;
+        if (hash.isEmpty())
+            hash = PasswordHash::make(PasswordHash::digestOf(QStringLiteral("demo")));
         Account a;
         a.name = name;
-        a.passwordSha1 = sha1Hex(QStringLiteral("demo"));
+        a.passwordHash = hash;
         a.firstName = QStringLiteral("Demo");
         a.lastName = QString::number(i);
         a.email = name + QStringLiteral("@localhost");
         a.balance = 100000;
         d->accounts.insert(name, a);
-        added = true;
     }
-    if (added)
-        save();
+    if (d->accounts.size() == before.size())
+        return true;
+    if (!save()) {
+        d->accounts = before;
+        return false;
+    }
+    return true;
 }
 
 bool AccountStore::checkPassword(const QString& name, const QString& sha1) const
 {
     const auto it = d->accounts.constFind(name);
-    return it != d->accounts.constEnd() && it->passwordSha1.compare(sha1, Qt::CaseInsensitive) == 0;
+    return it != d->accounts.constEnd() && PasswordHash::matches(it->passwordHash, sha1);
 }
 
 bool AccountStore::exists(const QString& name) const
@@ -146,17 +251,25 @@ bool AccountStore::takeToTable(const QString& name, Cents amount)
         return false;
     it->balance -= amount;
     it->atTables += amount;
-    return save();
+    if (save())
+        return true;
+    // Not written, so it did not happen.
+    it->balance += amount;
+    it->atTables -= amount;
+    return false;
 }
 
-void AccountStore::returnFromTable(const QString& name, Cents amount, Cents stillAtTables)
+bool AccountStore::returnFromTable(const QString& name, Cents amount, Cents stillAtTables)
 {
     auto it = d->accounts.find(name);
     if (it == d->accounts.end())
-        return;
+        return false;
+    // The chips have left the table: they stay in the balance even when the
+    // write fails, and the next flush() tries again.
     it->balance += amount;
     it->atTables = stillAtTables;
-    save();
+    d->dirty = true;
+    return save();
 }
 
 void AccountStore::setAtTables(const QString& name, Cents amount)
@@ -165,7 +278,7 @@ void AccountStore::setAtTables(const QString& name, Cents amount)
     if (it == d->accounts.end() || it->atTables == amount)
         return;
     it->atTables = amount;
-    save();
+    d->dirty = true;
 }
 
 void AccountStore::setSettings(const QString& name, const QVariantMap& settings)
@@ -175,7 +288,22 @@ void AccountStore::setSettings(const QString& name, const QVariantMap& settings)
         return;
     for (auto s = settings.constBegin(); s != settings.constEnd(); ++s)
         it->settings.insert(s.key(), s.value());
-    save();
+    d->dirty = true;
+}
+
+bool AccountStore::flush()
+{
+    return !d->dirty || save();
+}
+
+bool AccountStore::hasUnwrittenChanges() const
+{
+    return d->dirty;
+}
+
+int AccountStore::writeCount() const
+{
+    return d->writes;
 }
 
 QString AccountStore::path() const
@@ -185,22 +313,24 @@ QString AccountStore::path() const
 
 bool AccountStore::save()
 {
-    QJsonObject users;
-    for (const Account& a : std::as_const(d->accounts)) {
-        users.insert(a.name, QJsonObject{{"passwordSha1", a.passwordSha1},
-                                         {"firstName", a.firstName},
-                                         {"lastName", a.lastName},
-                                         {"email", a.email},
-                                         {"balanceCents", double(a.balance)},
-                                         {"atTablesCents", double(a.atTables)},
-                                         {"settings", QJsonObject::fromVariantMap(a.settings)}});
-    }
+    if (!d->lock)
+        return false; // never write over a file that was not read
     // Written beside the old file and renamed over it: a crash leaves one or the other whole.
     QSaveFile file(d->path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerOnly)) {
+        qCritical("pokerd: cannot write %s: %s", qPrintable(d->path), qPrintable(file.errorString()));
         return false;
-    file.write(QJsonDocument(QJsonObject{{"accounts", users}}).toJson());
-    return file.commit();
+    }
+    file.write(d->serialised());
+    if (QFile::exists(d->path))
+        d->keepPrevious();
+    if (!file.commit()) {
+        qCritical("pokerd: cannot write %s: %s", qPrintable(d->path), qPrintable(file.errorString()));
+        return false;
+    }
+    d->dirty = false;
+    ++d->writes;
+    return true;
 }
 
 } // namespace Pokerd

@@ -10,15 +10,17 @@
 
 namespace Pokerd {
 
-/// Players' accounts: password digests, balances, chips at tables and
-/// settings, kept in one JSON file that is replaced atomically on every change.
+/// Players' accounts: password hashes, balances, chips at tables and
+/// settings, kept in one JSON file in a data folder that one server holds.
+/// Money moving between balance and table is written before it counts;
+/// chips at tables and settings are written by flush(), once per hand.
 class AccountStore
 {
 public:
     struct Account
     {
         QString name;
-        QString passwordSha1; ///< hex digest of the UTF-8 password
+        QString passwordHash; ///< salted hash of the password's SHA-1 digest
         QString firstName;
         QString lastName;
         QString email;
@@ -27,35 +29,49 @@ public:
         QVariantMap settings;
     };
 
-    /// Opens the store in \a folder; chips left at tables by a server that
-    /// stopped go back to the balances.
     explicit AccountStore(const QString& folder);
     ~AccountStore();
+
+    /// Locks the folder and reads the accounts; chips left at tables by a
+    /// server that stopped go back to the balances. False, with a message
+    /// naming the file, when the folder is in use or the file cannot be read:
+    /// a damaged file is never replaced.
+    bool open(QString* error);
 
     /// Accounts from a users file (JSON array of {name, password, balance});
     /// replaces nobody who exists already.
     bool addUsers(const QString& usersFile, QString* error);
     /// demo1 .. demo10, password "demo", 1000.00 each, where missing.
-    void addDemoUsers();
+    bool addDemoUsers();
 
+    /// \a sha1Hex is the password's SHA-1 digest in hex, either case.
     bool checkPassword(const QString& name, const QString& sha1Hex) const;
     bool exists(const QString& name) const;
     QStringList names() const;
     Account account(const QString& name) const;
 
-    /// Moves \a amount from the balance to a table; false when it is not there.
+    /// Moves \a amount from the balance to a table; false when it is not
+    /// there or the change could not be written (then nothing changed).
     bool takeToTable(const QString& name, Cents amount);
     /// Chips come back from a table; \a stillAtTables is what the player has
     /// at other tables. One write, so a crash cannot count the chips twice.
-    void returnFromTable(const QString& name, Cents amount, Cents stillAtTables);
-    /// Records what the player now has at tables (after a hand).
+    bool returnFromTable(const QString& name, Cents amount, Cents stillAtTables);
+    /// Records what the player now has at tables; written by the next flush().
     void setAtTables(const QString& name, Cents amount);
+    /// Merged into the stored settings; written by the next flush().
     void setSettings(const QString& name, const QVariantMap& settings);
 
+    /// Writes what changed since the last write; true when nothing is left unwritten.
+    bool flush();
+    bool hasUnwrittenChanges() const;
+    /// How many times the file was written.
+    int writeCount() const;
+
     QString path() const;
-    bool save();
 
 private:
+    bool save();
+
     class Private;
     std::unique_ptr<Private> d;
 };

@@ -29,6 +29,7 @@ public:
     PokerServer* server = nullptr;
     std::unique_ptr<QTcpServer> listener;
     QHash<QTcpSocket*, QByteArray> buffers;
+    bool secure = false;
 };
 
 HttpServer::HttpServer(PokerServer* server, QObject* parent) : QObject(parent), d(std::make_unique<Private>())
@@ -47,6 +48,7 @@ bool HttpServer::listen(const QHostAddress& address, quint16 port)
 
 bool HttpServer::listen(const QHostAddress& address, quint16 port, const QSslConfiguration& tls)
 {
+    d->secure = true;
     auto listener = std::make_unique<QSslServer>();
     listener->setSslConfiguration(tls);
     d->listener = std::move(listener);
@@ -130,10 +132,12 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
             response = xmlrpc::Response(-32700, QStringLiteral("Parse error: %1").arg(error));
         } else {
             QString newSession;
-            response = d->server->call(request.methodName(), request.params(),
-                                       cookieValue(cookie, "sessionId"), &newSession);
+            response =
+                d->server->call(request.methodName(), request.params(), cookieValue(cookie, "sessionId"),
+                                &newSession, socket->peerAddress().toString());
             if (!newSession.isEmpty())
-                extra = "Set-Cookie: sessionId=" + newSession.toLatin1() + "; Path=/; HttpOnly\r\n";
+                extra = "Set-Cookie: sessionId=" + newSession.toLatin1() + "; Path=/; HttpOnly" +
+                        (d->secure ? "; Secure" : "") + "\r\n";
         }
         reply(socket, 200, "OK", response.toXml(), "Content-Type: text/xml\r\n" + extra, close);
         if (close)

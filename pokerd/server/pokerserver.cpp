@@ -1,6 +1,8 @@
 #include "pokerserver.h"
 
 #include "accountstore.h"
+#include "loginthrottle.h"
+#include "passwordhash.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -9,6 +11,7 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <cmath>
 #include <functional>
 
 namespace Pokerd {
@@ -20,12 +23,22 @@ constexpr int kHistoryHands = 10;
 struct Session
 {
     QString id;
-    QString user; ///< empty for a community display
+    QString user; ///< empty for a community display and a failed login
     QString terminal;
+    QString peer; ///< the caller's address
     QString tableId;
+    bool loginFailed = false; ///< only there to tell the client so
+    Cents bought = 0;         ///< bought for tableId before joining it
+    bool requestOpen = false; ///< asked to act, no action yet
+    bool requestSeen = false; ///< and polled since it was asked
     QVariantList events;
     QElapsedTimer idle; ///< since the last call
 };
+
+constexpr int kLoginFailuresPerUser = 5;
+constexpr int kLoginFailuresPerAddress = 20;
+constexpr int kLoginWindowMs = 60 * 1000;
+constexpr int kSettingsWriteDelayMs = 500;
 
 qint32 now()
 {
@@ -60,6 +73,9 @@ public:
     QMap<QString, QString> communityTables;
     int sessionTimeoutMs = 30 * 60 * 1000;
     QTimer expiry;
+    QTimer settingsWrite;
+    LoginThrottle userLogins{kLoginFailuresPerUser, kLoginWindowMs};
+    LoginThrottle addressLogins{kLoginFailuresPerAddress, kLoginWindowMs};
 
     /// Ends a session: its seat is given up (chips go back to the balance).
     void end(const QString& id)
@@ -67,11 +83,16 @@ public:
         const auto it = sessions.find(id);
         if (it == sessions.end())
             return;
+        const QString user = it->user;
+        const Cents bought = it->bought;
         if (Table* t = table(it->tableId)) {
             t->leave(id);
             t->forget(id);
         }
         sessions.erase(it);
+        // Bought for a table never joined: back to the balance.
+        if (bought > 0)
+            accounts->returnFromTable(user, bought, chipsAtTables().value(user));
     }
 
     void expire()
@@ -85,13 +106,14 @@ public:
             end(id);
     }
 
-    Session& create(const QString& user, const QString& terminal)
+    Session& create(const QString& user, const QString& terminal, const QString& peer)
     {
         Session session;
         session.idle.start();
         session.id = newId();
         session.user = user;
         session.terminal = terminal;
+        session.peer = peer;
         // Every session hears first which server it talks to.
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("serverInfo")},
                                           {QStringLiteral("id"), serverId},
@@ -123,7 +145,48 @@ public:
             for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it)
                 totals[it.key()] += it.value();
         }
+        for (const Session& session : sessions) {
+            if (session.bought > 0)
+                totals[session.user] += session.bought;
+        }
         return totals;
+    }
+
+    Session* findSession(const QString& id)
+    {
+        const auto it = sessions.find(id);
+        return it == sessions.end() ? nullptr : &it.value();
+    }
+
+    bool hasSeat(const QString& user) const
+    {
+        for (Table* t : tables) {
+            if (t->hasSeat(user))
+                return true;
+        }
+        return false;
+    }
+
+    bool passwordMatches(int mode, const QString& user, const QStringList& credentials) const
+    {
+        const QString second = credentials.value(1);
+        if (mode == 2) // a partner portal sends the password itself
+            return accounts->checkPassword(user, PasswordHash::digestOf(second));
+        if (accounts->checkPassword(user, second))
+            return true;
+        if (credentials.size() > 3) // the password itself follows the digest
+            return accounts->checkPassword(user, PasswordHash::digestOf(credentials.at(3)));
+        // A kiosk sends its password as it is.
+        return accounts->checkPassword(user, PasswordHash::digestOf(second));
+    }
+
+    static QVariantMap authenticateEvent(bool accepted, bool reconnect, const QString& user)
+    {
+        return {{QStringLiteral("event"), QStringLiteral("authenticate")},
+                {QStringLiteral("ok"), accepted},
+                {QStringLiteral("reconnect"), reconnect},
+                {QStringLiteral("formattedUserName"), user},
+                {QStringLiteral("portalSelectUsername"), false}};
     }
 
     void storeTableChips()
@@ -141,6 +204,8 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
     d->q = this;
     d->accounts = accounts;
     connect(&d->expiry, &QTimer::timeout, this, [this] { d->expire(); });
+    d->settingsWrite.setSingleShot(true);
+    connect(&d->settingsWrite, &QTimer::timeout, this, [this] { d->accounts->flush(); });
     setSessionTimeout(30 * 60);
     quint32 tableSeed = seed;
     for (const TableConfig& config : tables) {
@@ -152,7 +217,24 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
                     d->accounts->returnFromTable(user, chips, d->chipsAtTables().value(user));
                     d->queue(session, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
                 });
-        connect(table, &Table::handFinished, this, [this] { d->storeTableChips(); });
+        connect(table, &Table::seatTakenOver, this, [this](const QString&, const QString& previous) {
+            if (Session* old = d->findSession(previous)) {
+                old->tableId.clear();
+                old->requestOpen = false;
+                d->queue(previous, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
+            }
+        });
+        connect(table, &Table::actionRequested, this, [this](const QString& id) {
+            if (Session* session = d->findSession(id)) {
+                session->requestOpen = true;
+                session->requestSeen = false;
+            }
+        });
+        connect(table, &Table::handFinished, this, [this] {
+            // One write per hand for every table's chips.
+            d->storeTableChips();
+            d->accounts->flush();
+        });
         d->tables.append(table);
     }
 }
@@ -187,7 +269,7 @@ int PokerServer::sessionCount() const
 }
 
 xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Variant>& params,
-                                   const QString& sessionId, QString* newSessionId)
+                                   const QString& sessionId, QString* newSessionId, const QString& peer)
 {
     auto param = [&](int i) -> QVariant { return i < params.size() ? QVariant(params.at(i)) : QVariant(); };
 
@@ -195,29 +277,40 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return ok();
 
     if (method == QLatin1String("authenticate")) {
+        if (!param(1).canConvert<QStringList>())
+            return fault(BadParameters, tr("authenticate expects a mode and a list of credentials."));
+        const int mode = param(0).toInt();
         const QStringList credentials = param(1).toStringList();
         const QString user = credentials.value(0);
         const QString terminal = credentials.value(2);
         if (user.isEmpty() && credentials.value(1).isEmpty()) {
             // A community display: an onlooker without an account.
-            Session& session = d->create(QString(), terminal);
+            Session& session = d->create(QString(), terminal, peer);
             *newSessionId = session.id;
-            session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("authenticate")},
-                                              {QStringLiteral("ok"), true},
-                                              {QStringLiteral("reconnect"), false},
-                                              {QStringLiteral("formattedUserName"), QString()},
-                                              {QStringLiteral("portalSelectUsername"), false}});
+            session.events.append(Private::authenticateEvent(true, false, QString()));
             return ok();
         }
-        if (!d->accounts->checkPassword(user, credentials.value(1)))
-            return fault(BadLogin, tr("Invalid user name or password."));
-        Session& session = d->create(user, terminal);
+        const QString userKey = QStringLiteral("user:") + user;
+        const QString addressKey = QStringLiteral("address:") + peer;
+        // Blocked attempts are not even checked: guessing stays slow and cheap for us.
+        const bool blocked = d->userLogins.isBlocked(userKey) || d->addressLogins.isBlocked(addressKey);
+        const bool accepted = !blocked && d->passwordMatches(mode, user, credentials);
+        if (!accepted) {
+            if (!blocked) {
+                d->userLogins.failed(userKey);
+                d->addressLogins.failed(addressKey);
+            }
+            // The answer arrives as an event, so the client needs a session to poll.
+            Session& session = d->create(QString(), terminal, peer);
+            session.loginFailed = true;
+            *newSessionId = session.id;
+            session.events.append(Private::authenticateEvent(false, false, QString()));
+            return ok();
+        }
+        d->userLogins.succeeded(userKey);
+        Session& session = d->create(user, terminal, peer);
         *newSessionId = session.id;
-        session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("authenticate")},
-                                          {QStringLiteral("ok"), true},
-                                          {QStringLiteral("reconnect"), false},
-                                          {QStringLiteral("formattedUserName"), user},
-                                          {QStringLiteral("portalSelectUsername"), false}});
+        session.events.append(Private::authenticateEvent(true, d->hasSeat(user), user));
         return ok();
     }
 
@@ -229,6 +322,8 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
     Table* table = d->table(session.tableId);
 
     if (method == QLatin1String("refresh")) {
+        if (session.requestOpen)
+            session.requestSeen = true;
         const QVariantList events = std::exchange(session.events, {});
         return ok(xmlrpc::Variant(events));
     }
@@ -236,6 +331,8 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         d->end(session.id);
         return ok();
     }
+    if (session.loginFailed)
+        return ok(xmlrpc::Variant(false));
     if (method == QLatin1String("userInfo")) {
         const AccountStore::Account a = d->accounts->account(session.user);
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("userInfo")},
@@ -247,8 +344,15 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return ok();
     }
     if (method == QLatin1String("userSettings")) {
+        if (session.user.isEmpty())
+            return ok(xmlrpc::Variant(false));
         if (param(0).toBool()) {
+            if (param(1).metaType().id() != QMetaType::QVariantMap)
+                return fault(BadParameters, tr("userSettings expects a map of settings."));
             d->accounts->setSettings(session.user, param(1).toMap());
+            // Changes come in bursts from the options dialog: one write for all of them.
+            if (!d->settingsWrite.isActive())
+                d->settingsWrite.start(kSettingsWriteDelayMs);
             return ok();
         }
         return ok(xmlrpc::Variant(QVariant(d->accounts->account(session.user).settings)));
@@ -256,82 +360,127 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
     if (method == QLatin1String("gameList")) {
         QVariantList list;
         for (Table* t : std::as_const(d->tables))
-            list.append(t->listing(t->isSeated(session.id)));
+            list.append(t->listing(!session.user.isEmpty() && t->hasSeat(session.user)));
         return ok(xmlrpc::Variant(list));
     }
     if (method == QLatin1String("freerollList"))
         return ok(xmlrpc::Variant(QVariantList()));
     if (method == QLatin1String("freerollDetails") || method == QLatin1String("freerollRegister"))
-        return fault(NoSuchFreeroll, tr("There is no such freeroll."));
+        return ok(xmlrpc::Variant(false));
     if (method == QLatin1String("gameOpen")) {
         Table* wanted = d->table(param(0).toString());
-        if (!wanted)
-            return fault(NoSuchTable, tr("There is no such table."));
+        if (!wanted || session.user.isEmpty())
+            return ok(xmlrpc::Variant(false));
         // The table gets a session of its own, which the client takes over.
-        Session& child = d->create(session.user, session.terminal);
+        Session& child = d->create(session.user, session.terminal, session.peer);
         child.tableId = wanted->config().id;
+        // Bit 2: buy chips first; bit 1: join, the chips are there already.
+        const int action = wanted->peopleStacks().value(session.user) > 0 ? 1 : 2;
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameOpen")},
-                                          {QStringLiteral("action"), 0},
+                                          {QStringLiteral("action"), action},
                                           {QStringLiteral("childSessionId"), child.id},
                                           {QStringLiteral("selection"), wanted->config().id},
                                           {QStringLiteral("timestamp"), now()}});
         return ok();
     }
     if (method == QLatin1String("gameJoin")) {
-        QString tableId = param(0).toString();
-        if (tableId.isEmpty())
-            tableId = session.tableId;
+        const QString named = param(0).toString();
+        QString tableId = session.tableId;
+        if (d->table(named)) {
+            tableId = named;
+        } else if (const Session* other = d->findSession(named); other && other->user == session.user) {
+            if (!other->tableId.isEmpty())
+                tableId = other->tableId;
+        }
         if (tableId.isEmpty() && session.user.isEmpty())
             tableId = d->communityTables.value(session.terminal, d->tables.value(0)->config().id);
         Table* wanted = d->table(tableId);
-        if (!wanted)
-            return fault(NoSuchTable, tr("There is no such table."));
+        const auto joinEvent = [](bool joined) {
+            return QVariantMap{{QStringLiteral("event"), QStringLiteral("gameJoin")},
+                               {QStringLiteral("ok"), joined},
+                               {QStringLiteral("timestamp"), now()}};
+        };
+        if (!wanted) {
+            session.events.append(joinEvent(false));
+            return ok(xmlrpc::Variant(false));
+        }
+        if (table && table != wanted && session.bought > 0)
+            return ok(xmlrpc::Variant(false)); // chips bought for another table
+        if (table && table != wanted)
+            table->leave(session.id);
         session.tableId = tableId;
-        session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameJoin")},
-                                          {QStringLiteral("ok"), true},
-                                          {QStringLiteral("timestamp"), now()}});
+        session.events.append(joinEvent(true));
         if (session.user.isEmpty()) {
             wanted->watch(session.id);
         } else if (wanted->join(session.user, session.id, 1) < 0) {
-            session.events.removeLast();
-            return fault(TableFull, tr("The table is full."));
+            session.events.last() = joinEvent(false);
+            return ok(xmlrpc::Variant(false));
+        } else if (session.bought > 0) {
+            wanted->addChips(session.id, std::exchange(session.bought, 0));
         }
         return ok();
     }
     if (method == QLatin1String("userBuyin")) {
-        Table* target = params.size() > 1 ? d->table(param(1).toString()) : table;
-        if (!target || !target->isSeated(session.id))
-            return fault(NotSeated, tr("Take a seat before buying chips."));
         const Cents amount = HandEngine::fromUnits(param(0).toDouble());
-        const Cents stack = target->stackOf(session.id);
-        const TableConfig& c = target->config();
-        bool accepted = amount > 0 && stack + amount <= c.buyinMax && (stack > 0 || amount >= c.buyinMin) &&
-                        d->accounts->takeToTable(session.user, amount);
-        if (accepted)
-            accepted = target->addChips(session.id, amount);
+        if (!param(0).canConvert<double>() || amount == HandEngine::InvalidAmount)
+            return fault(BadParameters, tr("userBuyin expects an amount."));
+        // The chips are for this session's table, or for the table session named.
+        Session* target = &session;
+        if (params.size() > 1) {
+            Session* named = d->findSession(param(1).toString());
+            if (named && named->user == session.user)
+                target = named;
+            else if (d->table(param(1).toString()) && session.tableId.isEmpty())
+                session.tableId = param(1).toString();
+        }
+        Table* buyTable = d->table(target->tableId);
+        bool accepted = false;
+        if (buyTable && !session.user.isEmpty()) {
+            const bool seated = buyTable->isSeated(target->id);
+            const Cents chips = seated ? buyTable->chipsOf(target->id) : target->bought;
+            const TableConfig& c = buyTable->config();
+            accepted = amount > 0 && chips + amount <= c.buyinMax && (chips > 0 || amount >= c.buyinMin) &&
+                       d->accounts->takeToTable(session.user, amount);
+            if (accepted && seated)
+                accepted = buyTable->addChips(target->id, amount);
+            else if (accepted)
+                target->bought += amount;
+        }
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("userBuyin")},
                                           {QStringLiteral("ok"), accepted}});
-        return accepted ? ok() : fault(BuyinRefused, tr("The buy-in was refused."));
+        return ok(xmlrpc::Variant(accepted));
     }
     if (method == QLatin1String("gameAction")) {
-        if (!table ||
-            !table->act(session.id, param(0).toString(), HandEngine::fromUnits(param(1).toDouble())))
-            return fault(NotSeated, tr("It is not your turn."));
-        return ok();
+        const Cents amount = HandEngine::fromUnits(param(1).toDouble());
+        if (params.size() < 2 || !param(1).canConvert<double>() || amount == HandEngine::InvalidAmount)
+            return fault(BadParameters, tr("gameAction expects an action and an amount."));
+        // Only an answer to a request the client has seen: a late action must
+        // not decide the next turn.
+        const bool current = session.requestOpen && session.requestSeen;
+        const bool accepted = current && table && table->act(session.id, param(0).toString(), amount);
+        if (accepted)
+            session.requestOpen = false;
+        return ok(xmlrpc::Variant(accepted));
     }
     if (method == QLatin1String("gameSetting")) {
-        if (!table || !table->setting(session.id, param(0).toString()))
-            return fault(NotSeated, tr("That setting is not available here."));
-        return ok();
+        return ok(xmlrpc::Variant(table != nullptr && table->setting(session.id, param(0).toString())));
     }
     if (method == QLatin1String("gameLeave")) {
         if (!table)
-            return fault(NotSeated, tr("You are not at a table."));
+            return ok(xmlrpc::Variant(false));
         table->leave(session.id);
         return ok();
     }
     if (method == QLatin1String("gameHistory")) {
-        const QStringList hands = table ? table->history(session.id, kHistoryHands) : QStringList();
+        // A table session sees that table's hands; the lobby the user's last hands anywhere.
+        QStringList hands;
+        if (table) {
+            hands = table->history(session.user, kHistoryHands);
+        } else if (!session.user.isEmpty()) {
+            for (Table* t : std::as_const(d->tables))
+                hands += t->history(session.user, kHistoryHands, true);
+            hands = hands.mid(qMax(0, int(hands.size()) - kHistoryHands));
+        }
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameHistory")},
                                           {QStringLiteral("gameEvents"), QVariant(hands).toList()}});
         return ok();

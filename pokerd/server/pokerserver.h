@@ -36,10 +36,12 @@ public:
                 const Table::Timing& timing, QObject* parent = nullptr);
     ~PokerServer() override;
 
-    /// Runs one call for the caller with \a sessionId (empty without a
-    /// cookie); \a newSessionId receives a session the caller should keep.
+    /// Runs one call for the caller at \a peer with \a sessionId (empty
+    /// without a cookie); \a newSessionId receives a session the caller should keep.
+    /// Refusals a client meets in normal play are answers, not faults: a
+    /// client takes a fault for a broken connection.
     xmlrpc::Response call(const QString& method, const QList<xmlrpc::Variant>& params,
-                          const QString& sessionId, QString* newSessionId);
+                          const QString& sessionId, QString* newSessionId, const QString& peer = QString());
 
     /// Terminal identifier -> table id shown to community displays.
     void setCommunityTables(const QMap<QString, QString>& tables);

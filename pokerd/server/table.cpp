@@ -26,6 +26,7 @@ struct Player
     QString session; ///< empty for a bot
     int avatarId = 0;
     Cents stack = 0;
+    Cents waiting = 0; ///< bought during a hand, joins the stack after it
     bool sittingOut = false;
     bool leaving = false;
     int timeouts = 0;
@@ -52,12 +53,13 @@ public:
     QStringList watchers;
     std::unique_ptr<HandEngine> engine;
     std::unique_ptr<HandRecord> record;
-    QMap<QString, int> recordSeats; ///< who sat where in the running hand
+    QMap<QString, int> recordSeats; ///< user -> seat in the running hand
     std::deque<std::pair<std::unique_ptr<HandRecord>, QMap<QString, int>>> records;
     int button = -1;
     int handId = 0;
     int handsPlayed = 0;
-    Cents chipsAtStart = 0;
+    Cents chipsAtStart = 0; ///< in the hand and waiting beside it
+    Cents boughtDuringHand = 0;
     bool handRunning = false;
     QTimer nextHand;
     QTimer actionTimer;
@@ -69,6 +71,23 @@ public:
                 return seat;
         }
         return -1;
+    }
+
+    int seatOfUser(const QString& user) const
+    {
+        for (const auto& [seat, player] : players) {
+            if (!player.isBot() && player.user == user)
+                return seat;
+        }
+        return -1;
+    }
+
+    Cents waitingChips() const
+    {
+        Cents total = 0;
+        for (const auto& entry : players)
+            total += entry.second.waiting;
+        return total;
     }
 
     HandConfig handConfig() const
@@ -156,6 +175,17 @@ int Table::join(const QString& user, const QString& session, int avatarId)
     const int existing = d->seatOf(session);
     if (existing >= 0)
         return existing;
+    const int own = d->seatOfUser(user);
+    if (own >= 0) {
+        Player& player = d->players[own];
+        const QString previous = std::exchange(player.session, session);
+        d->watchers.removeAll(session);
+        Q_EMIT eventFor(session, parametersEvent());
+        for (const auto& entry : d->players)
+            sendSeatData(entry.first, session);
+        Q_EMIT seatTakenOver(user, previous);
+        return own;
+    }
     for (int seat = 0; seat < d->config.seats; ++seat) {
         if (d->players.count(seat))
             continue;
@@ -188,11 +218,22 @@ bool Table::isSeated(const QString& session) const
     return d->seatOf(session) >= 0;
 }
 
+bool Table::hasSeat(const QString& user) const
+{
+    return d->seatOfUser(user) >= 0;
+}
+
 bool Table::addChips(const QString& session, Cents amount)
 {
     const int seat = d->seatOf(session);
     if (seat < 0 || amount <= 0)
         return false;
+    if (d->handRunning && d->engine && d->engine->stacks().contains(seat)) {
+        // The hand in play owns the stack; these chips wait beside it.
+        d->players[seat].waiting += amount;
+        d->boughtDuringHand += amount;
+        return true;
+    }
     d->players[seat].stack += amount;
     if (!d->handRunning) {
         sendSeatData(seat);
@@ -202,10 +243,10 @@ bool Table::addChips(const QString& session, Cents amount)
     return true;
 }
 
-Cents Table::stackOf(const QString& session) const
+Cents Table::chipsOf(const QString& session) const
 {
     const int seat = d->seatOf(session);
-    return seat < 0 ? 0 : d->players.at(seat).stack;
+    return seat < 0 ? 0 : d->players.at(seat).stack + d->players.at(seat).waiting;
 }
 
 bool Table::act(const QString& session, const QString& action, Cents amount)
@@ -264,11 +305,14 @@ void Table::leave(const QString& session)
     const bool inHand = d->handRunning && d->engine && d->engine->stacks().contains(seat);
     if (inHand) {
         d->players[seat].leaving = true;
+        // Nobody waits for a player who has gone.
+        if (d->engine->actingSeat() == seat && foldLeavingPlayer())
+            afterAction();
         return;
     }
     const Player& player = d->players[seat];
     const QString user = player.user;
-    const Cents chips = player.stack;
+    const Cents chips = player.stack + player.waiting;
     d->players.erase(seat);
     sendSeatData(seat);
     Q_EMIT playerLeft(user, session, chips);
@@ -279,14 +323,15 @@ void Table::forget(const QString& session)
     d->watchers.removeAll(session);
 }
 
-QStringList Table::history(const QString& session, int count) const
+QStringList Table::history(const QString& user, int count, bool onlyPlayed) const
 {
     QStringList texts;
-    const int start = qMax(0, int(d->records.size()) - count);
-    for (int i = start; i < int(d->records.size()); ++i) {
-        const auto& [record, seats] = d->records.at(size_t(i));
-        const auto it = seats.constFind(session);
-        texts.append(record->text(it == seats.constEnd() ? -1 : it.value()));
+    for (auto it = d->records.crbegin(); it != d->records.crend() && texts.size() < count; ++it) {
+        const auto seat = it->second.constFind(user);
+        if (seat != it->second.constEnd())
+            texts.prepend(it->first->text(seat.value()));
+        else if (!onlyPlayed)
+            texts.prepend(it->first->text(-1));
     }
     return texts;
 }
@@ -301,7 +346,7 @@ QMap<QString, Cents> Table::peopleStacks() const
     QMap<QString, Cents> stacks;
     for (const auto& [seat, player] : d->players) {
         if (!player.isBot())
-            stacks.insert(player.user, player.stack);
+            stacks.insert(player.user, player.stack + player.waiting);
     }
     return stacks;
 }
@@ -385,8 +430,8 @@ void Table::slotStartHand()
     d->recordSeats.clear();
     QList<QVariantMap> seated;
     for (const auto& [seat, player] : d->players) {
-        if (!player.isBot())
-            d->recordSeats.insert(player.session, seat);
+        if (!player.isBot() && stacks.contains(seat))
+            d->recordSeats.insert(player.user, seat);
         if (stacks.contains(seat))
             seated.append({{QStringLiteral("userName"), player.user},
                            {QStringLiteral("position"), seat + 1},
@@ -400,7 +445,8 @@ void Table::slotStartHand()
     d->engine = std::make_unique<HandEngine>(
         d->handConfig(), [this](const HandEvent& e) { deliver(e); }, d->seed * 7919u + quint32(d->handId));
     d->handRunning = true;
-    d->chipsAtStart = 0;
+    d->chipsAtStart = d->waitingChips();
+    d->boughtDuringHand = 0;
     for (Cents c : std::as_const(stacks))
         d->chipsAtStart += c;
     d->engine->start(stacks, d->button, d->handId);
@@ -411,6 +457,8 @@ void Table::afterAction()
 {
     if (!d->engine)
         return;
+    while (!d->engine->isFinished() && foldLeavingPlayer()) {
+    }
     if (d->engine->isFinished()) {
         finishHand();
         return;
@@ -418,26 +466,44 @@ void Table::afterAction()
     const int seat = d->engine->actingSeat();
     Player& player = d->players[seat];
     const int handId = d->handId;
+    // Everybody at the table sees whose turn it is and runs that seat's timer.
+    const HandEngine::Options o = d->engine->options();
+    const QVariantMap request{{QStringLiteral("event"), QStringLiteral("gameRequest")},
+                              {QStringLiteral("action"), true},
+                              {QStringLiteral("position"), seat + 1},
+                              {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
+                              {QStringLiteral("valueMin"), HandEngine::toUnits(o.minAdd)},
+                              {QStringLiteral("valueMax"), HandEngine::toUnits(o.maxAdd)},
+                              {QStringLiteral("valuePotLimit"), HandEngine::toUnits(o.potLimitAdd)},
+                              {QStringLiteral("value"), HandEngine::toUnits(o.toCall)},
+                              {QStringLiteral("isAllIn"), o.isAllIn},
+                              {QStringLiteral("canRaise"), o.canRaise},
+                              {QStringLiteral("timestamp"), now()}};
+    for (const auto& entry : d->players) {
+        if (!entry.second.isBot())
+            Q_EMIT eventFor(entry.second.session, request);
+    }
+    for (const QString& watcher : std::as_const(d->watchers))
+        Q_EMIT eventFor(watcher, request);
     if (player.isBot()) {
         QTimer::singleShot(d->timing.botDelayMs, this, [this, handId, seat] { slotBotTurn(handId, seat); });
         return;
     }
-    const HandEngine::Options o = d->engine->options();
-    Q_EMIT eventFor(player.session, {{QStringLiteral("event"), QStringLiteral("gameRequest")},
-                                     {QStringLiteral("action"), true},
-                                     {QStringLiteral("position"), seat + 1},
-                                     {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
-                                     {QStringLiteral("valueMin"), HandEngine::toUnits(o.minAdd)},
-                                     {QStringLiteral("valueMax"), HandEngine::toUnits(o.maxAdd)},
-                                     {QStringLiteral("valuePotLimit"), HandEngine::toUnits(o.potLimitAdd)},
-                                     {QStringLiteral("value"), HandEngine::toUnits(o.toCall)},
-                                     {QStringLiteral("isAllIn"), o.isAllIn},
-                                     {QStringLiteral("canRaise"), o.canRaise},
-                                     {QStringLiteral("timestamp"), now()}});
+    Q_EMIT actionRequested(player.session);
     d->actionTimer.disconnect(this);
     connect(&d->actionTimer, &QTimer::timeout, this,
             [this, handId, seat] { slotActionTimeout(handId, seat); });
     d->actionTimer.start(d->timing.actionTimeoutMs);
+}
+
+bool Table::foldLeavingPlayer()
+{
+    const int seat = d->engine->actingSeat();
+    const auto it = d->players.find(seat);
+    if (it == d->players.end() || !it->second.leaving)
+        return false;
+    d->actionTimer.stop();
+    return d->engine->act(seat, HandEngine::Fold);
 }
 
 void Table::slotBotTurn(int handId, int seat)
@@ -476,8 +542,12 @@ void Table::finishHand()
         d->players[it.key()].stack = it.value();
         chipsAtEnd += it.value();
     }
-    // Every cent is somewhere: in a stack or in the rake.
-    if (chipsAtEnd != d->chipsAtStart)
+    for (auto& entry : d->players) {
+        chipsAtEnd += entry.second.waiting;
+        entry.second.stack += std::exchange(entry.second.waiting, 0);
+    }
+    // Every cent is somewhere: in a stack, beside one or in the rake.
+    if (chipsAtEnd != d->chipsAtStart + d->boughtDuringHand)
         qCritical("pokerd: table %s, hand %d: %lld cents at the start, %lld at the end",
                   qPrintable(d->config.id), d->handId, d->chipsAtStart, chipsAtEnd);
     d->handRunning = false;

@@ -33,12 +33,17 @@ public:
     QVariantMap listing(bool isPlaying) const;
     QVariantMap parametersEvent() const;
 
-    /// Seats a person with no chips yet; -1 when the table is full.
+    /// Seats a person with no chips yet; -1 when the table is full. A user
+    /// has one seat: joining from another session takes the seat over (the
+    /// earlier session hears seatTakenOver()).
     int join(const QString& user, const QString& session, int avatarId);
     void watch(const QString& session);
     bool isSeated(const QString& session) const;
+    bool hasSeat(const QString& user) const;
+    /// Chips bought during a hand wait beside the seat until it is over.
     bool addChips(const QString& session, Cents amount);
-    Cents stackOf(const QString& session) const;
+    /// The stack and the chips waiting beside it.
+    Cents chipsOf(const QString& session) const;
     /// "actionFold", "actionCheckCall" or "actionBetRaise"; amounts are what the seat adds.
     bool act(const QString& session, const QString& action, Cents amount);
     /// "sitout", "return" or "foldAndLeave".
@@ -46,15 +51,20 @@ public:
     /// Leaves now, or when the running hand is over; playerLeft() tells the chips.
     void leave(const QString& session);
     void forget(const QString& session);
-    QStringList history(const QString& session, int count) const;
+    /// The last hands here, oldest first, with \a user's own cards where the
+    /// user played; with \a onlyPlayed just the hands the user played.
+    QStringList history(const QString& user, int count, bool onlyPlayed = false) const;
     int playerCount() const;
-    /// Chips of the people at the table, by user name.
+    /// Chips of the people at the table (stacks and chips waiting), by user name.
     QMap<QString, Cents> peopleStacks() const;
     int handsPlayed() const;
 
 Q_SIGNALS:
     void eventFor(const QString& session, const QVariantMap& event);
     void playerLeft(const QString& user, const QString& session, Cents chips);
+    void seatTakenOver(const QString& user, const QString& previousSession);
+    /// The person in \a session was asked to act.
+    void actionRequested(const QString& session);
     void handFinished();
 
 private:
@@ -62,6 +72,7 @@ private:
     void slotBotTurn(int handId, int seat);
     void slotActionTimeout(int handId, int seat);
     void afterAction();
+    bool foldLeavingPlayer();
     void deliver(const HandEvent& event);
     void sendSeatData(int seat, const QString& onlySession = QString());
     void finishHand();

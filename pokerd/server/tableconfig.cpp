@@ -55,6 +55,30 @@ QList<TableConfig> TableConfig::defaults()
     return tables;
 }
 
+QString TableConfig::problem() const
+{
+    const Cents amounts[] = {smallBlind, bigBlind, ante, buyinMin, buyinMax};
+    for (Cents amount : amounts) {
+        if (amount == HandEngine::InvalidAmount)
+            return QStringLiteral("an amount is not a number");
+    }
+    if (id.isEmpty())
+        return QStringLiteral("it has no id");
+    if (smallBlind < 0 || bigBlind < 0 || ante < 0)
+        return QStringLiteral("blinds and antes cannot be negative");
+    if (bigBlind == 0 && ante == 0)
+        return QStringLiteral("it needs a big blind or an ante");
+    if ((smallBlind > 0) != (bigBlind > 0))
+        return QStringLiteral("it needs both blinds or neither");
+    if (smallBlind > bigBlind)
+        return QStringLiteral("the small blind is larger than the big blind");
+    if (limit != 1 && limit != 2)
+        return QStringLiteral("the limit must be 1 (no limit) or 2 (pot limit)");
+    if (buyinMin <= 0 || buyinMin > buyinMax)
+        return QStringLiteral("the buy-in range must be positive and in order");
+    return QString();
+}
+
 QList<TableConfig> TableConfig::load(const QString& path, QString* error)
 {
     QFile file(path);
@@ -84,8 +108,9 @@ QList<TableConfig> TableConfig::load(const QString& path, QString* error)
         t.seats = qBound(2, o.value("seats").toInt(6), 10);
         t.currency = o.value("currency").toString(t.currency);
         t.bots = o.value("bots").toInt(-1);
-        if (t.id.isEmpty() || t.buyinMin > t.buyinMax || t.smallBlind > t.bigBlind) {
-            *error = QStringLiteral("%1: table \"%2\" is not usable").arg(path, t.id);
+        const QString fault = t.problem();
+        if (!fault.isEmpty()) {
+            *error = QStringLiteral("%1: table \"%2\" is not usable: %3").arg(path, t.id, fault);
             return defaults();
         }
         tables.append(t);

@@ -26,6 +26,9 @@ struct TableConfig
 
     int botCount() const { return bots >= 0 ? qMin(bots, seats) : qMax(2, seats - 2); }
 
+    /// Why the table cannot be played, or an empty string.
+    QString problem() const;
+
     static QList<TableConfig> defaults();
     /// Reads a JSON array of tables; on any error \a error is set and the defaults are returned.
     static QList<TableConfig> load(const QString& path, QString* error);

@@ -31,7 +31,8 @@ private Q_SLOTS:
 
         QCOMPARE(out.value("ping").toBool(), true);
         QCOMPARE(out.value("unauthenticated").toArray().at(0).toInt(), 2);
-        QCOMPARE(out.value("bad_password").toArray().at(0).toInt(), 1);
+        QCOMPARE(out.value("bad_password_result").toBool(), true);
+        QCOMPARE(out.value("bad_password").toArray(), QJsonArray{false});
         QCOMPARE(out.value("login").toBool(), true);
         QVERIFY(out.value("cookie").toBool());
         QCOMPARE(out.value("first_events").toArray(), (QJsonArray{"serverInfo", "authenticate"}));
