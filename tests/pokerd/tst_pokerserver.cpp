@@ -1,0 +1,344 @@
+// The protocol as a client meets it, driven in-process against the server's call().
+#include "accountstore.h"
+#include "passwordhash.h"
+#include "pokerserver.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace Pokerd;
+
+namespace {
+
+const QString kDigest = PasswordHash::digestOf(QStringLiteral("demo"));
+
+TableConfig table(const QString& id, int seats, int bots)
+{
+    TableConfig t;
+    t.id = id;
+    t.name = id;
+    t.seats = seats;
+    t.bots = bots;
+    return t;
+}
+
+} // namespace
+
+class TestPokerServer : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AccountStore> m_accounts;
+    std::unique_ptr<PokerServer> m_server;
+
+    xmlrpc::Response call(const QString& session, const QString& method, const QVariantList& params = {},
+                          QString* created = nullptr, const QString& peer = QStringLiteral("10.0.0.1"))
+    {
+        QString fresh;
+        QList<xmlrpc::Variant> values;
+        for (const QVariant& v : params)
+            values.append(v);
+        const xmlrpc::Response response = m_server->call(method, values, session, &fresh, peer);
+        if (created)
+            *created = fresh;
+        return response;
+    }
+
+    QString login(const QStringList& credentials, int mode = 1,
+                  const QString& peer = QStringLiteral("10.0.0.1"))
+    {
+        QString session;
+        const xmlrpc::Response r =
+            call(QString(), "authenticate", {mode, credentials, QString("en_US"), 0}, &session, peer);
+        return r.isFault() ? QString() : session;
+    }
+
+    QVariantList events(const QString& session) { return call(session, "refresh").value().toList(); }
+
+    QVariantMap firstEvent(const QString& session, const QString& kind)
+    {
+        for (const QVariant& e : events(session)) {
+            if (e.toMap().value("event") == kind)
+                return e.toMap();
+        }
+        return {};
+    }
+
+    // The child session a table window would take over, with the gameOpen event.
+    QString open(const QString& lobby, const QString& tableId, int* action = nullptr)
+    {
+        if (!call(lobby, "gameOpen", {tableId}).value().toBool())
+            return QString();
+        const QVariantMap e = firstEvent(lobby, "gameOpen");
+        if (action)
+            *action = e.value("action").toInt();
+        return e.value("childSessionId").toString();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_accounts = std::make_unique<AccountStore>(m_dir.path() + "/" + QTest::currentTestFunction() +
+                                                    QTest::currentDataTag());
+        QString error;
+        QVERIFY2(m_accounts->open(&error), qPrintable(error));
+        QVERIFY(m_accounts->addDemoUsers());
+        Table::Timing timing;
+        timing.botDelayMs = 1;
+        timing.betweenHandsMs = 20;
+        timing.actionTimeoutMs = 10000;
+        m_server = std::make_unique<PokerServer>(
+            m_accounts.get(), QList<TableConfig>{table("busy", 6, 3), table("pair", 2, 0)}, 7, timing);
+    }
+
+    void cleanup()
+    {
+        m_server.reset();
+        m_accounts.reset();
+    }
+
+    void logins_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("credentials");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("digest") << 1 << QStringList{"demo1", kDigest, "t"} << true;
+        QTest::newRow("digest in capitals") << 1 << QStringList{"demo1", kDigest.toUpper(), "t"} << true;
+        QTest::newRow("password after the digest") << 1 << QStringList{"demo1", "junk", "t", "demo"} << true;
+        QTest::newRow("kiosk password as it is") << 1 << QStringList{"demo1", "demo", "t"} << true;
+        QTest::newRow("portal, clear password") << 2 << QStringList{"demo1", "demo", "t", "partner"} << true;
+        QTest::newRow("portal, digest") << 2 << QStringList{"demo1", kDigest, "t", "partner"} << false;
+        QTest::newRow("wrong password") << 1 << QStringList{"demo1", "0000", "t", "nope"} << false;
+        QTest::newRow("unknown user") << 1 << QStringList{"nobody", kDigest, "t"} << false;
+    }
+
+    void logins()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, credentials);
+        QFETCH(bool, accepted);
+        QString session;
+        const xmlrpc::Response r = call(QString(), "authenticate", {mode, credentials, "en_US", 0}, &session);
+        // A refusal is an answer: a fault would read as a broken connection.
+        QVERIFY(!r.isFault());
+        QVERIFY(!session.isEmpty());
+        const QVariantMap event = firstEvent(session, "authenticate");
+        QCOMPARE(event.value("ok").toBool(), accepted);
+        QCOMPARE(event.value("reconnect").toBool(), false);
+        QCOMPARE(call(session, "gameOpen", {"busy"}).value().toBool(), accepted);
+    }
+
+    void guessingIsThrottled()
+    {
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!firstEvent(login({"demo2", "guess", "t"}), "authenticate").value("ok").toBool());
+        // Now even the right password is turned away for a while, but only for that user.
+        QVERIFY(!firstEvent(login({"demo2", kDigest, "t"}), "authenticate").value("ok").toBool());
+        QVERIFY(firstEvent(login({"demo3", kDigest, "t"}), "authenticate").value("ok").toBool());
+        // An address guessing many names is held back too.
+        for (int i = 0; i < 20; ++i)
+            login({QString("x%1").arg(i), "guess", "t"}, 1, "10.9.9.9");
+        QVERIFY(
+            !firstEvent(login({"demo4", kDigest, "t"}, 1, "10.9.9.9"), "authenticate").value("ok").toBool());
+        QVERIFY(
+            firstEvent(login({"demo4", kDigest, "t"}, 1, "10.1.1.1"), "authenticate").value("ok").toBool());
+    }
+
+    void buyingInBeforeJoining()
+    {
+        const QString lobby = login({"demo1", kDigest, "t"});
+        int action = 0;
+        const QString child = open(lobby, "busy", &action);
+        QCOMPARE(action, 2); // no chips here yet: buy first
+        QCOMPARE(call(child, "userBuyin", {30.0}).value().toBool(), true);
+        QCOMPARE(m_accounts->account("demo1").balance, Cents(97000));
+        QCOMPARE(call(child, "gameJoin", {child}).value().toBool(), true);
+        Table* busy = m_server->tables().at(0);
+        QCOMPARE(busy->peopleStacks().value("demo1"), Cents(3000));
+        // With chips at the table, opening it again means joining.
+        open(lobby, "busy", &action);
+        QCOMPARE(action, 1);
+
+        // Bought for a table never joined: the money comes back with the session's end.
+        const QString other = open(lobby, "pair");
+        QCOMPARE(call(lobby, "userBuyin", {25.0, other}).value().toBool(), true);
+        QCOMPARE(m_accounts->account("demo1").balance, Cents(94500));
+        QVERIFY(call(other, "destroy").value().toBool());
+        QCOMPARE(m_accounts->account("demo1").balance, Cents(97000));
+    }
+
+    void refusalsAreAnswers_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QVariantList>("params");
+        QTest::newRow("buy-in over the maximum") << "userBuyin" << QVariantList{500.0};
+        QTest::newRow("buy-in under the minimum") << "userBuyin" << QVariantList{1.0};
+        QTest::newRow("buy-in of nothing") << "userBuyin" << QVariantList{0.0};
+        QTest::newRow("action out of turn") << "gameAction" << QVariantList{"actionFold", 0.0};
+        QTest::newRow("unknown setting") << "gameSetting" << QVariantList{"dance"};
+        QTest::newRow("no such table") << "gameOpen" << QVariantList{"nowhere"};
+    }
+
+    void refusalsAreAnswers()
+    {
+        QFETCH(QString, method);
+        QFETCH(QVariantList, params);
+        const QString lobby = login({"demo1", kDigest, "t"});
+        const QString child = open(lobby, "pair");
+        const xmlrpc::Response r = call(child, method, params);
+        QVERIFY2(!r.isFault(), qPrintable(r.faultString()));
+        QCOMPARE(r.value().toBool(), false);
+        QCOMPARE(m_accounts->account("demo1").balance, Cents(100000));
+    }
+
+    void malformedAmountsAreFaults_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QVariantList>("params");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("NaN buy-in") << "userBuyin" << QVariantList{nan};
+        QTest::newRow("infinite buy-in") << "userBuyin" << QVariantList{inf};
+        QTest::newRow("huge buy-in") << "userBuyin" << QVariantList{1e300};
+        QTest::newRow("NaN raise") << "gameAction" << QVariantList{"actionBetRaise", nan};
+        QTest::newRow("raise without amount") << "gameAction" << QVariantList{"actionBetRaise"};
+    }
+
+    void malformedAmountsAreFaults()
+    {
+        QFETCH(QString, method);
+        QFETCH(QVariantList, params);
+        const QString lobby = login({"demo1", kDigest, "t"});
+        const QString child = open(lobby, "pair");
+        QCOMPARE(call(child, method, params).faultCode(), int(PokerServer::BadParameters));
+        QCOMPARE(m_accounts->account("demo1").balance, Cents(100000));
+    }
+
+    void fullTableIsAnAnswer()
+    {
+        QStringList children;
+        for (const char* user : {"demo1", "demo2", "demo3"}) {
+            const QString lobby = login({user, kDigest, "t"});
+            children.append(open(lobby, "pair"));
+        }
+        QVERIFY(call(children.at(0), "gameJoin", {children.at(0)}).value().toBool());
+        QVERIFY(call(children.at(1), "gameJoin", {children.at(1)}).value().toBool());
+        const xmlrpc::Response full = call(children.at(2), "gameJoin", {children.at(2)});
+        QVERIFY(!full.isFault());
+        QCOMPARE(full.value().toBool(), false);
+        QCOMPARE(firstEvent(children.at(2), "gameJoin").value("ok").toBool(), false);
+    }
+
+    void oneSeatPerUser()
+    {
+        const QString first = login({"demo5", kDigest, "t"});
+        const QString table1 = open(first, "busy");
+        QVERIFY(call(table1, "userBuyin", {40.0}).value().toBool());
+        QVERIFY(call(table1, "gameJoin", {table1}).value().toBool());
+        Table* busy = m_server->tables().at(0);
+        const int players = busy->playerCount();
+
+        // Logging in again finds the seat and gets back to it: the same seat, not a second one.
+        const QString again = login({"demo5", kDigest, "t"});
+        QCOMPARE(firstEvent(again, "authenticate").value("reconnect").toBool(), true);
+        QVERIFY(call(again, "gameJoin", {"busy"}).value().toBool());
+        QCOMPARE(busy->playerCount(), players);
+        QCOMPARE(busy->peopleStacks().value("demo5"), Cents(4000));
+        QVERIFY(busy->isSeated(again));
+        QVERIFY(!busy->isSeated(table1));
+        QVERIFY(!firstEvent(table1, "gameClose").isEmpty());
+    }
+
+    void buyingDuringAHandWaitsForItsEnd()
+    {
+        const QString lobby = login({"demo6", kDigest, "t"});
+        const QString child = open(lobby, "busy");
+        QVERIFY(call(child, "userBuyin", {20.0}).value().toBool());
+        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        Table* busy = m_server->tables().at(0);
+        // Mid-hand: our turn has come (the action time-out is long).
+        QSignalSpy asked(busy, &Table::actionRequested);
+        QVERIFY(asked.wait(5000));
+        events(child);
+        const Cents before = busy->chipsOf(child);
+        QVERIFY(call(child, "userBuyin", {50.0}).value().toBool());
+        QCOMPARE(busy->chipsOf(child), before + 5000); // the stack and the chips waiting beside it
+        QSignalSpy finished(busy, &Table::handFinished);
+        QVERIFY(call(child, "gameAction", {"actionFold", 0.0}).value().toBool());
+        QVERIFY(finished.wait(5000));
+        // Folding costs at most the big blind; the 50.00 are all there.
+        QVERIFY2(busy->chipsOf(child) >= Cents(7000) - 100,
+                 qPrintable(QString::number(busy->chipsOf(child))));
+        QCOMPARE(m_accounts->account("demo6").balance, Cents(93000));
+        QCOMPARE(m_accounts->account("demo6").atTables, busy->chipsOf(child));
+    }
+
+    void lateActionsAreRefused()
+    {
+        const QString lobby = login({"demo7", kDigest, "t"});
+        const QString child = open(lobby, "busy");
+        QVERIFY(call(child, "userBuyin", {100.0}).value().toBool());
+        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        Table* busy = m_server->tables().at(0);
+        bool lateAccepted = true;
+        int asked = 0;
+        connect(busy, &Table::actionRequested, this, [&](const QString& session) {
+            if (session != child || asked++ > 0)
+                return;
+            // The request is queued, the client has not polled: this action answers an older one.
+            lateAccepted = call(child, "gameAction", {"actionCheckCall", 0.0}).value().toBool();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(asked > 0, 5000);
+        QVERIFY(!lateAccepted);
+        events(child);
+        QVERIFY(call(child, "gameAction", {"actionCheckCall", 0.0}).value().toBool());
+        // One answer per request.
+        QVERIFY(!call(child, "gameAction", {"actionCheckCall", 0.0}).value().toBool());
+    }
+
+    void everybodyHearsEveryTurn()
+    {
+        QString display;
+        call(QString(), "authenticate", {1, QStringList{"", "", "screen"}, "en_US", 0}, &display);
+        QVERIFY(call(display, "gameJoin", {QString()}).value().toBool());
+        QSet<int> positions;
+        QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                     for (const QVariant& e : events(display)) {
+                                         if (e.toMap().value("event") == "gameRequest")
+                                             positions.insert(e.toMap().value("position").toInt());
+                                     }
+                                     return positions.size() >= 2;
+                                 }()),
+                                 5000);
+    }
+
+    void aPlayerWhoLeftIsFoldedAtOnce()
+    {
+        const QString lobby = login({"demo8", kDigest, "t"});
+        const QString child = open(lobby, "busy");
+        QVERIFY(call(child, "userBuyin", {20.0}).value().toBool());
+        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        Table* busy = m_server->tables().at(0);
+        QSignalSpy asked(busy, &Table::actionRequested);
+        QVERIFY(asked.wait(5000));
+        QSignalSpy left(busy, &Table::playerLeft);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(call(child, "gameLeave").value().toBool());
+        // Not after the ten seconds of the time-out.
+        QVERIFY(left.wait(3000));
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(m_accounts->account("demo8").atTables, Cents(0));
+        QCOMPARE(m_accounts->account("demo8").balance, Cents(98000) + left.first().at(2).value<Cents>());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPokerServer)
+#include "tst_pokerserver.moc"
