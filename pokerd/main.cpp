@@ -45,7 +45,8 @@ int main(int argc, char** argv)
     AccountStore accounts(parser.value(data));
     QString error;
     if (!accounts.open(&error) || !accounts.addDemoUsers()) {
-        std::fprintf(stderr, "pokerd: %s\n", qPrintable(error.isEmpty() ? "cannot write " + accounts.path() : error));
+        std::fprintf(stderr, "pokerd: %s\n",
+                     qPrintable(error.isEmpty() ? "cannot write " + accounts.path() : error));
         return 2;
     }
     if (parser.isSet(users) && !accounts.addUsers(parser.value(users), &error)) {
@@ -85,9 +86,25 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "pokerd: cannot read the certificate or key\n");
             return 2;
         }
+        // The certificate file may carry the chain after the server's own certificate.
+        const QList<QSslCertificate> chain = QSslCertificate::fromDevice(&cert, QSsl::Pem);
+        const QByteArray keyData = key.readAll();
+        QSslKey privateKey(keyData, QSsl::Rsa, QSsl::Pem);
+        if (privateKey.isNull())
+            privateKey = QSslKey(keyData, QSsl::Ec, QSsl::Pem);
+        if (chain.isEmpty() || chain.first().isNull()) {
+            std::fprintf(stderr, "pokerd: %s holds no PEM certificate\n", qPrintable(files.value(0)));
+            return 2;
+        }
+        if (privateKey.isNull()) {
+            std::fprintf(stderr,
+                         "pokerd: the key in %s does not load (an unencrypted PEM RSA or EC key is needed)\n",
+                         qPrintable(files.value(1)));
+            return 2;
+        }
         QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-        configuration.setLocalCertificate(QSslCertificate(&cert, QSsl::Pem));
-        configuration.setPrivateKey(QSslKey(&key, QSsl::Rsa, QSsl::Pem));
+        configuration.setLocalCertificateChain(chain);
+        configuration.setPrivateKey(privateKey);
         listening = http.listen(address, port, configuration);
     } else {
         listening = http.listen(address, port);

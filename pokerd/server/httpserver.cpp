@@ -6,6 +6,7 @@
 #include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace Pokerd {
 
@@ -29,6 +30,9 @@ public:
     PokerServer* server = nullptr;
     std::unique_ptr<QTcpServer> listener;
     QHash<QTcpSocket*, QByteArray> buffers;
+    QHash<QString, int> perAddress;
+    int connections = 0;
+    int idleTimeoutMs = IdleTimeoutMs;
     bool secure = false;
 };
 
@@ -42,8 +46,7 @@ HttpServer::~HttpServer() = default;
 bool HttpServer::listen(const QHostAddress& address, quint16 port)
 {
     d->listener = std::make_unique<QTcpServer>();
-    connect(d->listener.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpServer::onConnection);
-    return d->listener->listen(address, port);
+    return startListening(address, port);
 }
 
 bool HttpServer::listen(const QHostAddress& address, quint16 port, const QSslConfiguration& tls)
@@ -52,8 +55,26 @@ bool HttpServer::listen(const QHostAddress& address, quint16 port, const QSslCon
     auto listener = std::make_unique<QSslServer>();
     listener->setSslConfiguration(tls);
     d->listener = std::move(listener);
+    return startListening(address, port);
+}
+
+bool HttpServer::startListening(const QHostAddress& address, quint16 port)
+{
     connect(d->listener.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpServer::onConnection);
+    // Out of file descriptors, the listener stops accepting; it tries again
+    // shortly, once some connections have closed.
+    connect(d->listener.get(), &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError) {
+        QTimer::singleShot(200, this, [this] {
+            if (d->listener)
+                d->listener->resumeAccepting();
+        });
+    });
     return d->listener->listen(address, port);
+}
+
+void HttpServer::setIdleTimeout(int ms)
+{
+    d->idleTimeoutMs = ms;
 }
 
 quint16 HttpServer::port() const
@@ -69,10 +90,33 @@ QString HttpServer::errorString() const
 void HttpServer::onConnection()
 {
     while (QTcpSocket* socket = d->listener->nextPendingConnection()) {
+        const QString peer = socket->peerAddress().toString();
+        if (d->connections >= MaximumConnections ||
+            d->perAddress.value(peer) >= MaximumConnectionsPerAddress) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        ++d->connections;
+        ++d->perAddress[peer];
         socket->setParent(this);
+        socket->setReadBufferSize(MaximumBodySize + 64 * 1024);
+        // Half-open and slow clients do not keep a connection for ever.
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        idle->setInterval(d->idleTimeoutMs);
+        connect(idle, &QTimer::timeout, socket, [socket] { socket->abort(); });
+        idle->start();
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
-        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
+            if (socket->bytesToWrite() <= MaximumPendingReply && socket->bytesAvailable() > 0)
+                onReadyRead(socket);
+        });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket, peer] {
             d->buffers.remove(socket);
+            --d->connections;
+            if (--d->perAddress[peer] <= 0)
+                d->perAddress.remove(peer);
             socket->deleteLater();
         });
     }
@@ -80,6 +124,12 @@ void HttpServer::onConnection()
 
 void HttpServer::onReadyRead(QTcpSocket* socket)
 {
+    // A client that does not read its answers gets no more of them: what it
+    // sends waits in a bounded read buffer until it catches up.
+    if (socket->bytesToWrite() > MaximumPendingReply)
+        return;
+    if (QTimer* idle = socket->findChild<QTimer*>())
+        idle->start();
     QByteArray& buffer = d->buffers[socket];
     buffer += socket->readAll();
     for (;;) {
@@ -100,9 +150,14 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
                 continue;
             const QByteArray name = lines.at(i).left(colon).trimmed().toLower();
             const QByteArray value = lines.at(i).mid(colon + 1).trimmed();
-            if (name == "content-length")
-                length = value.toLongLong();
-            else if (name == "cookie")
+            if (name == "content-length") {
+                bool number = false;
+                length = value.toLongLong(&number);
+                if (!number || length < 0) {
+                    reply(socket, 400, "Bad Request", QByteArray(), QByteArray(), true);
+                    return;
+                }
+            } else if (name == "cookie")
                 cookie += value + ';';
             else if (name == "connection")
                 close = value.toLower() == "close" || (close && value.toLower() != "keep-alive");

@@ -20,6 +20,10 @@ class HttpServer : public QObject
 
 public:
     static constexpr qint64 MaximumBodySize = 1024 * 1024;
+    static constexpr qint64 MaximumPendingReply = 4 * 1024 * 1024;
+    static constexpr int MaximumConnections = 4000;
+    static constexpr int MaximumConnectionsPerAddress = 256;
+    static constexpr int IdleTimeoutMs = 30 * 1000;
 
     explicit HttpServer(PokerServer* server, QObject* parent = nullptr);
     ~HttpServer() override;
@@ -27,10 +31,13 @@ public:
     bool listen(const QHostAddress& address, quint16 port);
     /// HTTPS instead of HTTP.
     bool listen(const QHostAddress& address, quint16 port, const QSslConfiguration& tls);
+    /// Connections with nothing to read for this long are closed.
+    void setIdleTimeout(int ms);
     quint16 port() const;
     QString errorString() const;
 
 private:
+    bool startListening(const QHostAddress& address, quint16 port);
     void onConnection();
     void onReadyRead(QTcpSocket* socket);
     void reply(QTcpSocket* socket, int status, const QByteArray& reason, const QByteArray& body,

@@ -31,6 +31,8 @@ struct Session
     Cents bought = 0;         ///< bought for tableId before joining it
     bool requestOpen = false; ///< asked to act, no action yet
     bool requestSeen = false; ///< and polled since it was asked
+    bool lostEvents = false;  ///< did not poll for too long: its queue was dropped
+    bool isChild = false;     ///< made by gameOpen for a table window
     QVariantList events;
     QElapsedTimer idle; ///< since the last call
 };
@@ -39,6 +41,12 @@ constexpr int kLoginFailuresPerUser = 5;
 constexpr int kLoginFailuresPerAddress = 20;
 constexpr int kLoginWindowMs = 60 * 1000;
 constexpr int kSettingsWriteDelayMs = 500;
+// A session that does not poll cannot make the server keep its events forever.
+constexpr int kQueueKeptMs = 60 * 1000;
+constexpr int kQueueMaximum = 20000;
+// Sessions nobody logs into (displays, failed logins, table sessions) that
+// one address may hold; the least recently used goes first.
+constexpr int kLightSessionsPerAddress = 64;
 
 qint32 now()
 {
@@ -72,6 +80,7 @@ public:
     QList<Table*> tables;
     QMap<QString, QString> communityTables;
     int sessionTimeoutMs = 30 * 60 * 1000;
+    int queueKeptMs = kQueueKeptMs;
     QTimer expiry;
     QTimer settingsWrite;
     LoginThrottle userLogins{kLoginFailuresPerUser, kLoginWindowMs};
@@ -106,8 +115,35 @@ public:
             end(id);
     }
 
+    bool isLight(const Session& session) const
+    {
+        if (session.user.isEmpty())
+            return true;
+        const Table* t = table(session.tableId);
+        return session.isChild && !(t && t->isSeated(session.id)) && session.bought == 0;
+    }
+
+    void makeRoomFor(const QString& peer)
+    {
+        QString oldest;
+        qint64 oldestIdle = -1;
+        int count = 0;
+        for (const Session& session : std::as_const(sessions)) {
+            if (session.peer != peer || !isLight(session))
+                continue;
+            ++count;
+            if (session.idle.elapsed() > oldestIdle) {
+                oldestIdle = session.idle.elapsed();
+                oldest = session.id;
+            }
+        }
+        if (count >= kLightSessionsPerAddress)
+            end(oldest);
+    }
+
     Session& create(const QString& user, const QString& terminal, const QString& peer)
     {
+        makeRoomFor(peer);
         Session session;
         session.idle.start();
         session.id = newId();
@@ -124,8 +160,14 @@ public:
     void queue(const QString& sessionId, const QVariantMap& event)
     {
         const auto it = sessions.find(sessionId);
-        if (it != sessions.end())
-            it->events.append(event);
+        if (it == sessions.end() || it->lostEvents)
+            return;
+        if (it->idle.elapsed() > queueKeptMs || it->events.size() >= kQueueMaximum) {
+            it->events.clear();
+            it->lostEvents = true;
+            return;
+        }
+        it->events.append(event);
     }
 
     Table* table(const QString& id) const
@@ -248,6 +290,11 @@ void PokerServer::setSessionTimeout(int seconds)
     d->expiry.start(qBound(100, d->sessionTimeoutMs / 4, 60000));
 }
 
+void PokerServer::setEventQueueLifetime(int ms)
+{
+    d->queueKeptMs = ms;
+}
+
 void PokerServer::setCommunityTables(const QMap<QString, QString>& tables)
 {
     d->communityTables = tables;
@@ -324,6 +371,14 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
     if (method == QLatin1String("refresh")) {
         if (session.requestOpen)
             session.requestSeen = true;
+        if (std::exchange(session.lostEvents, false)) {
+            // What happened meanwhile is gone: a server id of its own makes the
+            // client tell the player to start again.
+            return ok(xmlrpc::Variant(
+                QVariantList{QVariantMap{{QStringLiteral("event"), QStringLiteral("serverInfo")},
+                                         {QStringLiteral("id"), newId()},
+                                         {QStringLiteral("timestamp"), now()}}}));
+        }
         const QVariantList events = std::exchange(session.events, {});
         return ok(xmlrpc::Variant(events));
     }
@@ -374,6 +429,7 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         // The table gets a session of its own, which the client takes over.
         Session& child = d->create(session.user, session.terminal, session.peer);
         child.tableId = wanted->config().id;
+        child.isChild = true;
         // Bit 2: buy chips first; bit 1: join, the chips are there already.
         const int action = wanted->peopleStacks().value(session.user) > 0 ? 1 : 2;
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameOpen")},

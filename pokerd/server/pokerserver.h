@@ -47,6 +47,9 @@ public:
     void setCommunityTables(const QMap<QString, QString>& tables);
     /// Sessions without a call for this long end; their seats are given up.
     void setSessionTimeout(int seconds);
+    /// A session that has not polled for this long loses its queued events
+    /// and hears a new server id at its next poll.
+    void setEventQueueLifetime(int ms);
     QString serverId() const;
     QList<Table*> tables() const;
     int sessionCount() const;

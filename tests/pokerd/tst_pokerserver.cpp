@@ -1,11 +1,13 @@
 // The protocol as a client meets it, driven in-process against the server's call().
 #include "accountstore.h"
+#include "httpserver.h"
 #include "passwordhash.h"
 #include "pokerserver.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -337,6 +339,72 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() < 3000);
         QCOMPARE(m_accounts->account("demo8").atTables, Cents(0));
         QCOMPARE(m_accounts->account("demo8").balance, Cents(98000) + left.first().at(2).value<Cents>());
+    }
+
+    void silentSessionsLoseTheirQueue()
+    {
+        m_server->setEventQueueLifetime(200);
+        QString display;
+        call(QString(), "authenticate", {1, QStringList{"", "", "screen"}, "en_US", 0}, &display);
+        QVERIFY(call(display, "gameJoin", {QString()}).value().toBool());
+        const QString serverId = m_server->serverId();
+        QTest::qWait(600); // the table goes on meanwhile
+        const QVariantList after = events(display);
+        QCOMPARE(after.size(), 1);
+        QCOMPARE(after.first().toMap().value("event").toString(), QString("serverInfo"));
+        QVERIFY(after.first().toMap().value("id").toString() != serverId);
+        // And it is told once; polling again brings the table's events.
+        int got = 0;
+        for (int i = 0; i < 100 && got == 0; ++i) {
+            QTest::qWait(50);
+            got = int(events(display).size());
+        }
+        QVERIFY(got > 0);
+    }
+
+    void sessionsWithoutAccountAreLimitedPerAddress()
+    {
+        for (int i = 0; i < 200; ++i)
+            call(QString(), "authenticate", {1, QStringList{"", "", "screen"}, "en_US", 0}, nullptr,
+                 "10.7.7.7");
+        QVERIFY(m_server->sessionCount() <= 64);
+        const QString player = login({"demo1", kDigest, "t"}, 1, "10.7.7.7");
+        for (int i = 0; i < 100; ++i)
+            open(player, "busy");
+        // The player's own session is never the one to go.
+        QVERIFY(call(player, "gameList").value().toList().size() == 2);
+        QVERIFY(m_server->sessionCount() <= 65);
+    }
+
+    void httpRefusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("status");
+        QTest::newRow("length not a number")
+            << QByteArray("POST / HTTP/1.1\r\nContent-Length: 12abc\r\n\r\n") << QByteArray("HTTP/1.1 400");
+        QTest::newRow("negative length")
+            << QByteArray("POST / HTTP/1.1\r\nContent-Length: -5\r\n\r\n") << QByteArray("HTTP/1.1 400");
+        QTest::newRow("no length") << QByteArray("POST / HTTP/1.1\r\n\r\n") << QByteArray("HTTP/1.1 411");
+        QTest::newRow("too long") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 99999999\r\n\r\n")
+                                  << QByteArray("HTTP/1.1 413");
+        QTest::newRow("slow headers") << QByteArray("POST / HTTP/1.1\r\nContent-Le") << QByteArray();
+    }
+
+    void httpRefusesWhatItCannotRead()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, status);
+        HttpServer http(m_server.get());
+        http.setIdleTimeout(300);
+        QVERIFY(http.listen(QHostAddress::LocalHost, 0));
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, http.port());
+        QVERIFY(socket.waitForConnected(3000));
+        socket.write(request);
+        // Answered and closed, or, for a client that stops half-way, closed after the idle time.
+        QTRY_VERIFY_WITH_TIMEOUT(socket.state() == QAbstractSocket::UnconnectedState, 5000);
+        const QByteArray answer = socket.readAll();
+        QVERIFY2(status.isEmpty() ? answer.isEmpty() : answer.startsWith(status), answer.constData());
     }
 };
 
