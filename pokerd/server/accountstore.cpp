@@ -185,10 +185,7 @@ bool AccountStore::addUsers(const QString& usersFile, QString* error)
         a.email = o.value(QStringLiteral("email")).toString();
         d->accounts.insert(name, a);
     }
-    if (d->accounts.size() == before.size())
-        return true;
-    if (!save()) {
-        d->accounts = before;
+    if (!saveAdded(before)) {
         *error = QStringLiteral("cannot write %1").arg(d->path);
         return false;
     }
@@ -214,13 +211,15 @@ bool AccountStore::addDemoUsers()
         a.balance = 100000;
         d->accounts.insert(name, a);
     }
-    if (d->accounts.size() == before.size())
+    return saveAdded(before);
+}
+
+bool AccountStore::saveAdded(const QMap<QString, Account>& before)
+{
+    if (d->accounts.size() == before.size() || save())
         return true;
-    if (!save()) {
-        d->accounts = before;
-        return false;
-    }
-    return true;
+    d->accounts = before; // not written, so not added
+    return false;
 }
 
 bool AccountStore::checkPassword(const QString& name, const QString& sha1) const

@@ -3,6 +3,7 @@
 
 #include "potbuilder.h"
 
+#include <QMap>
 #include <QString>
 #include <QVariantMap>
 
@@ -71,6 +72,8 @@ public:
 
 private:
     bool save();
+    /// Writes accounts added since \a before, or takes them back when that fails.
+    bool saveAdded(const QMap<QString, Account>& before);
 
     class Private;
     std::unique_ptr<Private> d;

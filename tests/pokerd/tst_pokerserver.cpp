@@ -84,6 +84,15 @@ class TestPokerServer : public QObject
         return e.value("childSessionId").toString();
     }
 
+    // A table session of \a user seated at "busy" with \a amount; empty when that failed.
+    QString seatAtBusy(const QString& user, double amount)
+    {
+        const QString child = open(login({user, kDigest, "t"}), "busy");
+        const bool seated = call(child, "userBuyin", {amount}).value().toBool() &&
+                            call(child, "gameJoin", {child}).value().toBool();
+        return seated ? child : QString();
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -240,10 +249,8 @@ private Q_SLOTS:
 
     void oneSeatPerUser()
     {
-        const QString first = login({"demo5", kDigest, "t"});
-        const QString table1 = open(first, "busy");
-        QVERIFY(call(table1, "userBuyin", {40.0}).value().toBool());
-        QVERIFY(call(table1, "gameJoin", {table1}).value().toBool());
+        const QString table1 = seatAtBusy("demo5", 40.0);
+        QVERIFY(!table1.isEmpty());
         Table* busy = m_server->tables().at(0);
         const int players = busy->playerCount();
 
@@ -260,10 +267,8 @@ private Q_SLOTS:
 
     void buyingDuringAHandWaitsForItsEnd()
     {
-        const QString lobby = login({"demo6", kDigest, "t"});
-        const QString child = open(lobby, "busy");
-        QVERIFY(call(child, "userBuyin", {20.0}).value().toBool());
-        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        const QString child = seatAtBusy("demo6", 20.0);
+        QVERIFY(!child.isEmpty());
         Table* busy = m_server->tables().at(0);
         // Mid-hand: our turn has come (the action time-out is long).
         QSignalSpy asked(busy, &Table::actionRequested);
@@ -284,10 +289,8 @@ private Q_SLOTS:
 
     void lateActionsAreRefused()
     {
-        const QString lobby = login({"demo7", kDigest, "t"});
-        const QString child = open(lobby, "busy");
-        QVERIFY(call(child, "userBuyin", {100.0}).value().toBool());
-        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        const QString child = seatAtBusy("demo7", 100.0);
+        QVERIFY(!child.isEmpty());
         Table* busy = m_server->tables().at(0);
         bool lateAccepted = true;
         int asked = 0;
@@ -323,10 +326,8 @@ private Q_SLOTS:
 
     void aPlayerWhoLeftIsFoldedAtOnce()
     {
-        const QString lobby = login({"demo8", kDigest, "t"});
-        const QString child = open(lobby, "busy");
-        QVERIFY(call(child, "userBuyin", {20.0}).value().toBool());
-        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        const QString child = seatAtBusy("demo8", 20.0);
+        QVERIFY(!child.isEmpty());
         Table* busy = m_server->tables().at(0);
         QSignalSpy asked(busy, &Table::actionRequested);
         QVERIFY(asked.wait(5000));
