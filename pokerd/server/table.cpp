@@ -558,6 +558,10 @@ void Table::finishHand()
     while (d->records.size() > size_t(kKeptRecords))
         d->records.pop_front();
 
+    // Everybody sees the stacks as the hand left them, those who leave now too:
+    // their last stack is what goes back to their balance.
+    for (const auto& entry : d->players)
+        sendSeatData(entry.first);
     QList<QString> leaving;
     for (const auto& [seat, player] : d->players) {
         if (player.leaving)
@@ -568,9 +572,6 @@ void Table::finishHand()
         d->players[seat].leaving = false;
         leave(session);
     }
-    // Everybody sees the stacks as the hand left them.
-    for (const auto& entry : d->players)
-        sendSeatData(entry.first);
     deliver(HandEvent{{{QStringLiteral("event"), QStringLiteral("gameEvent")},
                        {QStringLiteral("handStatus"), 100},
                        {QStringLiteral("timestamp"), now()}},

@@ -331,6 +331,9 @@ private Q_SLOTS:
         Table* busy = m_server->tables().at(0);
         QSignalSpy asked(busy, &Table::actionRequested);
         QVERIFY(asked.wait(5000));
+        events(child);
+        // Chips bought now wait beside the hand and go back with the stack.
+        QVERIFY(call(child, "userBuyin", {30.0}).value().toBool());
         QSignalSpy left(busy, &Table::playerLeft);
         QElapsedTimer clock;
         clock.start();
@@ -338,8 +341,17 @@ private Q_SLOTS:
         // Not after the ten seconds of the time-out.
         QVERIFY(left.wait(3000));
         QVERIFY(clock.elapsed() < 3000);
+        const Cents returned = left.first().at(2).value<Cents>();
+        QVERIFY(returned >= Cents(5000) - 100);
         QCOMPARE(m_accounts->account("demo8").atTables, Cents(0));
-        QCOMPARE(m_accounts->account("demo8").balance, Cents(98000) + left.first().at(2).value<Cents>());
+        QCOMPARE(m_accounts->account("demo8").balance, Cents(95000) + returned);
+        // The last stack the leaver was shown is what went back.
+        double shown = -1;
+        for (const QVariant& e : events(child)) {
+            if (e.toMap().value("userName") == "demo8")
+                shown = e.toMap().value("userStack").toDouble();
+        }
+        QCOMPARE(qRound64(shown * 100), returned);
     }
 
     void silentSessionsLoseTheirQueue()
