@@ -41,7 +41,8 @@ struct SeatState
     bool allIn = false;
     bool needsAction = false;
     bool acted = false;
-    int actedAtRaise = -1;
+    Cents levelAtAction = 0; ///< the bet to call right after the seat last acted
+    int allInStreet = -1;    ///< the street on which the stack ran out
 };
 
 qint32 now()
@@ -76,11 +77,12 @@ public:
     int street = 0;
     Cents currentBet = 0;
     Cents lastRaiseSize = 0;
-    int fullRaises = 0;
+    int lastAggressor = -1; ///< who bet or raised last in this betting round
     int acting = -1;
     int cursor = 0; ///< index into order where the search for the next actor starts
     bool finished = true;
     Cents rake = 0;
+    Cents deadMoney = 0; ///< owed small blinds: in the main pot, nobody's stake
 
     void send(QVariantMap data, int onlySeat = -1, int exceptSeat = -1)
     {
@@ -121,7 +123,7 @@ public:
 
     Cents potTotal() const
     {
-        Cents total = 0;
+        Cents total = deadMoney;
         for (const SeatState& s : seats)
             total += s.committed;
         return total;
@@ -135,8 +137,10 @@ public:
         s.stack -= paid;
         s.bet += paid;
         s.committed += paid;
-        if (s.stack == 0)
+        if (s.stack == 0 && !s.allIn) {
             s.allIn = true;
+            s.allInStreet = street;
+        }
         return paid;
     }
 
@@ -153,7 +157,7 @@ public:
         for (int seat : order) {
             SeatState& s = seats[seat];
             s.acted = false;
-            s.actedAtRaise = -1;
+            s.levelAtAction = 0;
             s.needsAction = betting && !s.folded && !s.allIn;
         }
         if (!preflop) {
@@ -162,7 +166,33 @@ public:
             currentBet = 0;
         }
         lastRaiseSize = config.betUnit();
-        fullRaises = 0;
+        lastAggressor = -1;
+    }
+
+    bool othersCanAct(int seat) const
+    {
+        for (int other : ableToAct()) {
+            if (other != seat)
+                return true;
+        }
+        return false;
+    }
+
+    /// What calling adds: never more than the largest bet against the seat
+    /// when nobody else can put in more.
+    Cents amountToCall(int seat) const
+    {
+        const SeatState& s = seats[seat];
+        Cents target = currentBet;
+        if (!othersCanAct(seat)) {
+            Cents highest = 0;
+            for (int other : order) {
+                if (other != seat && !seats[other].folded)
+                    highest = qMax(highest, seats[other].bet);
+            }
+            target = qMin(target, highest);
+        }
+        return qMax<Cents>(0, target - s.bet);
     }
 
     /// Gives back the part of the top bet that nobody matched.
@@ -209,7 +239,10 @@ public:
         QMap<int, Cents> committed;
         for (auto it = seats.constBegin(); it != seats.constEnd(); ++it)
             committed.insert(it.key(), it->committed);
-        return buildPots(committed, foldedSeats());
+        QList<Pot> list = buildPots(committed, foldedSeats());
+        if (!list.isEmpty())
+            list.first().amount += deadMoney;
+        return list;
     }
 
     void sendBettingDone(const QList<Pot>& list, const QList<Cents>& rakes)
@@ -263,15 +296,17 @@ public:
                 total += pot.amount;
             Cents toTake = qMin(config.rakeCap, total * config.rakePercent / 100);
             rake = toTake;
-            for (Pot& pot : list) {
+            for (const Pot& pot : std::as_const(list)) {
                 const Cents taken = qMin(toTake, pot.amount);
-                pot.amount -= taken;
                 rakes.append(taken);
                 toTake -= taken;
             }
             if (rake > 0) {
+                // The pots as they stand, the rake beside each: readers subtract it.
                 status(StatusRake);
                 sendBettingDone(list, rakes);
+                for (int i = 0; i < list.size(); ++i)
+                    list[i].amount -= rakes.at(i);
             }
         }
 
@@ -281,7 +316,6 @@ public:
             status(StatusShowdown);
             const int minHole = config.isOmaha() ? 2 : 0;
             for (int seat : remaining) {
-                sendSeat("actionShow", seats[seat].hole, seat);
                 VeskGames::EvalHand eval;
                 int value = 0;
                 VeskGames::EvalHand::handType type;
@@ -289,6 +323,7 @@ public:
                 if (eval.Evaluate(board, seats[seat].hole, minHole, 2, value, type, kickers))
                     values.insert(seat, value);
             }
+            showDown(remaining, values, list);
         }
 
         for (const Pot& pot : std::as_const(list)) {
@@ -315,9 +350,43 @@ public:
         }
         for (SeatState& s : seats)
             s.committed = 0;
+        deadMoney = 0;
         status(StatusHandOver);
         finished = true;
         acting = -1;
+    }
+
+    /// The last aggressor shows first, else the first seat left of the button;
+    /// after that a hand that cannot win any pot it plays for is mucked, unless
+    /// somebody went all-in before the river: then every hand is shown.
+    void showDown(const QList<int>& remaining, const QMap<int, int>& values, const QList<Pot>& list)
+    {
+        bool showAll = false;
+        for (int seat : remaining)
+            showAll = showAll || (seats[seat].allIn && seats[seat].allInStreet < 3);
+        const int first = remaining.contains(lastAggressor) ? int(remaining.indexOf(lastAggressor)) : 0;
+        QList<int> shown;
+        for (int i = 0; i < remaining.size(); ++i) {
+            const int seat = remaining.at((first + i) % remaining.size());
+            const int value = values.value(seat, -1);
+            bool canWin = shown.isEmpty();
+            for (const Pot& pot : list) {
+                if (!pot.eligible.contains(seat))
+                    continue;
+                int best = -1;
+                for (int other : shown) {
+                    if (pot.eligible.contains(other))
+                        best = qMax(best, values.value(other, -1));
+                }
+                canWin = canWin || value >= best;
+            }
+            if (showAll || canWin) {
+                shown.append(seat);
+                sendSeat("actionShow", seats[seat].hole, seat);
+            } else {
+                sendSeat("actionMuck", true, seat);
+            }
+        }
     }
 
     void advance()
@@ -331,7 +400,10 @@ public:
             }
             for (int i = 0; i < order.size(); ++i) {
                 const int seat = order.at((cursor + i) % order.size());
-                const SeatState& s = seats[seat];
+                SeatState& s = seats[seat];
+                // Alone against all-in players and covering them: nothing to decide.
+                if (s.needsAction && !s.folded && !s.allIn && !othersCanAct(seat) && amountToCall(seat) == 0)
+                    s.needsAction = false;
                 if (!s.folded && !s.allIn && s.needsAction) {
                     acting = seat;
                     cursor = (cursor + i) % int(order.size());
@@ -360,27 +432,53 @@ HandEngine::HandEngine(const HandConfig& config, Sink sink, quint32 seed) : d(st
 
 HandEngine::~HandEngine() = default;
 
+Blinds Blinds::after(const QList<int>& seats, int button)
+{
+    QList<int> sorted = seats;
+    std::sort(sorted.begin(), sorted.end());
+    Blinds b;
+    if (sorted.size() < 2)
+        return b;
+    // The button sits on a player: the given seat or the next one after it.
+    const auto next = std::lower_bound(sorted.begin(), sorted.end(), button);
+    const int at = next == sorted.end() ? 0 : int(next - sorted.begin());
+    const int n = int(sorted.size());
+    b.button = sorted.at(at);
+    b.smallBlind = n == 2 ? b.button : sorted.at((at + 1) % n);
+    b.bigBlind = sorted.at((at + (n == 2 ? 1 : 2)) % n);
+    return b;
+}
+
 bool HandEngine::start(const QMap<int, Cents>& stacks, int button, int handId)
+{
+    QList<int> players;
+    for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it) {
+        if (it.value() > 0)
+            players.append(it.key());
+    }
+    return start(stacks, Blinds::after(players, button), handId);
+}
+
+bool HandEngine::start(const QMap<int, Cents>& stacks, const Blinds& blinds, int handId)
 {
     d->seats.clear();
     d->order.clear();
     d->board.clear();
     d->street = 0;
     d->rake = 0;
+    d->deadMoney = 0;
     d->acting = -1;
     QList<int> players;
     for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it) {
         if (it.value() > 0)
             players.append(it.key());
     }
-    if (players.size() < 2)
+    if (players.size() < 2 || !players.contains(blinds.button))
         return false;
     for (int seat : players)
         d->seats[seat].stack = stacks.value(seat);
 
-    // The button sits on a player: the given seat or the next one after it.
-    auto next = std::upper_bound(players.begin(), players.end(), button - 1);
-    d->button = next == players.end() ? players.first() : *next;
+    d->button = blinds.button;
     const int buttonIndex = int(players.indexOf(d->button));
     for (int i = 1; i <= players.size(); ++i)
         d->order.append(players.at((buttonIndex + i) % players.size()));
@@ -407,15 +505,31 @@ bool HandEngine::start(const QMap<int, Cents>& stacks, int button, int handId)
             d->seats[seat].bet = 0; // antes are dead money, not part of the round's bets
             d->sendSeat("postAnte", toUnits(paid), seat, kChipsMs);
         }
+        d->sendBettingDone(d->pots(), {});
     }
-    const bool headsUp = d->order.size() == 2;
-    const int small = headsUp ? d->button : d->order.at(0);
-    const int big = headsUp ? d->order.at(0) : d->order.at(1);
-    if (d->config.smallBlind > 0)
-        d->sendSeat("postSmall", toUnits(d->put(small, d->config.smallBlind)), small, kChipsMs);
-    if (d->config.bigBlind > 0)
-        d->sendSeat("postBig", toUnits(d->put(big, d->config.bigBlind)), big, kChipsMs);
-    d->currentBet = 0;
+    const bool posts = players.contains(blinds.bigBlind);
+    if (d->config.smallBlind > 0 && players.contains(blinds.smallBlind))
+        d->sendSeat("postSmall", toUnits(d->put(blinds.smallBlind, d->config.smallBlind)), blinds.smallBlind,
+                    kChipsMs);
+    if (d->config.bigBlind > 0 && posts)
+        d->sendSeat("postBig", toUnits(d->put(blinds.bigBlind, d->config.bigBlind)), blinds.bigBlind,
+                    kChipsMs);
+    // Blinds owed from missed hands: a dead small blind, then a live big one.
+    for (auto it = blinds.deadPosts.constBegin(); it != blinds.deadPosts.constEnd(); ++it) {
+        if (!players.contains(it.key()) || it.value() <= 0)
+            continue;
+        const Cents paid = d->put(it.key(), it.value());
+        d->seats[it.key()].bet -= paid;
+        d->seats[it.key()].committed -= paid;
+        d->deadMoney += paid;
+        d->sendSeat("postSmall", toUnits(paid), it.key(), kChipsMs);
+    }
+    for (auto it = blinds.livePosts.constBegin(); it != blinds.livePosts.constEnd(); ++it) {
+        if (players.contains(it.key()) && it.value() > 0)
+            d->sendSeat("postBig", toUnits(d->put(it.key(), it.value())), it.key(), kChipsMs);
+    }
+    // A big blind all-in for less still sets the bet to call and the raise.
+    d->currentBet = posts ? d->config.bigBlind : 0;
     for (const SeatState& s : std::as_const(d->seats))
         d->currentBet = qMax(d->currentBet, s.bet);
 
@@ -434,9 +548,9 @@ bool HandEngine::start(const QMap<int, Cents>& stacks, int button, int handId)
     }
 
     d->startRound(true);
-    // Pre-flop the seat after the big blind opens; heads-up the button does.
-    const bool blinds = d->config.bigBlind > 0;
-    d->cursor = blinds ? (headsUp ? int(d->order.indexOf(d->button)) : 2 % int(d->order.size())) : 0;
+    // Pre-flop the seat after the big blind opens (heads-up that is the button).
+    const bool blindsPosted = d->config.bigBlind > 0 && posts;
+    d->cursor = blindsPosted ? (int(d->order.indexOf(blinds.bigBlind)) + 1) % int(d->order.size()) : 0;
     d->advance();
     return true;
 }
@@ -462,16 +576,13 @@ HandEngine::Options HandEngine::options() const
     if (d->acting < 0)
         return o;
     const SeatState& s = d->seats[d->acting];
-    const Cents toCall = qMax<Cents>(0, d->currentBet - s.bet);
+    const Cents toCall = d->amountToCall(d->acting);
     o.toCall = qMin(toCall, s.stack);
     o.isAllIn = toCall >= s.stack;
-    bool othersCanAct = false;
-    for (int seat : d->ableToAct()) {
-        if (seat != d->acting)
-            othersCanAct = true;
-    }
-    const bool reopened = !s.acted || s.actedAtRaise < d->fullRaises;
-    o.canRaise = s.stack > toCall && othersCanAct && reopened;
+    // Raises since the seat last acted reopen its betting once together they
+    // make a full raise, however many short all-ins it took.
+    const bool reopened = !s.acted || d->currentBet - s.levelAtAction >= d->lastRaiseSize;
+    o.canRaise = s.stack > toCall && d->othersCanAct(d->acting) && reopened;
     const Cents raiseBy =
         d->currentBet == 0 ? d->config.betUnit() : qMax(d->lastRaiseSize, d->config.betUnit());
     o.minAdd = qMin(s.stack, toCall + raiseBy);
@@ -509,10 +620,8 @@ bool HandEngine::act(int seat, Action action, Cents amount)
         const Cents before = d->currentBet;
         const Cents paid = d->put(seat, add);
         const Cents newBet = s.bet;
-        if (newBet - before >= d->lastRaiseSize) {
+        if (newBet - before >= d->lastRaiseSize)
             d->lastRaiseSize = newBet - before;
-            ++d->fullRaises;
-        }
         if (s.allIn)
             d->send({{QStringLiteral("actionAllIn"), toUnits(paid)},
                      {QStringLiteral("position"), seat + 1},
@@ -521,6 +630,7 @@ bool HandEngine::act(int seat, Action action, Cents amount)
             d->sendSeat(before == 0 ? "actionBet" : "actionRaise", toUnits(paid), seat);
         if (newBet > before) {
             d->currentBet = newBet;
+            d->lastAggressor = seat;
             for (int other : std::as_const(d->order)) {
                 if (other != seat)
                     d->seats[other].needsAction = true;
@@ -529,7 +639,7 @@ bool HandEngine::act(int seat, Action action, Cents amount)
     }
     s.needsAction = false;
     s.acted = true;
-    s.actedAtRaise = d->fullRaises;
+    s.levelAtAction = qMax(d->currentBet, s.bet);
     d->cursor = (int(d->order.indexOf(seat)) + 1) % int(d->order.size());
     d->advance();
     return true;

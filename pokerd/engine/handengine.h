@@ -28,6 +28,21 @@ struct HandConfig
     Cents betUnit() const { return bigBlind > 0 ? bigBlind : qMax<Cents>(ante, 1); }
 };
 
+/// Who posts what before the cards: the button and the two blinds, plus
+/// blinds owed by players coming back (live big blinds, dead small blinds).
+struct Blinds
+{
+    int button = -1;
+    int smallBlind = -1; ///< -1: no small blind this hand
+    int bigBlind = -1;
+    QMap<int, Cents> livePosts; ///< count as the seat's bet
+    QMap<int, Cents> deadPosts; ///< go to the pot without being a bet
+
+    /// The classic positions: blinds on the two seats after the button,
+    /// heads-up the button posts the small blind.
+    static Blinds after(const QList<int>& seats, int button);
+};
+
 /// One event of a hand, as the client reads it (1-based positions, amounts in
 /// currency units, cards as bytes). A private event goes to one seat only; its
 /// public form goes to everybody else.
@@ -65,6 +80,8 @@ public:
     /// Starts with the given stacks (seat -> cents; at least two seats with
     /// chips) and the button seat. Returns false when there is no game.
     bool start(const QMap<int, Cents>& stacks, int button, int handId);
+    /// Starts with the positions given; every seat in \a blinds is one of \a stacks.
+    bool start(const QMap<int, Cents>& stacks, const Blinds& blinds, int handId);
     /// Deals the next hand from this card order instead of a shuffle (replays, tests).
     void setDeck(const QByteArray& deck);
 

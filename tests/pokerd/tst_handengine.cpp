@@ -176,6 +176,169 @@ private Q_SLOTS:
         QCOMPARE(t.find("actionCall").last().value("actionCall").toDouble(), 0.5);
     }
 
+    void shortAllInsAddUpToAFullRaise_data()
+    {
+        QTest::addColumn<Cents>("bigBlindStack");
+        QTest::addColumn<bool>("bigBlindShoves");
+        QTest::addColumn<bool>("reopened");
+        // The opener raised to 3.00 (by 2.00); the small blind went all-in to 4.00.
+        QTest::newRow("one short all-in, then a call") << Cents(10000) << false << false;
+        QTest::newRow("two short all-ins, 2.00 together") << Cents(500) << true << true;
+    }
+
+    void shortAllInsAddUpToAFullRaise()
+    {
+        QFETCH(Cents, bigBlindStack);
+        QFETCH(bool, bigBlindShoves);
+        QFETCH(bool, reopened);
+        Table t;
+        t.engine.start({{0, 10000}, {1, 400}, {2, bigBlindStack}, {3, 10000}}, 0, 1);
+        QVERIFY(t.engine.act(3, HandEngine::BetRaise, 300));
+        QVERIFY(t.engine.act(0, HandEngine::CheckCall));
+        QVERIFY(t.engine.act(1, HandEngine::BetRaise, 100000)); // all-in to 4.00
+        QVERIFY(t.engine.act(2, bigBlindShoves ? HandEngine::BetRaise : HandEngine::CheckCall, 100000));
+        QCOMPARE(t.engine.actingSeat(), 3);
+        QCOMPARE(t.engine.options().canRaise, reopened);
+        QVERIFY(t.engine.act(3, HandEngine::CheckCall));
+        QCOMPARE(t.engine.actingSeat(), 0);
+        QCOMPARE(t.engine.options().canRaise, reopened);
+    }
+
+    void shortBigBlind_data()
+    {
+        QTest::addColumn<Cents>("bigBlindStack");
+        QTest::addColumn<int>("players");
+        QTest::newRow("three-handed, 0.60 of 1.00") << Cents(60) << 3;
+        QTest::newRow("heads-up, less than the small blind") << Cents(30) << 2;
+    }
+
+    void shortBigBlind()
+    {
+        QFETCH(Cents, bigBlindStack);
+        QFETCH(int, players);
+        Table t;
+        QMap<int, Cents> stacks{{0, 10000}, {1, 10000}, {2, 10000}};
+        stacks.remove(players == 2 ? 2 : -1);
+        // Three-handed seat 2 posts the big blind, heads-up seat 1 does.
+        const int bigBlind = players - 1;
+        stacks[bigBlind] = bigBlindStack;
+        QVERIFY(t.engine.start(stacks, 0, 1));
+        QVERIFY(t.find("postBig").first().value("postBig").toDouble() < 1.0);
+        if (players == 3) {
+            // The full big blind is the bet to call and the measure of the raise.
+            QCOMPARE(t.engine.actingSeat(), 0);
+            QCOMPARE(t.engine.options().toCall, Cents(100));
+            QCOMPARE(t.engine.options().minAdd, Cents(200));
+            t.engine.act(0, HandEngine::CheckCall);
+            QCOMPARE(t.engine.options().toCall, Cents(50));
+            t.engine.act(1, HandEngine::CheckCall);
+            QCOMPARE(t.find("dealCommunity").size(), 1);
+        } else {
+            // The button's small blind covers the all-in: nothing to decide, the
+            // board runs out and the part nobody matched goes back.
+            QVERIFY(t.engine.isFinished());
+            QCOMPARE(t.find("potReturnUncalled").first().value("potReturnUncalled").toDouble(), 0.2);
+            QCOMPARE(t.find("actionFold").size(), 0);
+        }
+        while (!t.engine.isFinished())
+            QVERIFY(t.engine.act(t.engine.actingSeat(), HandEngine::CheckCall));
+        QCOMPARE(sum(t.engine.stacks()) + t.engine.rake(), sum(stacks));
+    }
+
+    void showdownOrderAndMucks_data()
+    {
+        QTest::addColumn<Cents>("bigBlindStack");
+        QTest::addColumn<int>("riverBettor");
+        QTest::addColumn<QStringList>("expected");
+        // Button seat 0 holds kings, seat 1 aces, seat 2 nothing; positions are 1-based.
+        QTest::newRow("river checked: left of the button first")
+            << Cents(10000) << -1 << QStringList{"show 2", "muck 3", "muck 1"};
+        QTest::newRow("the best hand bet the river")
+            << Cents(10000) << 1 << QStringList{"show 2", "muck 3", "muck 1"};
+        QTest::newRow("the worst hand bet the river")
+            << Cents(10000) << 2 << QStringList{"show 3", "show 1", "show 2"};
+        QTest::newRow("all-in before the river: every hand")
+            << Cents(100) << -1 << QStringList{"show 2", "show 3", "show 1"};
+    }
+
+    void showdownOrderAndMucks()
+    {
+        QFETCH(Cents, bigBlindStack);
+        QFETCH(int, riverBettor);
+        QFETCH(QStringList, expected);
+        Table t;
+        t.engine.setDeck(
+            deckStartingWith({"As", "Ad", "7c", "2d", "Ks", "Kd", "3h", "8s", "9c", "Jd", "4h"}));
+        QVERIFY(t.engine.start({{0, 10000}, {1, 10000}, {2, bigBlindStack}}, 0, 1));
+        bool bet = false;
+        for (int steps = 0; !t.engine.isFinished() && steps < 100; ++steps) {
+            const int seat = t.engine.actingSeat();
+            const bool betNow = t.engine.board().size() == 5 && seat == riverBettor && !bet;
+            bet = bet || betNow;
+            QVERIFY(t.engine.act(seat, betNow ? HandEngine::BetRaise : HandEngine::CheckCall, 100));
+        }
+        QVERIFY(t.engine.isFinished());
+        QStringList shown;
+        for (const HandEvent& e : std::as_const(t.events)) {
+            const QString position = e.data.value("position").toString();
+            if (e.data.contains("actionShow"))
+                shown.append("show " + position);
+            else if (e.data.contains("actionMuck"))
+                shown.append("muck " + position);
+        }
+        QCOMPARE(shown, expected);
+        // Aces win whatever was shown.
+        QVERIFY(t.engine.stacks().value(1) > 10000);
+    }
+
+    void antesAreGatheredBeforeTheBlinds()
+    {
+        HandConfig config;
+        config.ante = 25;
+        Table t(config);
+        t.engine.start({{0, 10000}, {1, 10000}, {2, 10000}}, 0, 1);
+        QStringList kinds;
+        for (const HandEvent& e : std::as_const(t.events)) {
+            for (const char* kind : {"postAnte", "bettingDone", "postSmall", "postBig"}) {
+                if (e.data.contains(QLatin1String(kind)))
+                    kinds.append(QLatin1String(kind));
+            }
+        }
+        QCOMPARE(kinds,
+                 (QStringList{"postAnte", "postAnte", "postAnte", "bettingDone", "postSmall", "postBig"}));
+        const QVariantList pots = t.find("bettingDone").first().value("bettingDone").toList();
+        QCOMPARE(pots.size(), 1);
+        QCOMPARE(pots.first().toMap().value("value").toDouble(), 0.75);
+    }
+
+    void owedBlindsArePosted()
+    {
+        Table t;
+        Blinds blinds;
+        blinds.button = 0;
+        blinds.smallBlind = 1;
+        blinds.bigBlind = 2;
+        // Seat 3 comes back after missing both blinds.
+        blinds.livePosts.insert(3, 100);
+        blinds.deadPosts.insert(3, 50);
+        QVERIFY(t.engine.start({{0, 10000}, {1, 10000}, {2, 10000}, {3, 10000}}, blinds, 1));
+        QCOMPARE(t.find("postBig").size(), 2);
+        QCOMPARE(t.find("postSmall").size(), 2);
+        // The live blind is a bet: seat 3 may check, or raise.
+        QCOMPARE(t.engine.actingSeat(), 3);
+        QCOMPARE(t.engine.options().toCall, Cents(0));
+        QVERIFY(t.engine.options().canRaise);
+        t.engine.act(3, HandEngine::CheckCall);
+        QCOMPARE(t.engine.options().toCall, Cents(100));
+        t.engine.act(0, HandEngine::CheckCall);
+        t.engine.act(1, HandEngine::CheckCall);
+        t.engine.act(2, HandEngine::CheckCall);
+        // Four big blinds and the dead small blind.
+        const QVariantList pots = t.find("bettingDone").last().value("bettingDone").toList();
+        QCOMPARE(pots.first().toMap().value("value").toDouble(), 4.5);
+        QCOMPARE(t.engine.stacks().value(3), Cents(10000 - 150));
+    }
+
     void sidePotsWithThreeAllIns()
     {
         // Seat 0 has aces, seat 1 kings, seat 2 queens, seat 3 jacks; the board helps nobody.
@@ -268,9 +431,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("gameType");
         QTest::addColumn<int>("limit");
         QTest::addColumn<Cents>("ante");
-        QTest::newRow("hold'em no limit") << 0x1001 << 1 << Cents(0);
-        QTest::newRow("omaha pot limit") << 0x1002 << 2 << Cents(0);
-        QTest::newRow("with antes") << 0x1001 << 1 << Cents(25);
+        QTest::addColumn<bool>("owedBlinds");
+        QTest::newRow("hold'em no limit") << 0x1001 << 1 << Cents(0) << false;
+        QTest::newRow("omaha pot limit") << 0x1002 << 2 << Cents(0) << false;
+        QTest::newRow("with antes") << 0x1001 << 1 << Cents(25) << false;
+        QTest::newRow("players back owing blinds") << 0x1001 << 1 << Cents(25) << true;
     }
 
     void botsConserveChips()
@@ -278,6 +443,7 @@ private Q_SLOTS:
         QFETCH(int, gameType);
         QFETCH(int, limit);
         QFETCH(Cents, ante);
+        QFETCH(bool, owedBlinds);
         HandConfig config;
         config.gameType = gameType;
         config.limit = limit;
@@ -300,7 +466,16 @@ private Q_SLOTS:
             if (stacks.size() < 2)
                 continue;
             const Cents before = sum(stacks);
-            QVERIFY(t.engine.start(stacks, int(random() % 9), hand));
+            Blinds blinds = Blinds::after(stacks.keys(), int(random() % 9));
+            if (owedBlinds) {
+                // Somebody who missed the blinds posts them now, now and then all-in doing so.
+                const int seat = stacks.keys().at(int(random() % stacks.size()));
+                if (seat != blinds.smallBlind && seat != blinds.bigBlind) {
+                    blinds.deadPosts.insert(seat, config.smallBlind);
+                    blinds.livePosts.insert(seat, config.bigBlind);
+                }
+            }
+            QVERIFY(t.engine.start(stacks, blinds, hand));
             int steps = 0;
             while (!t.engine.isFinished() && ++steps < 1000) {
                 const int seat = t.engine.actingSeat();
@@ -317,16 +492,21 @@ private Q_SLOTS:
             QVERIFY(t.engine.rake() <= config.rakeCap);
             if (!t.find("actionShow").isEmpty())
                 ++showdowns;
-            // Every pot is paid out in full: what the last gathering shows, less rake.
+            // Every pot is paid out in full: what the last gathering shows, less
+            // the rake written beside it.
             Cents given = 0;
             for (const QVariantMap& e : t.find("potGive")) {
                 for (const QVariant& share : e.value("potGive").toList())
                     given += HandEngine::fromUnits(share.toMap().value("amount").toDouble());
             }
             Cents inPots = 0;
-            for (const QVariant& pot : t.find("bettingDone").last().value("bettingDone").toList())
+            Cents raked = 0;
+            for (const QVariant& pot : t.find("bettingDone").last().value("bettingDone").toList()) {
                 inPots += HandEngine::fromUnits(pot.toMap().value("value").toDouble());
-            QCOMPARE(given, inPots);
+                raked += HandEngine::fromUnits(pot.toMap().value("rake").toDouble());
+            }
+            QCOMPARE(raked, t.engine.rake());
+            QCOMPARE(given, inPots - raked);
             Cents net = 0;
             for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it)
                 net += it.value() - after.value(it.key());
