@@ -1,5 +1,6 @@
 #include "table.h"
 
+#include "blindrotation.h"
 #include "bot.h"
 #include "handrecord.h"
 
@@ -55,7 +56,7 @@ public:
     std::unique_ptr<HandRecord> record;
     QMap<QString, int> recordSeats; ///< user -> seat in the running hand
     std::deque<std::pair<std::unique_ptr<HandRecord>, QMap<QString, int>>> records;
-    int button = -1;
+    std::unique_ptr<BlindRotation> blinds;
     int handId = 0;
     int handsPlayed = 0;
     Cents chipsAtStart = 0; ///< in the hand and waiting beside it
@@ -110,6 +111,7 @@ Table::Table(const TableConfig& config, quint32 seed, const Timing& timing, QObj
     d->config = config;
     d->timing = timing;
     d->seed = seed;
+    d->blinds = std::make_unique<BlindRotation>(config.smallBlind, config.bigBlind);
     d->nextHand.setSingleShot(true);
     connect(&d->nextHand, &QTimer::timeout, this, &Table::slotStartHand);
     d->actionTimer.setSingleShot(true);
@@ -194,6 +196,7 @@ int Table::join(const QString& user, const QString& session, int avatarId)
         player.session = session;
         player.avatarId = avatarId;
         d->players.emplace(seat, std::move(player));
+        d->blinds->seatTaken(seat);
         d->watchers.removeAll(session);
         Q_EMIT eventFor(session, parametersEvent());
         for (const auto& entry : d->players)
@@ -314,6 +317,7 @@ void Table::leave(const QString& session)
     const QString user = player.user;
     const Cents chips = player.stack + player.waiting;
     d->players.erase(seat);
+    d->blinds->seatFreed(seat);
     sendSeatData(seat);
     Q_EMIT playerLeft(user, session, chips);
 }
@@ -411,19 +415,17 @@ void Table::slotStartHand()
         if (player.isBot() && player.stack < d->config.buyinMin)
             player.stack = d->config.buyinMax;
     }
-    QMap<int, Cents> stacks;
+    QMap<int, BlindRotation::SeatState> seats;
     for (const auto& [seat, player] : d->players) {
-        if (player.stack > 0 && !player.sittingOut && !player.leaving)
-            stacks.insert(seat, player.stack);
+        const bool ready = player.stack > 0 && !player.sittingOut && !player.leaving;
+        seats.insert(seat, ready ? BlindRotation::Ready : BlindRotation::Away);
     }
-    if (stacks.size() < 2)
+    const BlindRotation::Hand hand = d->blinds->next(seats);
+    if (hand.dealtIn.size() < 2)
         return; // waits for chips or players
-
-    // The button moves on to the next seat with chips.
-    int button = d->button + 1;
-    while (!stacks.contains(button % d->config.seats))
-        ++button;
-    d->button = button % d->config.seats;
+    QMap<int, Cents> stacks;
+    for (int seat : hand.dealtIn)
+        stacks.insert(seat, d->players.at(seat).stack);
     ++d->handId;
 
     d->record = std::make_unique<HandRecord>();
@@ -449,7 +451,7 @@ void Table::slotStartHand()
     d->boughtDuringHand = 0;
     for (Cents c : std::as_const(stacks))
         d->chipsAtStart += c;
-    d->engine->start(stacks, d->button, d->handId);
+    d->engine->start(stacks, hand.blinds, d->handId);
     afterAction();
 }
 

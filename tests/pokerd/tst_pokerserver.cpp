@@ -265,6 +265,32 @@ private Q_SLOTS:
         QVERIFY(!firstEvent(table1, "gameClose").isEmpty());
     }
 
+    void aNewcomerIsDealtInAsTheBigBlind()
+    {
+        const QString child = seatAtBusy("demo4", 40.0);
+        QVERIFY(!child.isEmpty());
+        int mine = -1;
+        int big = -1;
+        bool dealt = false;
+        const auto poll = [&] {
+            for (const QVariant& v : events(child)) {
+                const QVariantMap e = v.toMap();
+                const int position = e.value("position").toInt();
+                if (e.value("userName") == "demo4")
+                    mine = position;
+                if (e.contains("postBig") && !dealt)
+                    big = position;
+                // Our own cards come face up: the first hand we play.
+                if (e.contains("dealHole") && position == mine &&
+                    !e.value("dealHole").toByteArray().contains('\0'))
+                    dealt = true;
+            }
+            return dealt;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(poll(), 5000);
+        QCOMPARE(big, mine);
+    }
+
     void buyingDuringAHandWaitsForItsEnd()
     {
         const QString child = seatAtBusy("demo6", 20.0);
