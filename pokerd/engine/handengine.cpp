@@ -70,6 +70,7 @@ public:
     QMap<int, SeatState> seats;
     QList<int> order; ///< participants from the first seat left of the button
     int button = -1;
+    int handId = 0;
     QByteArray deck;
     QByteArray presetDeck;
     int dealt = 0;
@@ -467,6 +468,7 @@ bool HandEngine::start(const QMap<int, Cents>& stacks, const Blinds& blinds, int
     d->street = 0;
     d->rake = 0;
     d->deadMoney = 0;
+    d->handId = handId;
     d->acting = -1;
     QList<int> players;
     for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it) {
@@ -658,6 +660,32 @@ QMap<int, Cents> HandEngine::stacks() const
     for (auto it = d->seats.constBegin(); it != d->seats.constEnd(); ++it)
         result.insert(it.key(), it->stack);
     return result;
+}
+
+QMap<int, HandEngine::SeatView> HandEngine::seatViews() const
+{
+    QMap<int, SeatView> result;
+    for (auto it = d->seats.constBegin(); it != d->seats.constEnd(); ++it)
+        result.insert(it.key(), SeatView{it->stack, it->bet, it->folded, it->allIn, it->hole});
+    return result;
+}
+
+QList<Pot> HandEngine::gatheredPots() const
+{
+    QMap<int, Cents> gathered;
+    for (auto it = d->seats.constBegin(); it != d->seats.constEnd(); ++it)
+        gathered.insert(it.key(), it->committed - it->bet);
+    QList<Pot> list = buildPots(gathered, d->foldedSeats());
+    if (!list.isEmpty())
+        list.first().amount += d->deadMoney;
+    else if (d->deadMoney > 0)
+        list.append(Pot{d->deadMoney, d->live()});
+    return list;
+}
+
+int HandEngine::handId() const
+{
+    return d->handId;
 }
 
 QMap<int, QByteArray> HandEngine::holeCards() const

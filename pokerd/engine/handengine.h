@@ -93,6 +93,20 @@ public:
     /// Checks when that is free, else folds.
     void timeout(int seat);
 
+    /// A seat in the hand as onlookers may know it (the cards only for its player).
+    struct SeatView
+    {
+        Cents stack = 0;
+        Cents bet = 0; ///< in front of the seat this betting round
+        bool folded = false;
+        bool allIn = false;
+        QByteArray hole;
+    };
+    QMap<int, SeatView> seatViews() const;
+    /// The pots as last gathered, without the bets still in front of the seats.
+    QList<Pot> gatheredPots() const;
+    int handId() const;
+
     QMap<int, Cents> stacks() const;
     QMap<int, QByteArray> holeCards() const;
     QByteArray board() const;

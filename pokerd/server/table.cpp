@@ -3,6 +3,7 @@
 #include "blindrotation.h"
 #include "bot.h"
 #include "handrecord.h"
+#include "handsnapshot.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -186,6 +187,7 @@ int Table::join(const QString& user, const QString& session, int avatarId)
         for (const auto& entry : d->players)
             sendSeatData(entry.first, session);
         Q_EMIT seatTakenOver(user, previous);
+        sendRunningHand(session, own);
         return own;
     }
     for (int seat = 0; seat < d->config.seats; ++seat) {
@@ -201,6 +203,7 @@ int Table::join(const QString& user, const QString& session, int avatarId)
         Q_EMIT eventFor(session, parametersEvent());
         for (const auto& entry : d->players)
             sendSeatData(entry.first, session);
+        sendRunningHand(session, -1);
         sendSeatData(seat);
         return seat;
     }
@@ -214,6 +217,7 @@ void Table::watch(const QString& session)
     Q_EMIT eventFor(session, parametersEvent());
     for (const auto& entry : d->players)
         sendSeatData(entry.first, session);
+    sendRunningHand(session, -1);
 }
 
 bool Table::isSeated(const QString& session) const
@@ -292,11 +296,23 @@ bool Table::setting(const QString& session, const QString& name)
     } else {
         return false;
     }
-    Q_EMIT eventFor(session, {{QStringLiteral("event"), QStringLiteral("gameEvent")},
-                              {QStringLiteral("userStatusChange"), player.status()},
-                              {QStringLiteral("position"), seat + 1},
-                              {QStringLiteral("timestamp"), now()}});
+    sendStatusChange(seat);
     return true;
+}
+
+void Table::sendStatusChange(int seat)
+{
+    // Everybody at the table sees the seat change, not only its player.
+    const QVariantMap change{{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                             {QStringLiteral("userStatusChange"), d->players.at(seat).status()},
+                             {QStringLiteral("position"), seat + 1},
+                             {QStringLiteral("timestamp"), now()}};
+    for (const auto& entry : d->players) {
+        if (!entry.second.isBot())
+            Q_EMIT eventFor(entry.second.session, change);
+    }
+    for (const QString& watcher : std::as_const(d->watchers))
+        Q_EMIT eventFor(watcher, change);
 }
 
 void Table::leave(const QString& session)
@@ -308,6 +324,7 @@ void Table::leave(const QString& session)
     const bool inHand = d->handRunning && d->engine && d->engine->stacks().contains(seat);
     if (inHand) {
         d->players[seat].leaving = true;
+        sendStatusChange(seat);
         // Nobody waits for a player who has gone.
         if (d->engine->actingSeat() == seat && foldLeavingPlayer())
             afterAction();
@@ -396,7 +413,10 @@ void Table::sendSeatData(int seat, const QString& onlySession)
         const Player& p = it->second;
         data.insert(QStringLiteral("userName"), p.user);
         data.insert(QStringLiteral("userAvatarId"), p.avatarId);
-        data.insert(QStringLiteral("userStack"), HandEngine::toUnits(p.stack));
+        // Mid-hand the stack is what is left behind the bets.
+        const bool inHand = d->handRunning && d->engine && d->engine->stacks().contains(seat);
+        const Cents stack = inHand ? d->engine->stacks().value(seat) : p.stack;
+        data.insert(QStringLiteral("userStack"), HandEngine::toUnits(stack));
         data.insert(QStringLiteral("userStatus"), p.status());
         data.insert(QStringLiteral("userDisplayName"), QStringLiteral("Player %1").arg(seat + 1));
     }
@@ -469,18 +489,7 @@ void Table::afterAction()
     Player& player = d->players[seat];
     const int handId = d->handId;
     // Everybody at the table sees whose turn it is and runs that seat's timer.
-    const HandEngine::Options o = d->engine->options();
-    const QVariantMap request{{QStringLiteral("event"), QStringLiteral("gameRequest")},
-                              {QStringLiteral("action"), true},
-                              {QStringLiteral("position"), seat + 1},
-                              {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
-                              {QStringLiteral("valueMin"), HandEngine::toUnits(o.minAdd)},
-                              {QStringLiteral("valueMax"), HandEngine::toUnits(o.maxAdd)},
-                              {QStringLiteral("valuePotLimit"), HandEngine::toUnits(o.potLimitAdd)},
-                              {QStringLiteral("value"), HandEngine::toUnits(o.toCall)},
-                              {QStringLiteral("isAllIn"), o.isAllIn},
-                              {QStringLiteral("canRaise"), o.canRaise},
-                              {QStringLiteral("timestamp"), now()}};
+    const QVariantMap request = requestEvent(d->timing.actionTimeoutMs);
     for (const auto& entry : d->players) {
         if (!entry.second.isBot())
             Q_EMIT eventFor(entry.second.session, request);
@@ -496,6 +505,39 @@ void Table::afterAction()
     connect(&d->actionTimer, &QTimer::timeout, this,
             [this, handId, seat] { slotActionTimeout(handId, seat); });
     d->actionTimer.start(d->timing.actionTimeoutMs);
+}
+
+QVariantMap Table::requestEvent(int timeoutMs) const
+{
+    const HandEngine::Options o = d->engine->options();
+    return {{QStringLiteral("event"), QStringLiteral("gameRequest")},
+            {QStringLiteral("action"), true},
+            {QStringLiteral("position"), d->engine->actingSeat() + 1},
+            {QStringLiteral("timeout"), qMax(1, timeoutMs / 1000)},
+            {QStringLiteral("valueMin"), HandEngine::toUnits(o.minAdd)},
+            {QStringLiteral("valueMax"), HandEngine::toUnits(o.maxAdd)},
+            {QStringLiteral("valuePotLimit"), HandEngine::toUnits(o.potLimitAdd)},
+            {QStringLiteral("value"), HandEngine::toUnits(o.toCall)},
+            {QStringLiteral("isAllIn"), o.isAllIn},
+            {QStringLiteral("canRaise"), o.canRaise},
+            {QStringLiteral("timestamp"), now()}};
+}
+
+void Table::sendRunningHand(const QString& session, int seat)
+{
+    if (!d->handRunning || !d->engine || d->engine->isFinished())
+        return;
+    for (const QVariantMap& event : runningHandEvents(*d->engine, seat, now()))
+        Q_EMIT eventFor(session, event);
+    const int acting = d->engine->actingSeat();
+    if (acting < 0)
+        return;
+    const bool timed = d->actionTimer.isActive();
+    Q_EMIT eventFor(session,
+                    requestEvent(timed ? d->actionTimer.remainingTime() : d->timing.actionTimeoutMs));
+    // A player back at the seat whose turn it is answers the request from here.
+    if (acting == seat && timed)
+        Q_EMIT actionRequested(session);
 }
 
 bool Table::foldLeavingPlayer()
@@ -526,10 +568,7 @@ void Table::slotActionTimeout(int handId, int seat)
     Player& player = d->players[seat];
     if (++player.timeouts >= kTimeoutsBeforeSittingOut) {
         player.sittingOut = true;
-        Q_EMIT eventFor(player.session, {{QStringLiteral("event"), QStringLiteral("gameEvent")},
-                                         {QStringLiteral("userStatusChange"), int(StatusSittingOut)},
-                                         {QStringLiteral("position"), seat + 1},
-                                         {QStringLiteral("timestamp"), now()}});
+        sendStatusChange(seat);
     }
     d->engine->timeout(seat);
     afterAction();

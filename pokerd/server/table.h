@@ -73,8 +73,12 @@ private:
     void slotActionTimeout(int handId, int seat);
     void afterAction();
     bool foldLeavingPlayer();
+    QVariantMap requestEvent(int timeoutMs) const;
+    /// The hand in play, for a session arriving in its middle (at \a seat, or -1).
+    void sendRunningHand(const QString& session, int seat);
     void deliver(const HandEvent& event);
     void sendSeatData(int seat, const QString& onlySession = QString());
+    void sendStatusChange(int seat);
     void finishHand();
 
     class Private;

@@ -291,6 +291,89 @@ private Q_SLOTS:
         QCOMPARE(big, mine);
     }
 
+    void arrivingMidHandShowsTheHandInPlay()
+    {
+        const QString child = seatAtBusy("demo3", 40.0);
+        QVERIFY(!child.isEmpty());
+        Table* busy = m_server->tables().at(0);
+        // The hand waits for us (the action time-out is long).
+        QSignalSpy asked(busy, &Table::actionRequested);
+        QVERIFY(asked.wait(5000));
+        int mine = -1;
+        QByteArray myCards;
+        for (const QVariant& v : events(child)) {
+            const QVariantMap e = v.toMap();
+            if (e.value("userName") == "demo3")
+                mine = e.value("position").toInt();
+            if (e.contains("dealHole") && e.value("position").toInt() == mine)
+                myCards = e.value("dealHole").toByteArray();
+        }
+        QCOMPARE(myCards.size(), 2);
+
+        // What each newcomer to the table is told, by kind.
+        const auto arrive = [&](const QString& session) {
+            QMap<QString, QVariantMap> seen;
+            QMap<int, QByteArray> cards;
+            double onTable = 0; // in the pots and in front of the seats
+            for (const QVariant& v : events(session)) {
+                const QVariantMap e = v.toMap();
+                for (const QVariant& pot : e.value("bettingDone").toList())
+                    onTable += pot.toMap().value("value").toDouble();
+                onTable += e.value("actionBet").toDouble() + e.value("actionAllIn").toDouble();
+                for (const char* kind : {"handId", "setDealer", "bettingDone", "gameRequest"}) {
+                    if (e.contains(QLatin1String(kind)) || e.value("event") == QLatin1String(kind))
+                        seen.insert(QLatin1String(kind), e);
+                }
+                if (e.contains("dealHole"))
+                    cards.insert(e.value("position").toInt(), e.value("dealHole").toByteArray());
+            }
+            // At least the blinds are in.
+            if (onTable < 1.5)
+                seen.clear();
+            return std::make_pair(seen, cards);
+        };
+
+        // An onlooker: the hand, the request, and nobody's cards.
+        QString display;
+        call(QString(), "authenticate", {1, QStringList{"", "", "screen"}, "en_US", 0}, &display);
+        QVERIFY(call(display, "gameJoin", {QString()}).value().toBool());
+        const auto [watched, backs] = arrive(display);
+        QVERIFY(watched.contains("handId") && watched.contains("setDealer"));
+        QCOMPARE(watched.value("gameRequest").value("position").toInt(), mine);
+        QVERIFY(backs.size() >= 2);
+        for (const QByteArray& c : backs)
+            QCOMPARE(c, QByteArray(2, '\0'));
+
+        // The player, back from another login: its own cards, and its turn to answer from here.
+        const QString again = login({"demo3", kDigest, "t"});
+        QVERIFY(call(again, "gameJoin", {"busy"}).value().toBool());
+        const auto [back, own] = arrive(again);
+        QCOMPARE(own.value(mine), myCards);
+        QCOMPARE(back.value("gameRequest").value("position").toInt(), mine);
+        QVERIFY(call(again, "gameAction", {"actionFold", 0.0}).value().toBool());
+    }
+
+    void everybodySeesASeatSitOut()
+    {
+        const QString first = seatAtBusy("demo1", 40.0);
+        const QString second = seatAtBusy("demo2", 40.0);
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        int position = -1;
+        for (const QVariant& v : events(second)) {
+            if (v.toMap().value("userName") == "demo1")
+                position = v.toMap().value("position").toInt();
+        }
+        QVERIFY(position > 0);
+        QVERIFY(call(first, "gameSetting", {"sitout"}).value().toBool());
+        int status = -1;
+        for (const QVariant& v : events(second)) {
+            const QVariantMap e = v.toMap();
+            if (e.contains("userStatusChange") && e.value("position").toInt() == position)
+                status = e.value("userStatusChange").toInt();
+        }
+        QCOMPARE(status, 2);
+    }
+
     void buyingDuringAHandWaitsForItsEnd()
     {
         const QString child = seatAtBusy("demo6", 20.0);
