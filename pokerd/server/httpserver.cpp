@@ -32,6 +32,8 @@ public:
     QHash<QTcpSocket*, QByteArray> buffers;
     QHash<QString, int> perAddress;
     int connections = 0;
+    int maximumConnections = MaximumConnections;
+    int maximumPerAddress = MaximumConnectionsPerAddress;
     int idleTimeoutMs = IdleTimeoutMs;
     bool secure = false;
 };
@@ -77,6 +79,12 @@ void HttpServer::setIdleTimeout(int ms)
     d->idleTimeoutMs = ms;
 }
 
+void HttpServer::setConnectionLimits(int total, int perAddress)
+{
+    d->maximumConnections = total;
+    d->maximumPerAddress = perAddress;
+}
+
 quint16 HttpServer::port() const
 {
     return d->listener ? d->listener->serverPort() : 0;
@@ -91,8 +99,7 @@ void HttpServer::onConnection()
 {
     while (QTcpSocket* socket = d->listener->nextPendingConnection()) {
         const QString peer = socket->peerAddress().toString();
-        if (d->connections >= MaximumConnections ||
-            d->perAddress.value(peer) >= MaximumConnectionsPerAddress) {
+        if (d->connections >= d->maximumConnections || d->perAddress.value(peer) >= d->maximumPerAddress) {
             socket->abort();
             socket->deleteLater();
             continue;
@@ -109,7 +116,9 @@ void HttpServer::onConnection()
         idle->start();
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
-            if (socket->bytesToWrite() <= MaximumPendingReply && socket->bytesAvailable() > 0)
+            // Caught up: requests held back wait in the socket or in our buffer.
+            if (socket->bytesToWrite() <= MaximumPendingReply &&
+                (socket->bytesAvailable() > 0 || !d->buffers.value(socket).isEmpty()))
                 onReadyRead(socket);
         });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket, peer] {
@@ -133,6 +142,9 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
     QByteArray& buffer = d->buffers[socket];
     buffer += socket->readAll();
     for (;;) {
+        // Pipelined requests are answered only as fast as the answers are read.
+        if (socket->bytesToWrite() > MaximumPendingReply)
+            return;
         const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
         if (headerEnd < 0) {
             if (buffer.size() > 64 * 1024)

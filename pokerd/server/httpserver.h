@@ -33,6 +33,8 @@ public:
     bool listen(const QHostAddress& address, quint16 port, const QSslConfiguration& tls);
     /// Connections with nothing to read for this long are closed.
     void setIdleTimeout(int ms);
+    /// Connections beyond these are closed at once.
+    void setConnectionLimits(int total, int perAddress);
     quint16 port() const;
     QString errorString() const;
 
