@@ -108,7 +108,7 @@ void HttpServer::onConnection()
         ++d->perAddress[peer];
         socket->setParent(this);
         socket->setReadBufferSize(MaximumBodySize + 64 * 1024);
-        // Half-open and slow clients do not keep a connection for ever.
+        // Half-open, silent and slow clients do not keep a connection for ever.
         auto* idle = new QTimer(socket);
         idle->setSingleShot(true);
         idle->setInterval(d->idleTimeoutMs);
@@ -137,8 +137,6 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
     // sends waits in a bounded read buffer until it catches up.
     if (socket->bytesToWrite() > MaximumPendingReply)
         return;
-    if (QTimer* idle = socket->findChild<QTimer*>())
-        idle->start();
     QByteArray& buffer = d->buffers[socket];
     buffer += socket->readAll();
     for (;;) {
@@ -209,6 +207,10 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
         reply(socket, 200, "OK", response.toXml(), "Content-Type: text/xml\r\n" + extra, close);
         if (close)
             return;
+        // The clock runs from one whole request to the next: a byte now and
+        // then does not keep a connection.
+        if (QTimer* idle = socket->findChild<QTimer*>())
+            idle->start();
     }
 }
 

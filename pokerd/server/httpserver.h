@@ -31,7 +31,7 @@ public:
     bool listen(const QHostAddress& address, quint16 port);
     /// HTTPS instead of HTTP.
     bool listen(const QHostAddress& address, quint16 port, const QSslConfiguration& tls);
-    /// Connections with nothing to read for this long are closed.
+    /// Connections that bring no whole request for this long are closed.
     void setIdleTimeout(int ms);
     /// Connections beyond these are closed at once.
     void setConnectionLimits(int total, int perAddress);

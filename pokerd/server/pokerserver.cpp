@@ -512,10 +512,14 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             return fault(BadParameters, tr("gameAction expects an action and an amount."));
         // Only an answer to a request the client has seen: a late action must
         // not decide the next turn.
-        const bool current = session.requestOpen && session.requestSeen;
-        const bool accepted = current && table && table->act(session.id, param(0).toString(), amount);
-        if (accepted)
-            session.requestOpen = false;
+        if (!session.requestOpen || !session.requestSeen || !table)
+            return ok(xmlrpc::Variant(false));
+        // Closed before acting: the action may well ask this seat again at once
+        // (it closed a round and speaks first on the next), and that request stands.
+        session.requestOpen = false;
+        const bool accepted = table->act(session.id, param(0).toString(), amount);
+        if (!accepted)
+            session.requestOpen = true;
         return ok(xmlrpc::Variant(accepted));
     }
     if (method == QLatin1String("gameSetting")) {

@@ -242,11 +242,10 @@ bool Table::addChips(const QString& session, Cents amount)
         return true;
     }
     d->players[seat].stack += amount;
-    if (!d->handRunning) {
-        sendSeatData(seat);
-        if (!d->nextHand.isActive())
-            d->nextHand.start(d->timing.betweenHandsMs);
-    }
+    // Not in a hand: the new stack shows at once.
+    sendSeatData(seat);
+    if (!d->handRunning && !d->nextHand.isActive())
+        d->nextHand.start(d->timing.betweenHandsMs);
     return true;
 }
 

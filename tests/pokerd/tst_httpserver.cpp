@@ -127,6 +127,27 @@ private Q_SLOTS:
         const QByteArray answer = socket.readAll();
         QVERIFY2(status.isEmpty() ? answer.isEmpty() : answer.startsWith(status), answer.constData());
     }
+    void aTrickleOfBytesDoesNotKeepAConnection()
+    {
+        QTcpSocket slow;
+        slow.connectToHost(QHostAddress::LocalHost, m_http->port());
+        QVERIFY(slow.waitForConnected(3000));
+        const QByteArray request = call("ping");
+        int sent = 0;
+        // A byte every 50 ms, well inside the idle time each, never a whole request in it.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                if (slow.state() == QAbstractSocket::UnconnectedState)
+                    return true;
+                if (sent < request.size())
+                    slow.write(request.mid(sent++, 1));
+                QTest::qWait(50);
+                return false;
+            },
+            3000));
+        QVERIFY(sent < request.size());
+    }
+
     void connectionsAreCapped()
     {
         m_http->setConnectionLimits(5, 3);
