@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd pokerd
+ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts pokerd
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
@@ -24,3 +24,7 @@ python3 "$root/bench/xmlrpc_python.py" "$build/refresh.xml" "$build/bench_xmlrpc
 # What an idle polling client costs the local server.
 echo "== pokerd idle polling"
 python3 "$root/bench/pokerd_idle_cpu.py" "$build/bin/pokerd" 20 10
+
+# Two hundred clients playing and polling beside hostile connections, then a chip audit.
+echo "== pokerd under load"
+python3 "$root/bench/pokerd_load.py" "$build/bin/pokerd" 60

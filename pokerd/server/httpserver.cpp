@@ -3,6 +3,7 @@
 #include "pokerserver.h"
 #include "xmlrpc/request.h"
 
+#include <QPointer>
 #include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -11,6 +12,9 @@
 namespace Pokerd {
 
 namespace {
+
+constexpr qint64 kMaximumHeaderSize = 64 * 1024;
+constexpr int kRequestsPerTurn = 16;
 
 QString cookieValue(const QByteArray& header, const QByteArray& name)
 {
@@ -107,7 +111,7 @@ void HttpServer::onConnection()
         ++d->connections;
         ++d->perAddress[peer];
         socket->setParent(this);
-        socket->setReadBufferSize(MaximumBodySize + 64 * 1024);
+        socket->setReadBufferSize(MaximumBodySize + kMaximumHeaderSize);
         // Half-open, silent and slow clients do not keep a connection for ever.
         auto* idle = new QTimer(socket);
         idle->setSingleShot(true);
@@ -138,14 +142,31 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
     if (socket->bytesToWrite() > MaximumPendingReply)
         return;
     QByteArray& buffer = d->buffers[socket];
-    buffer += socket->readAll();
+    // Never more than one request's worth held here: the rest waits in the
+    // socket's bounded buffer, and behind it in the client's window.
+    const qint64 room = MaximumBodySize + kMaximumHeaderSize - buffer.size();
+    if (room > 0)
+        buffer += socket->read(room);
+    int answered = 0;
     for (;;) {
+        if (answered == kRequestsPerTurn) {
+            // Pipelined requests take turns with every other connection.
+            QPointer<QTcpSocket> guard(socket);
+            QMetaObject::invokeMethod(
+                this,
+                [this, guard] {
+                    if (guard)
+                        onReadyRead(guard);
+                },
+                Qt::QueuedConnection);
+            return;
+        }
         // Pipelined requests are answered only as fast as the answers are read.
         if (socket->bytesToWrite() > MaximumPendingReply)
             return;
         const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
         if (headerEnd < 0) {
-            if (buffer.size() > 64 * 1024)
+            if (buffer.size() > kMaximumHeaderSize)
                 reply(socket, 431, "Request Header Fields Too Large", QByteArray(), QByteArray(), true);
             return;
         }
@@ -205,6 +226,7 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
                         (d->secure ? "; Secure" : "") + "\r\n";
         }
         reply(socket, 200, "OK", response.toXml(), "Content-Type: text/xml\r\n" + extra, close);
+        ++answered;
         if (close)
             return;
         // The clock runs from one whole request to the next: a byte now and
