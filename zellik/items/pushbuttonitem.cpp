@@ -206,8 +206,20 @@ void PushButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, Q
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage& image = (d->pressed || d->checked) && !d->down.isNull() ? d->down : d->up;
-    if (!image.isNull())
+    if (!image.isNull()) {
         painter->drawImage(rect(), image);
+    } else {
+        // Without pictures from the theme a plain button, darker while down.
+        const bool down = d->pressed || d->checked;
+        QLinearGradient fill(rect().topLeft(), rect().bottomLeft());
+        fill.setColorAt(0, down ? QColor(0x6a, 0x6a, 0x6a) : QColor(0xf4, 0xf4, 0xf4));
+        fill.setColorAt(1, down ? QColor(0x9a, 0x9a, 0x9a) : QColor(0xb8, 0xb8, 0xb8));
+        painter->setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
+        painter->setBrush(fill);
+        painter->drawRoundedRect(rect().adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    }
+    if (!isEnabled())
+        painter->setOpacity(0.5);
 
     textFont();
     if (!d->path.isEmpty()) {
@@ -225,6 +237,7 @@ void PushButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, Q
             painter->fillPath(d->path, d->brush);
         painter->restore();
     }
+    painter->setOpacity(1);
     if (hasFocus()) {
         // Keyboard users see where they are.
         painter->setPen(QPen(QColor(255, 255, 255, 200), 1, Qt::DotLine));
@@ -237,6 +250,11 @@ QSizeF PushButtonItem::sizeHint(Qt::SizeHint which, const QSizeF& constraint) co
 {
     if (which == Qt::PreferredSize && !d->up.isNull())
         return QSizeF(d->up.size()) / d->up.devicePixelRatio();
+    if (which == Qt::PreferredSize) {
+        // Room for the text with a margin around it.
+        const QRectF text = DrawUtils::makePath(font(), d->text).boundingRect();
+        return QSizeF(qMax<qreal>(96, text.width() + 24), qMax<qreal>(30, text.height() + 14));
+    }
     return QGraphicsWidget::sizeHint(which, constraint);
 }
 

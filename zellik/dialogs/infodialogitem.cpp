@@ -1,0 +1,92 @@
+#include "infodialogitem.h"
+
+#include "pushbuttonitem.h"
+
+#include <QGraphicsLinearLayout>
+#include <QGraphicsProxyWidget>
+#include <QLabel>
+#include <QTimer>
+
+namespace VeskGames {
+
+namespace {
+constexpr int kTextWidth = 360;
+} // namespace
+
+class InfoDialogItem::Private
+{
+public:
+    QLabel* label = nullptr;
+    QGraphicsProxyWidget* text = nullptr;
+    DialogButtonBoxItem* buttons = nullptr;
+    QTimer timer;
+};
+
+InfoDialogItem::InfoDialogItem(QGraphicsItem* parent)
+    : ThemedDialogItem(parent), d(std::make_unique<Private>())
+{
+    setObjectName(QStringLiteral("InfoDialog"));
+    d->label = new QLabel;
+    d->label->setObjectName(QStringLiteral("textWidget"));
+    d->label->setWordWrap(true);
+    d->label->setAlignment(Qt::AlignCenter);
+    d->label->setTextFormat(Qt::PlainText);
+    d->label->setAttribute(Qt::WA_TranslucentBackground);
+    d->label->setStyleSheet(QStringLiteral("QLabel { color: #202020; background: transparent; }"));
+    d->text = new QGraphicsProxyWidget(this);
+    d->text->setWidget(d->label);
+    d->buttons = new DialogButtonBoxItem(this);
+
+    auto* layout = new QGraphicsLinearLayout(Qt::Vertical, this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setSpacing(16);
+    layout->addItem(d->text);
+    layout->addItem(d->buttons);
+
+    d->timer.setSingleShot(true);
+    connect(&d->timer, &QTimer::timeout, this, [this] {
+        hide();
+        Q_EMIT actionClose();
+    });
+}
+
+InfoDialogItem::~InfoDialogItem() = default;
+
+void InfoDialogItem::setText(const QString& text)
+{
+    d->label->setText(text);
+    // Wrapped at a readable width, as tall as the text needs.
+    const int width = qMin(kTextWidth, d->label->fontMetrics().horizontalAdvance(text) + 8);
+    d->label->setFixedWidth(qMax(width, 120));
+    d->label->setFixedHeight(d->label->heightForWidth(d->label->width()));
+    d->text->setMinimumSize(d->label->size());
+    d->text->setMaximumSize(d->label->size());
+    adjustSize();
+}
+
+QString InfoDialogItem::text() const
+{
+    return d->label->text();
+}
+
+void InfoDialogItem::setTimeout(int ms)
+{
+    d->timer.start(ms);
+}
+
+PushButtonItem* InfoDialogItem::createButton(const QString& text, ButtonRole role, bool closes)
+{
+    PushButtonItem* button = d->buttons->addButton(text, role);
+    setupButton(button, closes);
+    // One click each: the answer is sent once.
+    connect(button, &PushButtonItem::clicked, button, [button] { button->setEnabled(false); });
+    adjustSize();
+    return button;
+}
+
+DialogButtonBoxItem* InfoDialogItem::buttonBox() const
+{
+    return d->buttons;
+}
+
+} // namespace VeskGames

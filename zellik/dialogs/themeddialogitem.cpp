@@ -1,0 +1,132 @@
+#include "themeddialogitem.h"
+
+#include "abstracttheme.h"
+#include "pushbuttonitem.h"
+
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QPainter>
+
+namespace VeskGames {
+
+namespace {
+constexpr qreal kDialogZ = 1001;
+constexpr qreal kCornerRadius = 10;
+} // namespace
+
+class ThemedDialogItem::Private
+{
+public:
+    Client* client = nullptr;
+    bool useDimmer = false;
+    // A child stacked behind the dialog: it goes wherever the dialog goes,
+    // also when the scene deletes its items.
+    QGraphicsRectItem* dimmer = nullptr;
+
+    void dropDimmer()
+    {
+        delete dimmer;
+        dimmer = nullptr;
+    }
+};
+
+ThemedDialogItem::ThemedDialogItem(QGraphicsItem* parent)
+    : ThemedGraphicsWidget(parent), d(std::make_unique<Private>())
+{
+    setCacheMode(DeviceCoordinateCache);
+    setZValue(kDialogZ);
+    setFlag(ItemIsPanel);
+    setPanelModality(SceneModal);
+}
+
+ThemedDialogItem::~ThemedDialogItem() = default;
+
+void ThemedDialogItem::setClient(Client* client)
+{
+    d->client = client;
+}
+
+Client* ThemedDialogItem::client() const
+{
+    return d->client;
+}
+
+void ThemedDialogItem::setUseDimmer(bool use)
+{
+    d->useDimmer = use;
+    updateDimmer();
+}
+
+bool ThemedDialogItem::useDimmer() const
+{
+    return d->useDimmer;
+}
+
+QGraphicsRectItem* ThemedDialogItem::dimmer() const
+{
+    return d->dimmer;
+}
+
+void ThemedDialogItem::centerDialog()
+{
+    resize(effectiveSizeHint(Qt::PreferredSize));
+    if (QGraphicsScene* s = scene())
+        setPos(s->sceneRect().center() - QRectF(QPointF(), size()).center());
+}
+
+void ThemedDialogItem::setupButton(PushButtonItem* button, bool closes)
+{
+    if (!button)
+        return;
+    connect(button, &PushButtonItem::clicked, this, &ThemedDialogItem::slotButtonClicked);
+    if (closes) {
+        connect(button, &PushButtonItem::clicked, this, [this] {
+            hide();
+            Q_EMIT actionClose();
+        });
+    }
+}
+
+void ThemedDialogItem::slotButtonClicked()
+{
+    if (AbstractTheme* t = theme())
+        t->playSound(AbstractTheme::AudioButtonPressed, false);
+}
+
+void ThemedDialogItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    painter->setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(rect().topLeft(), rect().bottomLeft());
+    fill.setColorAt(0, QColor(255, 255, 255));
+    fill.setColorAt(1, QColor(0x84, 0x83, 0x83));
+    painter->setPen(QPen(QColor("beige"), 2));
+    painter->setBrush(fill);
+    painter->drawRoundedRect(rect().adjusted(1, 1, -1, -1), kCornerRadius, kCornerRadius);
+}
+
+QVariant ThemedDialogItem::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemVisibleHasChanged || change == ItemSceneHasChanged || change == ItemPositionHasChanged)
+        updateDimmer();
+    return ThemedGraphicsWidget::itemChange(change, value);
+}
+
+void ThemedDialogItem::updateDimmer()
+{
+    QGraphicsScene* s = scene();
+    const bool wanted = d->useDimmer && isVisible() && s;
+    if (!wanted) {
+        d->dropDimmer();
+        return;
+    }
+    if (!d->dimmer) {
+        d->dimmer = new QGraphicsRectItem(this);
+        d->dimmer->setFlag(ItemStacksBehindParent);
+        d->dimmer->setPen(Qt::NoPen);
+        d->dimmer->setBrush(QColor(0, 0, 0, 100));
+    }
+    // The whole table, wherever the dialog stands on it.
+    d->dimmer->setRect(mapRectFromScene(s->sceneRect()));
+}
+
+} // namespace VeskGames
