@@ -20,6 +20,7 @@ class AbstractBuyDialogItem;
 class AbstractGameListDialogItem;
 class AbstractGameSceneSideButtons;
 class AbstractLoginDialogItem;
+class InfoDialogItem;
 class AbstractPlayerItem;
 class AbstractPokerTableScene;
 class Client;
@@ -273,6 +274,8 @@ public:
 
     virtual AbstractPlayerItem* createPlayerItem() const = 0;
     virtual AbstractLoginDialogItem* createLoginDialogItem(AbstractPokerTableScene* scene) const = 0;
+    /// A message box in this theme's look; not yet in a scene.
+    virtual InfoDialogItem* createInfoDialog() const;
     virtual AbstractBuyDialogItem* createBuyDialogItem(const QString& gameId, SliderMode mode,
                                                        AbstractPokerTableScene* scene) const = 0;
     virtual AbstractGameListDialogItem* createGameListDialogItem(Client* client, const QVariantMap& settings,

@@ -1,5 +1,7 @@
 #include "defaulttheme.h"
 
+#include "logindialogitem.h"
+
 #include "defaultthemelayout.h"
 #include "localresources.h"
 #include "soundthread.h"
@@ -599,7 +601,10 @@ AbstractPlayerItem* DefaultTheme::createPlayerItem() const
 
 AbstractLoginDialogItem* DefaultTheme::createLoginDialogItem(AbstractPokerTableScene*) const
 {
-    return nullptr;
+    // The caller puts it in its scene; the look comes from us.
+    auto* dialog = new LoginDialogItem;
+    dialog->setTheme(const_cast<DefaultTheme*>(this));
+    return dialog;
 }
 
 AbstractBuyDialogItem* DefaultTheme::createBuyDialogItem(const QString&, SliderMode,
