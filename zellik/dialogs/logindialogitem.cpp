@@ -83,6 +83,7 @@ LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
         w->installEventFilter(this);
     d->formProxy = new QGraphicsProxyWidget(this);
     d->formProxy->setWidget(d->form);
+    d->formProxy->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     auto* messageRow = new QGraphicsLinearLayout(Qt::Horizontal);
     d->errorIcon = new PixmapItem(this);
@@ -100,6 +101,7 @@ LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
     messageRow->setStretchFactor(d->message, 1);
 
     d->buttons = new DialogButtonBoxItem(this);
+    d->buttons->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     d->signup = d->buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     d->quit = d->buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     d->login = d->buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
@@ -147,6 +149,13 @@ LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
 
     retranslateUi();
     loadLogins();
+}
+
+void LoginDialogItem::fitForm()
+{
+    // Never squeezed below what the texts need: that clips the check box's text.
+    d->form->adjustSize();
+    d->formProxy->setMinimumSize(d->form->sizeHint());
 }
 
 LoginDialogItem::~LoginDialogItem() = default;
@@ -207,6 +216,7 @@ void LoginDialogItem::retranslateUi()
     d->signup->setText(tr("Signup"));
     for (int i = 0; i < d->language->count(); ++i)
         d->language->setItemText(i, languageToString(d->language->itemData(i).toString()));
+    fitForm();
 }
 
 void LoginDialogItem::setMessage(const QString& text)

@@ -51,6 +51,7 @@ protected:
 
 private:
     void setBusy(bool busy);
+    void fitForm();
     void showMessage(const QString& text, bool error);
 
     class Private;
