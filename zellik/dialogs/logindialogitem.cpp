@@ -121,15 +121,6 @@ LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
     layout->addItem(messageRow);
     layout->addItem(d->buttons);
 
-    // Reading order: the fields, then the buttons as the row puts them.
-    const QList<PushButtonItem*> made{d->signup, d->quit, d->login};
-    QGraphicsWidget* previous = d->formProxy;
-    for (int index : DialogButtonBoxItem::platformOrder(
-             {QDialogButtonBox::ActionRole, QDialogButtonBox::RejectRole, QDialogButtonBox::AcceptRole})) {
-        QGraphicsWidget::setTabOrder(previous, made.at(index));
-        previous = made.at(index);
-    }
-
     for (const QString& locale : availableLocales())
         d->language->addItem(languageToString(locale), locale);
     connect(d->language, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -197,6 +188,26 @@ PushButtonItem* LoginDialogItem::loginButton() const
 PushButtonItem* LoginDialogItem::quitButton() const
 {
     return d->quit;
+}
+
+void LoginDialogItem::setTabOrder()
+{
+    // Reading order: the fields, then the buttons as the row puts them.
+    const QList<PushButtonItem*> made{d->signup, d->quit, d->login};
+    QGraphicsWidget* previous = d->formProxy;
+    for (int index : DialogButtonBoxItem::platformOrder(
+             {QDialogButtonBox::ActionRole, QDialogButtonBox::RejectRole, QDialogButtonBox::AcceptRole})) {
+        QGraphicsWidget::setTabOrder(previous, made.at(index));
+        previous = made.at(index);
+    }
+}
+
+QVariant LoginDialogItem::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    // The scene keeps the tab chain: it can only be set once the dialog is in one.
+    if (change == ItemSceneHasChanged && scene())
+        setTabOrder();
+    return AbstractLoginDialogItem::itemChange(change, value);
 }
 
 PushButtonItem* LoginDialogItem::signupButton() const

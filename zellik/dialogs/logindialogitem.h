@@ -48,8 +48,10 @@ protected:
     QLineEdit* passwordField() const override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
+    void setTabOrder();
     void setBusy(bool busy);
     void fitForm();
     void showMessage(const QString& text, bool error);

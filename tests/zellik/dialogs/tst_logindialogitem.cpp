@@ -10,12 +10,15 @@
 #include <QFile>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace VeskGames;
 
@@ -222,6 +225,56 @@ private Q_SLOTS:
         dialog.languageBox()->setCurrentIndex(2);
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().at(0).toString(), QStringLiteral("zh_CN"));
+    }
+
+    // Without a mouse: Tab walks the fields and then the buttons in the
+    // order the row shows them, Shift+Tab walks back, Space presses.
+    void theKeyboardReachesEverything()
+    {
+        QGraphicsScene scene(0, 0, 1024, 768);
+        auto* dialog = new LoginDialogItem;
+        scene.addItem(dialog);
+        dialog->centerDialog();
+        QGraphicsView view(&scene);
+        view.resize(1024, 768);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        dialog->reset();
+        QLineEdit* name = field(*dialog, "usernameLineEdit");
+        QTRY_VERIFY(name->hasFocus());
+
+        QList<PushButtonItem*> row{dialog->signupButton(), dialog->quitButton(), dialog->loginButton()};
+        std::sort(row.begin(), row.end(),
+                  [](PushButtonItem* a, PushButtonItem* b) { return a->scenePos().x() < b->scenePos().x(); });
+        const auto focused = [&]() -> QString {
+            QGraphicsItem* item = scene.focusItem();
+            if (auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item);
+                proxy && proxy->widget()->focusWidget())
+                return QString::fromLatin1(proxy->widget()->focusWidget()->metaObject()->className());
+            if (auto* button = dynamic_cast<PushButtonItem*>(item))
+                return button->text();
+            return QStringLiteral("nothing");
+        };
+        const QStringList forward{QStringLiteral("QLineEdit"), QStringLiteral("QComboBox"),
+                                  QStringLiteral("QCheckBox"), row.at(0)->text(),
+                                  row.at(1)->text(),           row.at(2)->text()};
+        QStringList seen{focused()};
+        for (int step = 0; step < 6; ++step) {
+            QTest::keyClick(&view, Qt::Key_Tab);
+            seen << focused();
+        }
+        QCOMPARE(seen.mid(0, 2), (QStringList{QStringLiteral("QLineEdit"), QStringLiteral("QLineEdit")}));
+        QCOMPARE(seen.mid(2, 5), forward.mid(1));
+        QTest::keyClick(&view, Qt::Key_Backtab);
+        QCOMPARE(focused(), row.at(1)->text());
+
+        // Space on the focused button is a click.
+        QTest::keyClick(&view, Qt::Key_Tab);
+        PushButtonItem* last = row.at(2);
+        QVERIFY(last->hasFocus());
+        QSignalSpy clicked(last, &PushButtonItem::clicked);
+        QTest::keyClick(&view, Qt::Key_Space);
+        QCOMPARE(clicked.size(), 1);
     }
 
     void rendersSharplyAtTwiceTheResolution()
