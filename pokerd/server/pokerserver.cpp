@@ -1,6 +1,7 @@
 #include "pokerserver.h"
 
 #include "accountstore.h"
+#include "freerollboard.h"
 #include "loginthrottle.h"
 #include "passwordhash.h"
 
@@ -79,6 +80,7 @@ public:
     QMap<QString, Session> sessions;
     QList<Table*> tables;
     QMap<QString, QString> communityTables;
+    FreerollBoard freerolls{FreerollBoard::defaults(QDateTime::currentDateTimeUtc())};
     int sessionTimeoutMs = 30 * 60 * 1000;
     int queueKeptMs = kQueueKeptMs;
     QTimer expiry;
@@ -419,9 +421,18 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return ok(xmlrpc::Variant(list));
     }
     if (method == QLatin1String("freerollList"))
-        return ok(xmlrpc::Variant(QVariantList()));
-    if (method == QLatin1String("freerollDetails") || method == QLatin1String("freerollRegister"))
-        return ok(xmlrpc::Variant(false));
+        return ok(xmlrpc::Variant(d->freerolls.list(session.user)));
+    if (method == QLatin1String("freerollDetails")) {
+        const QVariantMap details = d->freerolls.details(param(0).toString());
+        if (details.isEmpty())
+            return fault(NoSuchFreeroll, tr("There is no such freeroll."));
+        return ok(xmlrpc::Variant(QVariant(details)));
+    }
+    if (method == QLatin1String("freerollRegister")) {
+        const FreerollBoard::Outcome outcome =
+            d->freerolls.setRegistered(session.user, param(0).toString(), param(1).toBool());
+        return ok(xmlrpc::Variant(outcome == FreerollBoard::Done));
+    }
     if (method == QLatin1String("gameOpen")) {
         Table* wanted = d->table(param(0).toString());
         if (!wanted || session.user.isEmpty())

@@ -52,6 +52,45 @@ QList<TableConfig> TableConfig::defaults()
     ante.bigBlind = 0;
     ante.ante = 100;
     tables.append(ante);
+
+    TableConfig holdemPotLimit = holdem;
+    holdemPotLimit.id = QStringLiteral("holdem-pl-1-2");
+    holdemPotLimit.name = QStringLiteral("Hold'em PL 1/2");
+    holdemPotLimit.limit = 2;
+    holdemPotLimit.smallBlind = 100;
+    holdemPotLimit.bigBlind = 200;
+    holdemPotLimit.buyinMin = 4000;
+    holdemPotLimit.buyinMax = 20000;
+    tables.append(holdemPotLimit);
+
+    TableConfig omahaNoLimit = omaha;
+    omahaNoLimit.id = QStringLiteral("omaha-nl-050-1");
+    omahaNoLimit.name = QStringLiteral("Omaha NL 0.50/1");
+    omahaNoLimit.limit = 1;
+    omahaNoLimit.smallBlind = 50;
+    omahaNoLimit.bigBlind = 100;
+    omahaNoLimit.buyinMin = 2000;
+    omahaNoLimit.buyinMax = 10000;
+    omahaNoLimit.seats = 6;
+    tables.append(omahaNoLimit);
+
+    // Every seat taken: the lobby must show a table nobody can join.
+    TableConfig full = holdem;
+    full.id = QStringLiteral("holdem-full");
+    full.name = QStringLiteral("Hold'em NL 0.50/1 Full");
+    full.seats = 4;
+    full.bots = 4;
+    tables.append(full);
+
+    TableConfig empty = holdem;
+    empty.id = QStringLiteral("holdem-empty");
+    empty.name = QStringLiteral("Hold'em NL 2/4");
+    empty.smallBlind = 200;
+    empty.bigBlind = 400;
+    empty.buyinMin = 8000;
+    empty.buyinMax = 40000;
+    empty.bots = 0;
+    tables.append(empty);
     return tables;
 }
 

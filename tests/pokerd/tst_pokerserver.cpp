@@ -444,6 +444,31 @@ private Q_SLOTS:
         QCOMPARE(m_accounts->account("demo6").atTables, busy->chipsOf(child));
     }
 
+    void freerollsAreListedAndRegisteredPerUser()
+    {
+        const QString first = login({"demo1", kDigest, "t"});
+        const QString second = login({"demo2", kDigest, "t"});
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        const auto registered = [&](const QString& session, const QString& id) {
+            for (const QVariant& entry : call(session, "freerollList").value().toList()) {
+                if (entry.toMap().value("id").toString() == id)
+                    return entry.toMap().value("isPlaying").toBool();
+            }
+            return false;
+        };
+        QVERIFY(call(first, "freerollRegister", {"freeroll-evening", true}).value().toBool());
+        QVERIFY(registered(first, "freeroll-evening"));
+        QVERIFY(!registered(second, "freeroll-evening"));
+        // A second session of the same user sees the registration too.
+        QVERIFY(registered(login({"demo1", kDigest, "t"}), "freeroll-evening"));
+        QVERIFY(!call(first, "freerollRegister", {"freeroll-running", true}).value().toBool());
+        QVERIFY(!call(QString(), "freerollRegister", {"freeroll-evening", true}).value().toBool());
+        QVERIFY(call(first, "freerollRegister", {"freeroll-evening", false}).value().toBool());
+        QVERIFY(!registered(first, "freeroll-evening"));
+        QVERIFY(call(first, "freerollDetails", {"freeroll-evening"}).value().toMap().contains("gameDetails"));
+        QCOMPARE(call(first, "freerollDetails", {"nope"}).faultCode(), int(PokerServer::NoSuchFreeroll));
+    }
+
     void lateActionsAreRefused()
     {
         const QString child = seatAtBusy("demo7", 100.0);
