@@ -1,5 +1,8 @@
 #include "defaulttheme.h"
 
+#include "abstractpokertablescene.h"
+#include "gamelistdialogitem.h"
+#include "lobbysidebuttons.h"
 #include "logindialogitem.h"
 
 #include "defaultthemelayout.h"
@@ -613,10 +616,20 @@ AbstractBuyDialogItem* DefaultTheme::createBuyDialogItem(const QString&, SliderM
     return nullptr;
 }
 
-AbstractGameListDialogItem* DefaultTheme::createGameListDialogItem(Client*, const QVariantMap&,
-                                                                   AbstractPokerTableScene*) const
+AbstractGameListDialogItem* DefaultTheme::createGameListDialogItem(Client* client,
+                                                                   const QVariantMap& settings,
+                                                                   AbstractPokerTableScene* scene) const
 {
-    return nullptr;
+    auto* dialog = new GameListDialogItem(settings);
+    dialog->setClient(client);
+    if (scene) {
+        scene->addItem(dialog);
+        // The side buttons belong to the lobby: they go when it goes.
+        auto* buttons = new LobbySideButtons(scene, const_cast<DefaultTheme*>(this), dialog);
+        dialog->setSideButtons(buttons);
+        dialog->placeInScene();
+    }
+    return dialog;
 }
 
 AbstractGameSceneSideButtons* DefaultTheme::createGameSceneSideButton() const

@@ -1,0 +1,9 @@
+#include "abstractpokertablescene.h"
+
+namespace VeskGames {
+
+AbstractPokerTableScene::AbstractPokerTableScene(QObject* parent) : QGraphicsScene(parent) {}
+
+AbstractPokerTableScene::~AbstractPokerTableScene() = default;
+
+} // namespace VeskGames
