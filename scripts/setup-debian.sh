@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth
   clang-14 libclang-rt-14-dev
   python3 libbenchmark-dev openssl pulseaudio pulseaudio-utils
+  fonts-wqy-microhei
 )
 
 SUDO=""

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>
 #include <QRegularExpression>
@@ -186,8 +187,21 @@ const char* const kSvgFiles[] = {"/table/cards.svg", "/table/cards_one_number.sv
 constexpr int kSvgCacheKilobytes[] = {4096, 4096, 4096, 2048};
 enum Renderer { CardRenderer, CardOneRenderer, CardSimpleRenderer, ChipRenderer, RendererCount };
 
-const QString kWesternFontFile = QStringLiteral("/fonts/HelveticaNeueLTStd-HvEx.otf");
-const QString kChineseFontFile = QStringLiteral("/fonts/DFPHeiW5-GB.ttf");
+const QString kWesternFontFile = QStringLiteral("/fonts/vesk-sans.ttf");
+// A theme may bring its own Chinese font; the built-in one takes the system's.
+const QString kChineseFontFile = QStringLiteral("/fonts/vesk-cjk.ttf");
+
+// A font of tens of megabytes is not embedded: fontconfig finds an installed one.
+QString systemChineseFamily()
+{
+    const QStringList installed = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    for (const char* preferred : {"Noto Sans CJK SC", "WenQuanYi Micro Hei", "WenQuanYi Zen Hei",
+                                  "Source Han Sans SC", "Droid Sans Fallback", "AR PL UMing CN"}) {
+        if (installed.contains(QLatin1String(preferred)))
+            return QLatin1String(preferred);
+    }
+    return installed.value(0);
+}
 
 } // namespace
 
@@ -326,6 +340,8 @@ void DefaultTheme::switchFont(bool western)
     d->westernFont = western;
     const int id = western ? d->westernFontId : d->chineseFontId;
     QString family = id >= 0 ? QFontDatabase::applicationFontFamilies(id).value(0) : QString();
+    if (family.isEmpty() && !western)
+        family = systemChineseFamily();
     if (family.isEmpty())
         family = QFont().family();
 
@@ -435,8 +451,18 @@ const QImage& DefaultTheme::image(ImageType type) const
     if (!name.isEmpty()) {
         const QString path =
             LocalResources::resourcePath(QStringLiteral("/table/") + name, QMetaType::fromType<QString>());
-        if (!path.isEmpty())
-            cached = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        if (!path.isEmpty()) {
+            // A picture drawn at twice the size beside it keeps high-density screens sharp.
+            const QFileInfo info(path);
+            const QString sharp = info.path() + QLatin1Char('/') + info.completeBaseName() +
+                                  QStringLiteral("@2x.") + info.suffix();
+            if (QFile::exists(sharp)) {
+                cached = QImage(sharp).convertToFormat(QImage::Format_ARGB32);
+                cached.setDevicePixelRatio(2);
+            }
+            if (cached.isNull())
+                cached = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        }
     }
     if (cached.isNull()) {
         if (!name.isEmpty())

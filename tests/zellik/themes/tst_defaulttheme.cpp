@@ -453,6 +453,27 @@ private Q_SLOTS:
         QVERIFY(m_theme->image(AbstractTheme::ImageCardFrame).isNull());
     }
 
+    void aSharpCopyIsPreferred()
+    {
+        DefaultTheme theme(m_prefix.path());
+        const QString name = theme.imageName(AbstractTheme::ImageOkButton);
+        const QString base = m_prefix.path() + "/table/" + name.section('.', 0, -2);
+        QImage plain(10, 6, QImage::Format_RGB32);
+        plain.fill(Qt::red);
+        QImage sharp(20, 12, QImage::Format_RGB32);
+        sharp.fill(Qt::blue);
+        QVERIFY(plain.save(base + ".png") && sharp.save(base + "@2x.png"));
+        const QImage& image = theme.image(AbstractTheme::ImageOkButton);
+        QCOMPARE(image.size(), QSize(20, 12));
+        QCOMPARE(image.devicePixelRatio(), 2.0);
+        QCOMPARE(image.deviceIndependentSize(), QSizeF(10, 6));
+        QCOMPARE(image.format(), QImage::Format_ARGB32);
+        // Without one, the plain picture at its own density.
+        const QImage& table = theme.image(AbstractTheme::ImageTableBackground);
+        QCOMPARE(table.devicePixelRatio(), 1.0);
+        QVERIFY(QFile::remove(base + ".png") && QFile::remove(base + "@2x.png"));
+    }
+
     void missingImagesAreRememberedUntilTheResourcesChange()
     {
         QTemporaryDir later;
