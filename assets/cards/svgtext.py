@@ -4,6 +4,8 @@ Glyphs are turned into plain SVG paths so that the pictures look the same on
 every machine and need no font at run time.
 """
 
+import os
+
 from fontTools.pens.boundsPen import BoundsPen
 from fontTools.pens.svgPathPen import SVGPathPen
 from fontTools.pens.transformPen import TransformPen
@@ -16,7 +18,7 @@ _fonts = {}
 
 def font(name):
     if name not in _fonts:
-        _fonts[name] = TTFont(FONT_DIR + name)
+        _fonts[name] = TTFont(os.path.join(FONT_DIR, name))
     return _fonts[name]
 
 
