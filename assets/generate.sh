@@ -2,7 +2,8 @@
 # Regenerates every picture and sound of the table from the scripts in this
 # folder, the resource list that embeds them, and the contact sheet
 # docs/cards.png. Needs python3-fonttools, fonts-dejavu-core,
-# fonts-dejavu-extra, espeak-ng, sox and the Qt 6 SVG development files.
+# fonts-dejavu-extra, espeak-ng, sox, pngquant, optipng and the Qt 6 SVG
+# development files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -16,6 +17,35 @@ mkdir -p "$res/table" "$res/audio" "$root/docs"
 rm -f "$res"/audio/*.raw
 "$py" assets/sounds/make_sounds.py "$res/audio"
 
+# The tools, built with the Qt the program uses.
+tool=$(mktemp -d)
+trap 'rm -rf "$tool"' EXIT
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tool"
+for t in contactsheet svgrender; do
+  # shellcheck disable=SC2046
+  g++ -std=c++17 -O2 -fPIC "assets/tools/$t.cpp" $(pkg-config --cflags --libs Qt6Svg Qt6Gui) -o "$tool/$t"
+done
+
+# Theme pictures: the scripts write SVG sources and list the render jobs
+# (each PNG at its design size and at twice that as "@2x").
+rm -rf "$res/table/community" "$res/lobby" "$res/progress"
+for script in make_table make_buttons make_seats make_community make_icons; do
+  "$py" "assets/table/$script.py" "$tool/svg" "$res"
+done > "$tool/jobs.txt"
+"$tool/svgrender" "$tool/jobs.txt"
+pictures=$(awk '{print $4}' "$tool/jobs.txt")
+# The large backgrounds go to 256 colours (the dithering also hides gradient
+# banding); the rest is only recompressed.
+for f in $pictures; do
+  case "$f" in
+    */table/table.png | */table/table@2x.png | */table/splash.png | */table/splash@2x.png)
+      pngquant --speed 1 --strip --force --output "$f" "$f" ;;
+  esac
+  case "$f" in
+    *.png) optipng -quiet -o2 -strip all "$f" ;;
+  esac
+done
+
 # The resource list: everything above, under the prefix "/".
 {
   echo '<!DOCTYPE RCC>'
@@ -28,17 +58,15 @@ rm -f "$res"/audio/*.raw
   for f in "$res"/audio/*.raw; do
     echo "    <file>audio/$(basename "$f")</file>"
   done
+  for f in $pictures; do
+    echo "    <file>${f#"$res"/}</file>"
+  done
   echo '  </qresource>'
   echo '</RCC>'
 } > "$res/table.qrc"
 
 # The contact sheet, drawn by the same SVG renderer the program uses.
-tool=$(mktemp -d)
-trap 'rm -rf "$tool"' EXIT
-# shellcheck disable=SC2046
-g++ -std=c++17 -O2 -fPIC assets/tools/contactsheet.cpp $(pkg-config --cflags --libs Qt6Svg Qt6Gui) \
-  -o "$tool/contactsheet"
-QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tool" "$tool/contactsheet" "$root/docs/cards.png" \
+"$tool/contactsheet" "$root/docs/cards.png" \
   "$res/table/cards.svg" "$res/table/cards_one_number.svg" "$res/table/cards_simple.svg" \
   "$res/table/chips.svg"
 echo "assets: done ($(du -sh "$res" | cut -f1) in player/resources)"
