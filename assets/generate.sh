@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Regenerates every picture and sound of the table from the scripts in this
-# folder, the resource list that embeds them, and the contact sheet
-# docs/cards.png. Needs python3-fonttools, fonts-dejavu-core,
-# fonts-dejavu-extra, espeak-ng, sox, pngquant, optipng and the Qt 6 SVG
-# development files.
+# folder, copies the shipped font, writes the resource list that embeds them
+# and the contact sheet docs/cards.png. Needs python3-fonttools,
+# fonts-dejavu-core, fonts-dejavu-extra, fontconfig, espeak-ng, sox, pngquant,
+# optipng and the Qt 6 SVG development files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -46,6 +46,19 @@ for f in $pictures; do
   esac
 done
 
+# The western font: DejaVu Sans Bold, under a name of our own, with its licence.
+mkdir -p "$res/fonts"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$res/fonts/vesk-sans.ttf"
+{
+  echo "vesk-sans.ttf is DejaVu Sans Bold, version $(fc-query -f '%{fontversion}' "$res/fonts/vesk-sans.ttf" |
+    awk '{printf "%.2f", $1 / 65536}'), copied unchanged from"
+  echo "the Debian package fonts-dejavu-core (https://dejavu-fonts.github.io/)."
+  echo "Only the file name differs. Its licence follows."
+  echo
+  awk '/^Files: debian/{exit} f{print} /^Files: \*/{f=1}' /usr/share/doc/fonts-dejavu-core/copyright |
+    sed -e 's/^ \.$//' -e 's/^ //' -e 's/ *$//'
+} > "$res/fonts/vesk-sans-LICENSE.txt"
+
 # The resource list: everything above, under the prefix "/".
 {
   echo '<!DOCTYPE RCC>'
@@ -60,6 +73,9 @@ done
   done
   for f in $pictures; do
     echo "    <file>${f#"$res"/}</file>"
+  done
+  for f in fonts/vesk-sans.ttf fonts/vesk-sans-LICENSE.txt; do
+    echo "    <file>$f</file>"
   done
   echo '  </qresource>'
   echo '</RCC>'
