@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Regenerates every picture and sound of the table from the scripts in this
 # folder, copies the shipped font, writes the resource list that embeds them
-# and the contact sheet docs/cards.png. Needs python3-fonttools,
-# fonts-dejavu-core, fonts-dejavu-extra, fontconfig, espeak-ng, sox, pngquant,
-# optipng and the Qt 6 SVG development files.
+# and the contact sheets docs/cards.png and docs/theme-artwork.png. Needs
+# python3-fonttools, fonts-dejavu-core, fonts-dejavu-extra, espeak-ng, sox,
+# pngquant, optipng and the Qt 6 SVG development files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -81,8 +81,31 @@ cp /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$res/fonts/vesk-sans.tt
   echo '</RCC>'
 } > "$res/table.qrc"
 
-# The contact sheet, drawn by the same SVG renderer the program uses.
+# The contact sheets, drawn by the same SVG renderer the program uses.
 "$tool/contactsheet" "$root/docs/cards.png" \
   "$res/table/cards.svg" "$res/table/cards_one_number.svg" "$res/table/cards_simple.svg" \
   "$res/table/chips.svg"
+(
+  cd "$res"
+  t=table
+  c=table/community
+  "$tool/svgrender" --sheet "$root/docs/theme-artwork.png" 1400 \
+    "--title=Table (default theme)" $t/table.png=0.5 $t/splash.png=0.5 $t/BG_dialogue.jpg \
+    "--title=Buttons" $t/big_button.png $t/big_button_down.png $t/side_button.png $t/side_button_down.png \
+    $t/small_button.png $t/small_button_down.png $t/smallest_button.png $t/smallest_button_down.png \
+    $t/bigger_button.png $t/bigger_button_down.png $t/btn_ok.png $t/btn_cancel.png $t/btnSitDown.png \
+    $t/plus_button_up.png $t/plus_button_down.png $t/minus_button_up.png $t/minus_button_down.png \
+    $t/new_table_button.png \
+    "--title=Seats" $t/player_avatar.png $t/no_player_avatar.png $t/timer_glow.png $t/timer_glow_red.png \
+    $t/timer_track.png $t/timer_deadline.png $t/dealer_button.png $t/icon_YOU.png $t/icn_error.png \
+    "--title=Community theme" $c/bg.jpg=0.5 $c/card_frame.png $c/card_frame_glow.png \
+    $c/player_box_active.png $c/player_box_not_active.png $c/muck.png $c/call.png $c/bet.png $c/winner.png \
+    $c/d_button.png \
+    "--title=Lobby and progress" lobby/icon_running.png lobby/icon_unregistered.png \
+    lobby/icon_registered.png lobby/icon_stopped.png lobby/icon_full.png progress/p00[1-8].png \
+    "--title=At twice the size (@2x)" $t/big_button@2x.png $t/big_button_down@2x.png \
+    $t/plus_button_up@2x.png $t/player_avatar@2x.png $t/no_player_avatar@2x.png $t/timer_glow@2x.png \
+    $t/timer_deadline@2x.png $t/dealer_button@2x.png $t/icon_YOU@2x.png $c/call@2x.png \
+    lobby/icon_running@2x.png lobby/icon_registered@2x.png progress/p001@2x.png
+)
 echo "assets: done ($(du -sh "$res" | cut -f1) in player/resources)"
