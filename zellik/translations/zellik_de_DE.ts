@@ -5,122 +5,122 @@
     <name>GameListRows</name>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Prize Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Preispool</translation>
     </message>
     <message>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet</translation>
     </message>
     <message>
         <source>Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit</translation>
     </message>
     <message>
         <source>Blinds</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinds</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Plätze</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>
     <name>TextUtils</name>
     <message>
         <source>%1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>Sit &amp; Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Sit &amp; Go</translation>
     </message>
     <message>
         <source>Texas Hold&apos;em</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas Hold&apos;em</translation>
     </message>
     <message>
         <source>Omaha</source>
-        <translation type="unfinished"></translation>
+        <translation>Omaha</translation>
     </message>
     <message>
         <source>Freeroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Freeroll</translation>
     </message>
     <message>
         <source>SnG</source>
-        <translation type="unfinished"></translation>
+        <translation>SnG</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas</translation>
     </message>
     <message>
         <source>NL</source>
-        <translation type="unfinished"></translation>
+        <translation>NL</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Unknown limit type</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Limit</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1.</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5.</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6.</translation>
     </message>
     <message>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7.</translation>
     </message>
     <message>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8.</translation>
     </message>
     <message>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9.</translation>
     </message>
     <message>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10.</translation>
     </message>
 </context>
 <context>
@@ -128,63 +128,66 @@
     <message>
         <source>NOTE! Do not save your password unless you are sure
 no-one else has access to this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>ACHTUNG! Speichern Sie Ihr Passwort nur, wenn Sie sicher sind,
+dass niemand sonst Zugang zu diesem Computer hat!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::Client</name>
     <message>
         <source>SSL error:</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL-Fehler:</translation>
     </message>
     <message>
         <source>The server has restarted. If a game was in progress,
 the last hand will have been invalidated and funds returned to your
 account. Please restart the application to join a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server wurde neu gestartet. Falls ein Spiel lief, wurde die
+letzte Hand annulliert und die Einsätze wurden Ihrem Konto
+gutgeschrieben. Bitte starten Sie die Anwendung neu, um einem neuen Spiel beizutreten.</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::GameListDialogItem</name>
     <message>
         <source>Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Lobby</translation>
     </message>
     <message>
         <source>Cash Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash Games</translation>
     </message>
     <message>
         <source>Freerolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Freerolls</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitreten</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Unregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Load details failed...</source>
-        <translation type="unfinished"></translation>
+        <translation>Details konnten nicht geladen werden.</translation>
     </message>
 </context>
 <context>
@@ -192,99 +195,102 @@ account. Please restart the application to join a new game.</source>
     <message>
         <source>Join
 new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuem Spiel
+beitreten</translation>
     </message>
     <message>
         <source>Stay
 and watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleiben und
+zusehen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterspielen</translation>
     </message>
     <message>
         <source>Sit Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussetzen</translation>
     </message>
     <message>
         <source>Payout</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished"></translation>
+        <translation>Chips kaufen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LobbySideButtons</name>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasse</translation>
     </message>
     <message>
         <source>Hand
 History</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand-
+verlauf</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung läuft</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Save username and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername und Passwort speichern</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Einloggen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Signup</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrieren</translation>
     </message>
     <message>
         <source>Invalid username and/or password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername oder Passwort ist falsch!</translation>
     </message>
 </context>
 </TS>

@@ -5,122 +5,122 @@
     <name>GameListRows</name>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco</translation>
     </message>
     <message>
         <source>Prize Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Montepremi</translation>
     </message>
     <message>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscritti</translation>
     </message>
     <message>
         <source>Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolo</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite</translation>
     </message>
     <message>
         <source>Blinds</source>
-        <translation type="unfinished"></translation>
+        <translation>Bui</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Posti</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
 </context>
 <context>
     <name>TextUtils</name>
     <message>
         <source>%1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>Sit &amp; Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Sit &amp; Go</translation>
     </message>
     <message>
         <source>Texas Hold&apos;em</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas Hold&apos;em</translation>
     </message>
     <message>
         <source>Omaha</source>
-        <translation type="unfinished"></translation>
+        <translation>Omaha</translation>
     </message>
     <message>
         <source>Freeroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Freeroll</translation>
     </message>
     <message>
         <source>SnG</source>
-        <translation type="unfinished"></translation>
+        <translation>SnG</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas</translation>
     </message>
     <message>
         <source>NL</source>
-        <translation type="unfinished"></translation>
+        <translation>NL</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Unknown limit type</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite sconosciuto</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1º</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2º</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3º</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4º</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5º</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6º</translation>
     </message>
     <message>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7º</translation>
     </message>
     <message>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8º</translation>
     </message>
     <message>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9º</translation>
     </message>
     <message>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10º</translation>
     </message>
 </context>
 <context>
@@ -128,63 +128,66 @@
     <message>
         <source>NOTE! Do not save your password unless you are sure
 no-one else has access to this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE! Non salvare la password se non sei sicuro
+che nessun altro abbia accesso a questo computer!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconosciuta</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::Client</name>
     <message>
         <source>SSL error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore SSL:</translation>
     </message>
     <message>
         <source>The server has restarted. If a game was in progress,
 the last hand will have been invalidated and funds returned to your
 account. Please restart the application to join a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server è stato riavviato. Se era in corso una partita,
+l&apos;ultima mano è stata annullata e le puntate riaccreditate sul tuo
+conto. Riavvia l&apos;applicazione per entrare in una nuova partita.</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::GameListDialogItem</name>
     <message>
         <source>Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Lobby</translation>
     </message>
     <message>
         <source>Cash Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash Game</translation>
     </message>
     <message>
         <source>Freerolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Freeroll</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Entra</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti</translation>
     </message>
     <message>
         <source>Unregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Disiscriviti</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli</translation>
     </message>
     <message>
         <source>Load details failed...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare i dettagli.</translation>
     </message>
 </context>
 <context>
@@ -192,99 +195,102 @@ account. Please restart the application to join a new game.</source>
     <message>
         <source>Join
 new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova
+partita</translation>
     </message>
     <message>
         <source>Stay
 and watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta
+e guarda</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Rientra</translation>
     </message>
     <message>
         <source>Sit Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sit out</translation>
     </message>
     <message>
         <source>Payout</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi</translation>
     </message>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra fiches</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LobbySideButtons</name>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished"></translation>
+        <translation>Cassa</translation>
     </message>
     <message>
         <source>Hand
 History</source>
-        <translation type="unfinished"></translation>
+        <translation>Storico
+mani</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso in corso</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso utente</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Save username and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva nome utente e password</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Accedi</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Signup</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrati</translation>
     </message>
     <message>
         <source>Invalid username and/or password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente o password non validi!</translation>
     </message>
 </context>
 </TS>

@@ -5,122 +5,122 @@
     <name>GameListRows</name>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel</translation>
     </message>
     <message>
         <source>Prize Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Prispott</translation>
     </message>
     <message>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrerade</translation>
     </message>
     <message>
         <source>Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit</translation>
     </message>
     <message>
         <source>Blinds</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinds</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Platser</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelare</translation>
     </message>
 </context>
 <context>
     <name>TextUtils</name>
     <message>
         <source>%1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>Sit &amp; Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Sit &amp; Go</translation>
     </message>
     <message>
         <source>Texas Hold&apos;em</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas Hold&apos;em</translation>
     </message>
     <message>
         <source>Omaha</source>
-        <translation type="unfinished"></translation>
+        <translation>Omaha</translation>
     </message>
     <message>
         <source>Freeroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Freeroll</translation>
     </message>
     <message>
         <source>SnG</source>
-        <translation type="unfinished"></translation>
+        <translation>SnG</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas</translation>
     </message>
     <message>
         <source>NL</source>
-        <translation type="unfinished"></translation>
+        <translation>NL</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Unknown limit type</source>
-        <translation type="unfinished"></translation>
+        <translation>Okänd limit</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1:a</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2:a</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3:e</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4:e</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5:e</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6:e</translation>
     </message>
     <message>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7:e</translation>
     </message>
     <message>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8:e</translation>
     </message>
     <message>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9:e</translation>
     </message>
     <message>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10:e</translation>
     </message>
 </context>
 <context>
@@ -128,63 +128,66 @@
     <message>
         <source>NOTE! Do not save your password unless you are sure
 no-one else has access to this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>OBS! Spara inte lösenordet om du inte är säker på
+att ingen annan har tillgång till den här datorn!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Okänt</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::Client</name>
     <message>
         <source>SSL error:</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL-fel:</translation>
     </message>
     <message>
         <source>The server has restarted. If a game was in progress,
 the last hand will have been invalidated and funds returned to your
 account. Please restart the application to join a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern har startats om. Om ett spel pågick har den senaste
+handen ogiltigförklarats och insatserna förts tillbaka till ditt
+konto. Starta om programmet för att gå med i ett nytt spel.</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::GameListDialogItem</name>
     <message>
         <source>Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Lobby</translation>
     </message>
     <message>
         <source>Cash Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash games</translation>
     </message>
     <message>
         <source>Freerolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Freerolls</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Gå med</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrera</translation>
     </message>
     <message>
         <source>Unregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Avregistrera</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaljer</translation>
     </message>
     <message>
         <source>Load details failed...</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att läsa in detaljerna.</translation>
     </message>
 </context>
 <context>
@@ -192,99 +195,102 @@ account. Please restart the application to join a new game.</source>
     <message>
         <source>Join
 new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gå med i
+nytt spel</translation>
     </message>
     <message>
         <source>Stay
 and watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stanna
+och titta</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativ</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Spela vidare</translation>
     </message>
     <message>
         <source>Sit Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitt ut</translation>
     </message>
     <message>
         <source>Payout</source>
-        <translation type="unfinished"></translation>
+        <translation>Utbetalning</translation>
     </message>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished"></translation>
+        <translation>Köp marker</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LobbySideButtons</name>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassa</translation>
     </message>
     <message>
         <source>Hand
 History</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand-
+historik</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativ</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Loggar in</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Inloggning</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Användarnamn</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösenord</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Språk</translation>
     </message>
     <message>
         <source>Save username and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara användarnamn och lösenord</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Logga in</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta</translation>
     </message>
     <message>
         <source>Signup</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa konto</translation>
     </message>
     <message>
         <source>Invalid username and/or password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fel användarnamn eller lösenord!</translation>
     </message>
 </context>
 </TS>

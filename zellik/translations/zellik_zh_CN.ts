@@ -5,122 +5,122 @@
     <name>GameListRows</name>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>游戏</translation>
     </message>
     <message>
         <source>Prize Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>奖池</translation>
     </message>
     <message>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>已报名</translation>
     </message>
     <message>
         <source>Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>限注</translation>
     </message>
     <message>
         <source>Blinds</source>
-        <translation type="unfinished"></translation>
+        <translation>盲注</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>座位</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>玩家</translation>
     </message>
 </context>
 <context>
     <name>TextUtils</name>
     <message>
         <source>%1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>Sit &amp; Go</source>
-        <translation type="unfinished"></translation>
+        <translation>坐满即玩</translation>
     </message>
     <message>
         <source>Texas Hold&apos;em</source>
-        <translation type="unfinished"></translation>
+        <translation>德州扑克</translation>
     </message>
     <message>
         <source>Omaha</source>
-        <translation type="unfinished"></translation>
+        <translation>奥马哈</translation>
     </message>
     <message>
         <source>Freeroll</source>
-        <translation type="unfinished"></translation>
+        <translation>免费赛</translation>
     </message>
     <message>
         <source>SnG</source>
-        <translation type="unfinished"></translation>
+        <translation>SNG</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>德州</translation>
     </message>
     <message>
         <source>NL</source>
-        <translation type="unfinished"></translation>
+        <translation>无限注</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>底池限注</translation>
     </message>
     <message>
         <source>Unknown limit type</source>
-        <translation type="unfinished"></translation>
+        <translation>未知限注类型</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>第1名</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>第2名</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>第3名</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>第4名</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>第5名</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>第6名</translation>
     </message>
     <message>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>第7名</translation>
     </message>
     <message>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>第8名</translation>
     </message>
     <message>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>第9名</translation>
     </message>
     <message>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>第10名</translation>
     </message>
 </context>
 <context>
@@ -128,63 +128,66 @@
     <message>
         <source>NOTE! Do not save your password unless you are sure
 no-one else has access to this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>注意！除非您确定没有其他人能使用这台电脑，
+否则请不要保存密码！</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>未知</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::Client</name>
     <message>
         <source>SSL error:</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL 错误：</translation>
     </message>
     <message>
         <source>The server has restarted. If a game was in progress,
 the last hand will have been invalidated and funds returned to your
 account. Please restart the application to join a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器已重新启动。如果当时有牌局正在进行，
+最后一手牌已作废，相关资金已退回您的账户。
+请重新启动程序以加入新的牌局。</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::GameListDialogItem</name>
     <message>
         <source>Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>大厅</translation>
     </message>
     <message>
         <source>Cash Games</source>
-        <translation type="unfinished"></translation>
+        <translation>现金桌</translation>
     </message>
     <message>
         <source>Freerolls</source>
-        <translation type="unfinished"></translation>
+        <translation>免费赛</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>加入</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>报名</translation>
     </message>
     <message>
         <source>Unregister</source>
-        <translation type="unfinished"></translation>
+        <translation>取消报名</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>详情</translation>
     </message>
     <message>
         <source>Load details failed...</source>
-        <translation type="unfinished"></translation>
+        <translation>无法加载详情。</translation>
     </message>
 </context>
 <context>
@@ -192,99 +195,102 @@ account. Please restart the application to join a new game.</source>
     <message>
         <source>Join
 new game</source>
-        <translation type="unfinished"></translation>
+        <translation>加入
+新牌局</translation>
     </message>
     <message>
         <source>Stay
 and watch</source>
-        <translation type="unfinished"></translation>
+        <translation>留下
+观战</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>选项</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>回到牌桌</translation>
     </message>
     <message>
         <source>Sit Out</source>
-        <translation type="unfinished"></translation>
+        <translation>暂离</translation>
     </message>
     <message>
         <source>Payout</source>
-        <translation type="unfinished"></translation>
+        <translation>奖金</translation>
     </message>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished"></translation>
+        <translation>购买筹码</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LobbySideButtons</name>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished"></translation>
+        <translation>收银台</translation>
     </message>
     <message>
         <source>Hand
 History</source>
-        <translation type="unfinished"></translation>
+        <translation>手牌
+记录</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>选项</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>正在登录</translation>
     </message>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>用户登录</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>用户名</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密码</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>Save username and password</source>
-        <translation type="unfinished"></translation>
+        <translation>记住用户名和密码</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>登录</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Signup</source>
-        <translation type="unfinished"></translation>
+        <translation>注册</translation>
     </message>
     <message>
         <source>Invalid username and/or password!</source>
-        <translation type="unfinished"></translation>
+        <translation>用户名或密码错误！</translation>
     </message>
 </context>
 </TS>
