@@ -182,17 +182,17 @@ private Q_SLOTS:
             << QByteArray(R"([{"id": "a", "smallBlind": 1, "bigBlind": 2, "buyinMin": 40, "buyinMax": 200},
                               {"id": "b", "type": 4098, "limit": 2, "seats": 12}])")
             << 2 << false;
-        QTest::newRow("not an array") << QByteArray(R"({"id": "a"})") << 5 << true;
-        QTest::newRow("no id") << QByteArray(R"([{"name": "x"}])") << 5 << true;
+        QTest::newRow("not an array") << QByteArray(R"({"id": "a"})") << -1 << true;
+        QTest::newRow("no id") << QByteArray(R"([{"name": "x"}])") << -1 << true;
         QTest::newRow("buy-in upside down")
-            << QByteArray(R"([{"id": "a", "buyinMin": 50, "buyinMax": 10}])") << 5 << true;
-        QTest::newRow("empty") << QByteArray("[]") << 5 << true;
+            << QByteArray(R"([{"id": "a", "buyinMin": 50, "buyinMax": 10}])") << -1 << true;
+        QTest::newRow("empty") << QByteArray("[]") << -1 << true;
         QTest::newRow("negative blind")
-            << QByteArray(R"([{"id": "a", "smallBlind": -1, "bigBlind": 2}])") << 5 << true;
+            << QByteArray(R"([{"id": "a", "smallBlind": -1, "bigBlind": 2}])") << -1 << true;
         QTest::newRow("nothing to play for")
-            << QByteArray(R"([{"id": "a", "smallBlind": 0, "bigBlind": 0, "ante": 0}])") << 5 << true;
-        QTest::newRow("unknown limit") << QByteArray(R"([{"id": "a", "limit": 0}])") << 5 << true;
-        QTest::newRow("zero buy-in") << QByteArray(R"([{"id": "a", "buyinMin": 0}])") << 5 << true;
+            << QByteArray(R"([{"id": "a", "smallBlind": 0, "bigBlind": 0, "ante": 0}])") << -1 << true;
+        QTest::newRow("unknown limit") << QByteArray(R"([{"id": "a", "limit": 0}])") << -1 << true;
+        QTest::newRow("zero buy-in") << QByteArray(R"([{"id": "a", "buyinMin": 0}])") << -1 << true;
         QTest::newRow("ante only") << QByteArray(R"([{"id": "a", "smallBlind": 0, "bigBlind": 0, "ante": 1},
                                                      {"id": "b", "limit": 2, "seats": 12, "bigBlind": 2}])")
                                    << 2 << false;
@@ -207,7 +207,8 @@ private Q_SLOTS:
         writeFile(dir.filePath("tables.json"), text);
         QString message;
         const QList<TableConfig> loaded = TableConfig::load(dir.filePath("tables.json"), &message);
-        QCOMPARE(loaded.size(), tables);
+        // -1: the defaults stand in for a file that cannot be used.
+        QCOMPARE(loaded.size(), tables < 0 ? TableConfig::defaults().size() : tables);
         QCOMPARE(!message.isEmpty(), error);
         if (!error && QTest::currentDataTag() == QLatin1String("two tables")) {
             QCOMPARE(loaded.at(0).bigBlind, Cents(200));
@@ -219,7 +220,7 @@ private Q_SLOTS:
     void defaultTables()
     {
         const QList<TableConfig> tables = TableConfig::defaults();
-        QCOMPARE(tables.size(), 5);
+        QCOMPARE(tables.size(), 9);
         QCOMPARE(tables.at(0).type, 0x1001);
         QCOMPARE(tables.at(1).type, 0x1002);
         QCOMPARE(tables.at(1).limit, 2);
@@ -227,8 +228,23 @@ private Q_SLOTS:
         QCOMPARE(tables.at(3).type, 0x5001);
         QCOMPARE(tables.at(4).bigBlind, Cents(0));
         QCOMPARE(tables.at(4).ante, Cents(100));
-        for (const TableConfig& t : tables)
-            QVERIFY(t.botCount() <= t.seats - 2);
+        // Every kind the lobby shows: both games in both limits, one full table and one empty.
+        QSet<int> kinds;
+        int full = 0;
+        int empty = 0;
+        for (const TableConfig& t : tables) {
+            QVERIFY2(t.problem().isEmpty(), qPrintable(t.id));
+            kinds.insert((t.type & 0x3) * 10 + t.limit);
+            if (t.botCount() == t.seats)
+                ++full;
+            else if (t.botCount() == 0)
+                ++empty;
+            else
+                QVERIFY(t.botCount() <= t.seats - 2); // room for people
+        }
+        QCOMPARE(kinds, (QSet<int>{11, 12, 21, 22}));
+        QCOMPARE(full, 1);
+        QCOMPARE(empty, 1);
     }
 
     void handRecord()
