@@ -1,5 +1,6 @@
 #include "gamelistdialogitem.h"
 
+#include "dialogbuttonboxitem.h"
 #include "gamelistrows.h"
 #include "labelitem.h"
 #include "pushbuttonitem.h"
@@ -60,6 +61,7 @@ public:
     PushButtonItem* registerButton = nullptr;
     PushButtonItem* unregister = nullptr;
     PushButtonItem* detailsButton = nullptr;
+    DialogButtonBoxItem* buttonBox = nullptr;
     AbstractGameSceneSideButtons* sideButtons = nullptr;
     QTimer listTimer;
     QTimer detailsTimer;
@@ -126,21 +128,19 @@ GameListDialogItem::GameListDialogItem(const QVariantMap& settings, QGraphicsIte
     d->proxy->setWidget(d->form);
     d->proxy->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    auto* buttonRow = new QGraphicsLinearLayout(Qt::Horizontal);
-    buttonRow->setSpacing(10);
-    buttonRow->addStretch(1);
-    const auto makeButton = [&](const char* name) {
-        auto* button = new PushButtonItem(this);
+    // The platform's order, the theme's button pictures.
+    d->buttonBox = new DialogButtonBoxItem(this);
+    d->buttonBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    const auto makeButton = [&](const char* name, QDialogButtonBox::ButtonRole role) {
+        PushButtonItem* button = d->buttonBox->addButton(QString(), role);
         button->setObjectName(QLatin1String(name));
         setupButton(button, false);
-        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        buttonRow->addItem(button);
         return button;
     };
-    d->detailsButton = makeButton("detailsButton");
-    d->unregister = makeButton("unregisterButton");
-    d->registerButton = makeButton("registerButton");
-    d->join = makeButton("joinButton");
+    d->detailsButton = makeButton("detailsButton", QDialogButtonBox::ActionRole);
+    d->unregister = makeButton("unregisterButton", QDialogButtonBox::ActionRole);
+    d->registerButton = makeButton("registerButton", QDialogButtonBox::AcceptRole);
+    d->join = makeButton("joinButton", QDialogButtonBox::AcceptRole);
     connect(d->join, &PushButtonItem::clicked, this, &GameListDialogItem::slotJoin);
     connect(d->registerButton, &PushButtonItem::clicked, this, &GameListDialogItem::slotRegister);
     connect(d->unregister, &PushButtonItem::clicked, this, &GameListDialogItem::slotUnregister);
@@ -153,7 +153,8 @@ GameListDialogItem::GameListDialogItem(const QVariantMap& settings, QGraphicsIte
     layout->setAlignment(d->title, Qt::AlignLeft);
     layout->addItem(d->proxy);
     layout->setStretchFactor(d->proxy, 1);
-    layout->addItem(buttonRow);
+    layout->addItem(d->buttonBox);
+    layout->setAlignment(d->buttonBox, Qt::AlignRight);
 
     d->listTimer.setSingleShot(true);
     d->listTimer.setInterval(ListRefreshMs);

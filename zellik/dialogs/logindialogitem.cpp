@@ -88,6 +88,7 @@ LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
     auto* messageRow = new QGraphicsLinearLayout(Qt::Horizontal);
     d->errorIcon = new PixmapItem(this);
     d->errorIcon->hide();
+    d->errorIcon->setMaximumSize(0, 0);
     d->message = new LabelItem(this);
     d->message->setThemeFlags(NoThemeFlags);
     d->message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -331,10 +332,16 @@ void LoginDialogItem::showMessage(const QString& text, bool error)
     d->message->setBrush(error ? QColor(0x9a, 0x10, 0x10) : QColor(0x20, 0x20, 0x20));
     const AbstractTheme* t = theme();
     const bool icon = error && !text.isEmpty() && t && !t->image(AbstractTheme::ImageErrorIcon).isNull();
+    // A hidden item still takes its room in the row: it gets none while hidden.
+    QSizeF room(0, 0);
     if (icon) {
         const QImage image = t->image(AbstractTheme::ImageErrorIcon);
-        d->errorIcon->setPixmap(QPixmap::fromImage(image).scaledToHeight(20, Qt::SmoothTransformation));
+        d->errorIcon->setPixmap(QPixmap::fromImage(image));
+        room = image.deviceIndependentSize().scaled(QSizeF(22, 22), Qt::KeepAspectRatio);
     }
+    d->errorIcon->setMinimumSize(room);
+    d->errorIcon->setMaximumSize(room);
+    d->errorIcon->setPreferredSize(room);
     d->errorIcon->setVisible(icon);
 }
 

@@ -647,6 +647,7 @@ AbstractGameListDialogItem* DefaultTheme::createGameListDialogItem(Client* clien
                                                                    AbstractPokerTableScene* scene) const
 {
     auto* dialog = new GameListDialogItem(settings);
+    dialog->setTheme(const_cast<DefaultTheme*>(this));
     dialog->setClient(client);
     if (scene) {
         scene->addItem(dialog);

@@ -1,4 +1,6 @@
+#include "defaulttheme.h"
 #include "infodialogitem.h"
+#include "localresources.h"
 #include "pushbuttonitem.h"
 
 #include <QApplication>
@@ -164,8 +166,11 @@ private Q_SLOTS:
 
     void sharpAtTwiceTheResolution()
     {
+        // In the built-in look, with its pictures and style sheet.
+        LocalResources::setSearchPaths({QStringLiteral(":")});
+        DefaultTheme theme;
         QGraphicsScene scene(0, 0, 1024, 768);
-        auto* dialog = new InfoDialogItem;
+        InfoDialogItem* dialog = theme.createInfoDialog();
         scene.addItem(dialog);
         dialog->setText(
             QStringLiteral("The connection to the server was lost.\nTrying again in 10 seconds."));

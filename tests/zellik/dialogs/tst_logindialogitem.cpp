@@ -1,3 +1,4 @@
+#include "defaulttheme.h"
 #include "infodialogitem.h"
 #include "localresources.h"
 #include "logindialogitem.h"
@@ -279,12 +280,16 @@ private Q_SLOTS:
 
     void rendersSharplyAtTwiceTheResolution()
     {
+        // In the built-in look, with its pictures and style sheet.
+        LocalResources::setSearchPaths({QStringLiteral(":")});
+        DefaultTheme theme;
         QGraphicsScene scene(0, 0, 1024, 768);
-        auto* dialog = new LoginDialogItem;
+        auto* dialog = static_cast<LoginDialogItem*>(theme.createLoginDialogItem(nullptr));
         scene.addItem(dialog);
         dialog->setUseDimmer(true);
-        dialog->centerDialog();
         dialog->setMessage(QStringLiteral("Invalid username and/or password!"));
+        dialog->centerDialog();
+        QCoreApplication::processEvents(); // the layout takes in the error sign
         const QRectF area = dialog->mapRectToScene(dialog->rect()).adjusted(-20, -20, 20, 20);
         for (int ratio : {1, 2}) {
             QImage image((area.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
