@@ -4,6 +4,7 @@
 #include "gamelistdialogitem.h"
 #include "lobbysidebuttons.h"
 #include "logindialogitem.h"
+#include "playeritem.h"
 
 #include "defaultthemelayout.h"
 #include "localresources.h"
@@ -625,7 +626,32 @@ QString DefaultTheme::chipElementId(int index)
 // those are built the theme makes none of them.
 AbstractPlayerItem* DefaultTheme::createPlayerItem() const
 {
-    return nullptr;
+    // The clock's pictures are shared by every seat.
+    PlayerItemBase::setTimerDeadlineImage(image(ImageTimerDeadline));
+    PlayerItemBase::setTimerTrackImage(image(ImageTimerTrack));
+    PlayerItemBase::setTimerGlowImage(image(ImageTimerGlow));
+    PlayerItemBase::setTimerGlowRedImage(image(ImageTimerGlowRed));
+    auto* seat = new PlayerItem;
+    seat->setSeatImage(image(ImagePlayerAvatar));
+    seat->setAvailableImage(image(ImageNoPlayerAvatar));
+    seat->setYOUImage(image(ImageYouIcon));
+    const struct
+    {
+        PlayerItemBase::SubItem item;
+        ItemFont font;
+        ItemPen pen;
+        ItemBrush brush;
+    } looks[] = {{PlayerItemBase::SubItemName, Font2, Pen1, Brush0},
+                 {PlayerItemBase::SubItemStack, Font4, Pen1, Brush3},
+                 {PlayerItemBase::SubItemAction, Font2, Pen1, Brush0},
+                 {PlayerItemBase::SubItemTimer, Font2, Pen1, Brush11}};
+    for (const auto& look : looks) {
+        seat->setSubItemFont(look.item, font(look.font));
+        seat->setSubItemPen(look.item, pen(look.pen));
+        seat->setSubItemBrush(look.item, brush(look.brush));
+    }
+    seat->setTheme(const_cast<DefaultTheme*>(this));
+    return seat;
 }
 
 AbstractLoginDialogItem* DefaultTheme::createLoginDialogItem(AbstractPokerTableScene*) const

@@ -1,0 +1,152 @@
+#include "communityplayeritem.h"
+
+#include <QPainter>
+
+namespace VeskGames {
+
+class CommunityPlayerItem::Private
+{
+public:
+    QImage active;
+    QImage cardGlow;
+    QImage muck;
+    QImage call;
+    QImage bet;
+    QImage winner;
+    QImage shownAction;
+    bool winnerShown = false;
+    QPen winnerPen{Qt::black};
+    QBrush winnerBrush{QColor(242, 201, 76)};
+    QFont winnerFont;
+};
+
+CommunityPlayerItem::CommunityPlayerItem(QGraphicsItem* parent)
+    : PlayerItemBase(parent), d(std::make_unique<Private>())
+{
+    resize(BoxSize);
+    centerSubItemTextWithOffset(SubItemName, QPointF(BoxSize.width() / 2, 32));
+    centerSubItemTextWithOffset(SubItemStack, QPointF(BoxSize.width() / 2, 62));
+    centerSubItemTextWithOffset(SubItemAction, QPointF(BoxSize.width() / 2, 32));
+}
+
+CommunityPlayerItem::~CommunityPlayerItem() = default;
+
+void CommunityPlayerItem::setAvatarId(int) {}
+
+void CommunityPlayerItem::setPlayerActiveImage(const QImage& image)
+{
+    d->active = image;
+    update();
+}
+
+void CommunityPlayerItem::setPlayerActiveCardGlowImage(const QImage& image)
+{
+    d->cardGlow = image;
+    update();
+}
+
+void CommunityPlayerItem::setActionImageMuck(const QImage& image)
+{
+    d->muck = image;
+}
+
+void CommunityPlayerItem::setActionImageCall(const QImage& image)
+{
+    d->call = image;
+}
+
+void CommunityPlayerItem::setActionImageBet(const QImage& image)
+{
+    d->bet = image;
+}
+
+void CommunityPlayerItem::setActionImageWinner(const QImage& image)
+{
+    d->winner = image;
+}
+
+void CommunityPlayerItem::setActionWinnerData(const QPen& pen, const QBrush& brush, const QFont& font)
+{
+    d->winnerPen = pen;
+    d->winnerBrush = brush;
+    d->winnerFont = font;
+}
+
+void CommunityPlayerItem::showWinner()
+{
+    d->winnerShown = true;
+    d->shownAction = d->winner;
+    setSubItemPen(SubItemAction, d->winnerPen);
+    setSubItemBrush(SubItemAction, d->winnerBrush);
+    update();
+}
+
+bool CommunityPlayerItem::isWinnerShown() const
+{
+    return d->winnerShown;
+}
+
+QImage CommunityPlayerItem::actionImage() const
+{
+    return d->shownAction;
+}
+
+QSizeF CommunityPlayerItem::sizeHint(Qt::SizeHint which, const QSizeF& constraint) const
+{
+    if (which == Qt::PreferredSize || which == Qt::MinimumSize)
+        return BoxSize;
+    return PlayerItemBase::sizeHint(which, constraint);
+}
+
+void CommunityPlayerItem::showActionBadge(PlayerAction action)
+{
+    // Seen from afar a picture reads better than a word.
+    switch (action) {
+    case ActionMuck:
+    case ActionFold:
+        d->shownAction = d->muck;
+        break;
+    case ActionCall:
+    case ActionCheck:
+        d->shownAction = d->call;
+        break;
+    case ActionBet:
+    case ActionRaise:
+    case ActionAllIn:
+        d->shownAction = d->bet;
+        break;
+    default:
+        d->shownAction = QImage();
+        break;
+    }
+    d->winnerShown = false;
+    if (d->shownAction.isNull())
+        PlayerItemBase::showActionBadge(action);
+    update();
+}
+
+void CommunityPlayerItem::paintSeat(QPainter* painter)
+{
+    if (available())
+        return;
+    const bool turn = isTimerRunning();
+    const QImage& box = turn && !d->active.isNull() ? d->active : seatImage();
+    if (!box.isNull())
+        painter->drawImage(QRectF(QPointF(), box.deviceIndependentSize()), box);
+    if (!d->shownAction.isNull()) {
+        const QSizeF size = d->shownAction.deviceIndependentSize();
+        painter->drawImage(QRectF(QPointF((BoxSize.width() - size.width()) / 2, -size.height() - 4), size),
+                           d->shownAction);
+    }
+}
+
+void CommunityPlayerItem::paintTimer(QPainter* painter)
+{
+    // The player whose turn it is has a glowing frame round the cards.
+    if (d->cardGlow.isNull() || cards().isEmpty())
+        return;
+    const QSizeF size = d->cardGlow.deviceIndependentSize();
+    painter->drawImage(QRectF(cardOffset() - QPointF(14, 14), size), d->cardGlow);
+}
+
+} // namespace VeskGames
