@@ -74,6 +74,7 @@ public:
             // Whole cents are stored as integers: no rounding on the way back.
             a.balance = Cents(o.value(QStringLiteral("balanceCents")).toDouble());
             a.atTables = Cents(o.value(QStringLiteral("atTablesCents")).toDouble());
+            a.starting = Cents(o.value(QStringLiteral("startingCents")).toDouble(double(DefaultStarting)));
             a.settings = o.value(QStringLiteral("settings")).toObject().toVariantMap();
             // JSON has one kind of number; a client's integer setting must come back as one.
             for (QVariant& value : a.settings) {
@@ -98,6 +99,7 @@ public:
                                      {QStringLiteral("email"), a.email},
                                      {QStringLiteral("balanceCents"), double(a.balance)},
                                      {QStringLiteral("atTablesCents"), double(a.atTables)},
+                                     {QStringLiteral("startingCents"), double(a.starting)},
                                      {QStringLiteral("settings"), QJsonObject::fromVariantMap(a.settings)}});
         }
         return QJsonDocument(QJsonObject{{QStringLiteral("accounts"), users}}).toJson(QJsonDocument::Compact);
@@ -180,7 +182,9 @@ bool AccountStore::addUsers(const QString& usersFile, QString* error)
         a.name = name;
         a.passwordHash =
             PasswordHash::make(PasswordHash::digestOf(o.value(QStringLiteral("password")).toString()));
-        a.balance = HandEngine::fromUnits(o.value(QStringLiteral("balance")).toDouble(1000));
+        a.balance = HandEngine::fromUnits(
+            o.value(QStringLiteral("balance")).toDouble(HandEngine::toUnits(DefaultStarting)));
+        a.starting = a.balance;
         a.firstName = o.value(QStringLiteral("firstName")).toString(name);
         a.email = o.value(QStringLiteral("email")).toString();
         d->accounts.insert(name, a);
@@ -208,7 +212,8 @@ bool AccountStore::addDemoUsers()
         a.firstName = QStringLiteral("Demo");
         a.lastName = QString::number(i);
         a.email = name + QStringLiteral("@localhost");
-        a.balance = 100000;
+        a.balance = DefaultStarting;
+        a.starting = DefaultStarting;
         d->accounts.insert(name, a);
     }
     return saveAdded(before);
@@ -269,6 +274,19 @@ bool AccountStore::returnFromTable(const QString& name, Cents amount, Cents stil
     it->atTables = stillAtTables;
     d->dirty = true;
     return save();
+}
+
+bool AccountStore::topUp(const QString& name)
+{
+    auto it = d->accounts.find(name);
+    if (it == d->accounts.end() || it->balance >= it->starting)
+        return false;
+    const Cents before = it->balance;
+    it->balance = it->starting;
+    if (save())
+        return true;
+    it->balance = before; // not written, so it did not happen
+    return false;
 }
 
 void AccountStore::setAtTables(const QString& name, Cents amount)

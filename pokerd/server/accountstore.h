@@ -27,6 +27,7 @@ public:
         QString email;
         Cents balance = 0;
         Cents atTables = 0; ///< chips taken to tables, still the player's money
+        Cents starting = 0; ///< what the account began with; the cashier tops up to it
         QVariantMap settings;
     };
 
@@ -38,6 +39,9 @@ public:
     /// naming the file, when the folder is in use or the file cannot be read:
     /// a damaged file is never replaced.
     bool open(QString* error);
+
+    /// What demo accounts, and accounts from files that did not record it, start with.
+    static constexpr Cents DefaultStarting = 100000;
 
     /// Accounts from a users file (JSON array of {name, password, balance});
     /// replaces nobody who exists already.
@@ -57,6 +61,10 @@ public:
     /// Chips come back from a table; \a stillAtTables is what the player has
     /// at other tables. One write, so a crash cannot count the chips twice.
     bool returnFromTable(const QString& name, Cents amount, Cents stillAtTables);
+    /// Raises a balance below the account's starting amount to it; chips at
+    /// tables stay as they are. False when there is nothing to raise or the
+    /// change could not be written (then nothing changed).
+    bool topUp(const QString& name);
     /// Records what the player now has at tables; written by the next flush().
     void setAtTables(const QString& name, Cents amount);
     /// Merged into the stored settings; written by the next flush().

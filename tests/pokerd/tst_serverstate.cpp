@@ -155,6 +155,58 @@ private Q_SLOTS:
         QCOMPARE(store.account("demo1").atTables, Cents(0));
     }
 
+    void topUpsReachTheStartingAmount_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Cents>("starting");
+        QTest::newRow("demo account") << "demo1" << Cents(100000);
+        QTest::newRow("from a users file") << "anna" << Cents(1250);
+        QTest::newRow("from an earlier file") << "old" << Cents(100000);
+    }
+
+    void topUpsReachTheStartingAmount()
+    {
+        QFETCH(QString, name);
+        QFETCH(Cents, starting);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("data"));
+        writeFile(dir.filePath("users.json"), R"([{"name": "anna", "password": "secret", "balance": 12.5}])");
+        writeFile(dir.filePath("data/accounts.json"),
+                  R"({"accounts": {"old": {"passwordSha1": "89e495e7941cf9e40e6980d14a16bf023ccd4c91",
+                                           "balanceCents": 500, "atTablesCents": 0}}})");
+        {
+            AccountStore store(dir.filePath("data"));
+            QString error;
+            QVERIFY(store.open(&error));
+            QVERIFY(store.addDemoUsers());
+            QVERIFY(store.addUsers(dir.filePath("users.json"), &error));
+            const Cents balance = store.account(name).balance;
+            if (balance >= starting)
+                QVERIFY(store.takeToTable(name, balance - starting + 200));
+            QVERIFY(!store.hasUnwrittenChanges());
+            const Cents atTables = store.account(name).atTables;
+            QVERIFY(store.topUp(name));
+            QCOMPARE(store.account(name).balance, starting);
+            QCOMPARE(store.account(name).atTables, atTables);
+            QVERIFY(!store.hasUnwrittenChanges());
+            QVERIFY(!store.topUp(name)); // nothing left to raise
+            QVERIFY(!store.topUp("nobody"));
+            QVERIFY(store.takeToTable(name, 100));
+        }
+        // The starting amount is kept with the account.
+        AccountStore reopened(dir.filePath("data"));
+        QString error;
+        QVERIFY(reopened.open(&error));
+        QCOMPARE(reopened.account(name).starting, starting);
+        QVERIFY(reopened.takeToTable(name, reopened.account(name).balance - starting + 50));
+        // Not written, not done.
+        QVERIFY(QFile::remove(dir.filePath("data/accounts.json")));
+        QVERIFY(QDir(dir.filePath("data")).mkdir("accounts.json"));
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("cannot write"));
+        QVERIFY(!reopened.topUp(name));
+        QCOMPARE(reopened.account(name).balance, starting - 50);
+    }
+
     void usersFile()
     {
         QTemporaryDir dir;
