@@ -4,11 +4,11 @@
 #include "freerollboard.h"
 #include "loginthrottle.h"
 #include "passwordhash.h"
+#include "ticketstore.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <QUuid>
 
@@ -87,6 +87,7 @@ public:
     QTimer settingsWrite;
     LoginThrottle userLogins{kLoginFailuresPerUser, kLoginWindowMs};
     LoginThrottle addressLogins{kLoginFailuresPerAddress, kLoginWindowMs};
+    TicketStore tickets;
 
     /// Ends a session: its seat is given up (chips go back to the balance).
     void end(const QString& id)
@@ -310,6 +311,16 @@ QString PokerServer::serverId() const
 QList<Table*> PokerServer::tables() const
 {
     return d->tables;
+}
+
+AccountStore* PokerServer::accounts() const
+{
+    return d->accounts;
+}
+
+TicketStore* PokerServer::tickets() const
+{
+    return &d->tickets;
 }
 
 int PokerServer::sessionCount() const
@@ -562,8 +573,10 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return ok();
     }
     if (method == QLatin1String("userTicket")) {
-        const quint64 ticket = QRandomGenerator::system()->generate64();
-        return ok(xmlrpc::Variant(QString::number(ticket, 16)));
+        // An onlooker has no account for a page to show.
+        if (session.user.isEmpty())
+            return ok(xmlrpc::Variant(false));
+        return ok(xmlrpc::Variant(d->tickets.issue(session.user, TicketStore::WebPage)));
     }
     if (method == QLatin1String("getAvatarList")) {
         QVariantList list;

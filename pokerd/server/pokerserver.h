@@ -11,6 +11,7 @@
 namespace Pokerd {
 
 class AccountStore;
+class TicketStore;
 
 /// The game server's side of the protocol: sessions named by the
 /// "sessionId" cookie, the methods the client calls, and the events each
@@ -52,6 +53,9 @@ public:
     void setEventQueueLifetime(int ms);
     QString serverId() const;
     QList<Table*> tables() const;
+    AccountStore* accounts() const;
+    /// The one-time tickets "userTicket" hands out, for the web pages to take.
+    TicketStore* tickets() const;
     int sessionCount() const;
 
 private:
