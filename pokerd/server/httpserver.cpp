@@ -1,6 +1,7 @@
 #include "httpserver.h"
 
 #include "pokerserver.h"
+#include "webpages.h"
 #include "xmlrpc/request.h"
 
 #include <QPointer>
@@ -8,12 +9,15 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUrl>
 
 namespace Pokerd {
 
 namespace {
 
 constexpr qint64 kMaximumHeaderSize = 64 * 1024;
+// Addresses are short here: a page's one parameter is a ticket.
+constexpr qint64 kMaximumTargetSize = 8 * 1024;
 constexpr int kRequestsPerTurn = 16;
 
 QString cookieValue(const QByteArray& header, const QByteArray& name)
@@ -32,6 +36,7 @@ class HttpServer::Private
 {
 public:
     PokerServer* server = nullptr;
+    std::unique_ptr<WebPages> pages;
     std::unique_ptr<QTcpServer> listener;
     QHash<QTcpSocket*, QByteArray> buffers;
     QHash<QString, int> perAddress;
@@ -45,6 +50,7 @@ public:
 HttpServer::HttpServer(PokerServer* server, QObject* parent) : QObject(parent), d(std::make_unique<Private>())
 {
     d->server = server;
+    d->pages = std::make_unique<WebPages>(server);
 }
 
 HttpServer::~HttpServer() = default;
@@ -174,6 +180,7 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
         const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
         QByteArray cookie;
         qint64 length = -1;
+        bool chunked = false;
         bool close = lines.value(0).trimmed().endsWith("HTTP/1.0");
         for (qsizetype i = 1; i < lines.size(); ++i) {
             const qsizetype colon = lines.at(i).indexOf(':');
@@ -192,12 +199,31 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
                 cookie += value + ';';
             else if (name == "connection")
                 close = value.toLower() == "close" || (close && value.toLower() != "keep-alive");
+            else if (name == "transfer-encoding")
+                chunked = true;
         }
-        if (requestLine.value(0) != "POST") {
-            reply(socket, 405, "Method Not Allowed", QByteArray(), "Allow: POST\r\n", true);
+        if (requestLine.size() != 3 || !requestLine.at(2).startsWith("HTTP/1.")) {
+            reply(socket, 400, "Bad Request", QByteArray(), QByteArray(), true);
             return;
         }
-        if (length < 0) {
+        const QByteArray& method = requestLine.at(0);
+        const bool head = method == "HEAD";
+        if (method != "POST" && method != "GET" && !head) {
+            const WebPages::Page page = WebPages::methodNotAllowed();
+            reply(socket, page.status, page.reason, page.body,
+                  WebPages::headers() + "Allow: GET, HEAD, POST\r\n", true);
+            return;
+        }
+        // Where a body ends without a length cannot be told: nothing after it can be read.
+        if (chunked) {
+            reply(socket, 501, "Not Implemented", QByteArray(), QByteArray(), true);
+            return;
+        }
+        if (requestLine.at(1).size() > kMaximumTargetSize) {
+            reply(socket, 414, "URI Too Long", QByteArray(), QByteArray(), true);
+            return;
+        }
+        if (length < 0 && method == "POST") {
             reply(socket, 411, "Length Required", QByteArray(), QByteArray(), true);
             return;
         }
@@ -205,27 +231,38 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
             reply(socket, 413, "Payload Too Large", QByteArray(), QByteArray(), true);
             return;
         }
+        length = qMax<qint64>(length, 0);
         if (buffer.size() < headerEnd + 4 + length)
             return;
         const QByteArray body = buffer.mid(headerEnd + 4, length);
         buffer.remove(0, headerEnd + 4 + length);
 
-        xmlrpc::Request request;
-        QString error;
-        xmlrpc::Response response;
-        QByteArray extra;
-        if (!request.parse(body, &error)) {
-            response = xmlrpc::Response(-32700, QStringLiteral("Parse error: %1").arg(error));
+        const QUrl target(QString::fromLatin1(requestLine.at(1)), QUrl::StrictMode);
+        if (method == "POST" && !WebPages::takesForm(target.path())) {
+            xmlrpc::Request request;
+            QString error;
+            xmlrpc::Response response;
+            QByteArray extra;
+            if (!request.parse(body, &error)) {
+                response = xmlrpc::Response(-32700, QStringLiteral("Parse error: %1").arg(error));
+            } else {
+                QString newSession;
+                response =
+                    d->server->call(request.methodName(), request.params(), cookieValue(cookie, "sessionId"),
+                                    &newSession, socket->peerAddress().toString());
+                if (!newSession.isEmpty())
+                    extra = "Set-Cookie: sessionId=" + newSession.toLatin1() + "; Path=/; HttpOnly" +
+                            (d->secure ? "; Secure" : "") + "\r\n";
+            }
+            reply(socket, 200, "OK", response.toXml(), "Content-Type: text/xml\r\n" + extra, close);
+        } else if (!target.isValid() || !target.path().startsWith(u'/')) {
+            reply(socket, 400, "Bad Request", QByteArray(), QByteArray(), true);
+            return;
         } else {
-            QString newSession;
-            response =
-                d->server->call(request.methodName(), request.params(), cookieValue(cookie, "sessionId"),
-                                &newSession, socket->peerAddress().toString());
-            if (!newSession.isEmpty())
-                extra = "Set-Cookie: sessionId=" + newSession.toLatin1() + "; Path=/; HttpOnly" +
-                        (d->secure ? "; Secure" : "") + "\r\n";
+            const WebPages::Page page =
+                method == "POST" ? d->pages->post(target.path(), body) : d->pages->get(target);
+            reply(socket, page.status, page.reason, page.body, WebPages::headers(), close, head);
         }
-        reply(socket, 200, "OK", response.toXml(), "Content-Type: text/xml\r\n" + extra, close);
         ++answered;
         if (close)
             return;
@@ -237,14 +274,16 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
 }
 
 void HttpServer::reply(QTcpSocket* socket, int status, const QByteArray& reason, const QByteArray& body,
-                       const QByteArray& extraHeaders, bool close)
+                       const QByteArray& extraHeaders, bool close, bool headersOnly)
 {
     QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\n";
     out += "Server: pokerd\r\n";
     out += extraHeaders;
     out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
     out += close ? "Connection: close\r\n" : "Connection: keep-alive\r\n";
-    out += "\r\n" + body;
+    out += "\r\n";
+    if (!headersOnly)
+        out += body;
     socket->write(out);
     if (close) {
         d->buffers.remove(socket);

@@ -13,7 +13,8 @@ namespace Pokerd {
 
 class PokerServer;
 
-/// HTTP/1.1 with keep-alive, carrying XML-RPC calls posted to any path.
+/// HTTP/1.1 with keep-alive, carrying XML-RPC calls posted to any path, and
+/// the web pages (GET, HEAD, and the cashier's form) beside them.
 class HttpServer : public QObject
 {
     Q_OBJECT
@@ -43,7 +44,7 @@ private:
     void onConnection();
     void onReadyRead(QTcpSocket* socket);
     void reply(QTcpSocket* socket, int status, const QByteArray& reason, const QByteArray& body,
-               const QByteArray& extraHeaders, bool close);
+               const QByteArray& extraHeaders, bool close, bool headersOnly = false);
 
     class Private;
     std::unique_ptr<Private> d;

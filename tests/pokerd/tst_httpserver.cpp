@@ -111,6 +111,21 @@ private Q_SLOTS:
         QTest::newRow("too long") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 99999999\r\n\r\n")
                                   << QByteArray("HTTP/1.1 413");
         QTest::newRow("slow headers") << QByteArray("POST / HTTP/1.1\r\nContent-Le") << QByteArray();
+        QTest::newRow("no version") << QByteArray("GET /help\r\n\r\n") << QByteArray("HTTP/1.1 400");
+        QTest::newRow("not HTTP") << QByteArray("GET /help SPDY/3\r\n\r\n") << QByteArray("HTTP/1.1 400");
+        QTest::newRow("chunked") << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n5\r\n")
+                                 << QByteArray("HTTP/1.1 501");
+        QTest::newRow("long address") << "GET /help?" + QByteArray(9000, 'a') + " HTTP/1.1\r\n\r\n"
+                                      << QByteArray("HTTP/1.1 414");
+        QTest::newRow("page with a large body")
+            << QByteArray("GET /help HTTP/1.1\r\nContent-Length: 99999999\r\n\r\n")
+            << QByteArray("HTTP/1.1 413");
+        QTest::newRow("address not a path")
+            << QByteArray("GET help HTTP/1.1\r\n\r\n") << QByteArray("HTTP/1.1 400");
+        QTest::newRow("address with spaces")
+            << QByteArray("GET /he lp HTTP/1.1\r\n\r\n") << QByteArray("HTTP/1.1 400");
+        QTest::newRow("half a page body")
+            << QByteArray("GET /help HTTP/1.1\r\nContent-Length: 10\r\n\r\nabc") << QByteArray();
     }
 
     void httpRefusesWhatItCannotRead()
