@@ -9,6 +9,7 @@
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -116,6 +117,17 @@ int main(int argc, char** argv)
     }
     std::printf("pokerd listening on %s://%s:%u (accounts in %s)\n", parser.isSet(tls) ? "https" : "http",
                 qPrintable(address.toString()), unsigned(http.port()), qPrintable(accounts.path()));
+    // The addresses to give the client; it puts a ticket in place of the placeholder.
+    QUrl pages;
+    pages.setScheme(parser.isSet(tls) ? QStringLiteral("https") : QStringLiteral("http"));
+    const bool everywhere =
+        address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 || address == QHostAddress::Any;
+    pages.setHost(everywhere ? QStringLiteral("localhost") : address.toString());
+    pages.setPort(http.port());
+    pages.setPath(QStringLiteral("/cashier"));
+    std::printf("pokerd cashier page: %s?ticket=VeskGames::Ticket\n", qPrintable(pages.toString()));
+    pages.setPath(QStringLiteral("/help"));
+    std::printf("pokerd help page: %s\n", qPrintable(pages.toString()));
     std::fflush(stdout);
     return app.exec();
 }

@@ -69,6 +69,43 @@ private Q_SLOTS:
         QCOMPARE(server.process().state(), QProcess::Running);
     }
 
+    void pagesAtTheAddressesLogged()
+    {
+        QTemporaryDir data;
+        PokerdProcess server;
+        QVERIFY(server.start(data.path()));
+        // The lines after the one with the port tell where the pages are.
+        QString cashier;
+        QString help;
+        const QRegularExpression cashierLine("^pokerd cashier page: (\\S+)$");
+        const QRegularExpression helpLine("^pokerd help page: (\\S+)$");
+        while (help.isEmpty() &&
+               (server.process().canReadLine() || server.process().waitForReadyRead(10000))) {
+            while (server.process().canReadLine()) {
+                const QString line = QString::fromLocal8Bit(server.process().readLine()).trimmed();
+                if (const QRegularExpressionMatch m = cashierLine.match(line); m.hasMatch())
+                    cashier = m.captured(1);
+                if (const QRegularExpressionMatch m = helpLine.match(line); m.hasMatch())
+                    help = m.captured(1);
+            }
+        }
+        const QString base = QStringLiteral("http://127.0.0.1:%1").arg(server.port());
+        QCOMPARE(cashier, base + "/cashier?ticket=VeskGames::Ticket");
+        QCOMPARE(help, base + "/help");
+
+        // The help page, as a browser that knows nothing of the client would open it.
+        const QString python = QStandardPaths::findExecutable("python3");
+        if (python.isEmpty())
+            QSKIP("python3 is not installed");
+        QProcess browser;
+        browser.start(python, {"-c",
+                               "import sys, urllib.request as u; r = u.urlopen(sys.argv[1]);"
+                               "print(r.status, r.headers['Content-Type'], 'demo10' in r.read().decode())",
+                               help});
+        QVERIFY(browser.waitForFinished(30000));
+        QCOMPARE(browser.readAllStandardOutput().trimmed(), QByteArray("200 text/html; charset=utf-8 True"));
+    }
+
     void https()
     {
         const QString python = QStandardPaths::findExecutable("python3");
