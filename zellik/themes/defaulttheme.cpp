@@ -1,6 +1,7 @@
 #include "defaulttheme.h"
 
 #include "abstractpokertablescene.h"
+#include "buydialogitem.h"
 #include "gamelistdialogitem.h"
 #include "lobbysidebuttons.h"
 #include "logindialogitem.h"
@@ -662,10 +663,16 @@ AbstractLoginDialogItem* DefaultTheme::createLoginDialogItem(AbstractPokerTableS
     return dialog;
 }
 
-AbstractBuyDialogItem* DefaultTheme::createBuyDialogItem(const QString&, SliderMode,
-                                                         AbstractPokerTableScene*) const
+AbstractBuyDialogItem* DefaultTheme::createBuyDialogItem(const QString& gameId, SliderMode mode,
+                                                         AbstractPokerTableScene* scene) const
 {
-    return nullptr;
+    auto* theme = const_cast<DefaultTheme*>(this);
+    auto* dialog = new BuyDialogItem(gameId, mode, chipRenderThread(), theme);
+    if (scene) {
+        scene->addItem(dialog);
+        dialog->centerDialog();
+    }
+    return dialog;
 }
 
 AbstractGameListDialogItem* DefaultTheme::createGameListDialogItem(Client* client,

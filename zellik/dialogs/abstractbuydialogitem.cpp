@@ -1,0 +1,9 @@
+#include "abstractbuydialogitem.h"
+
+namespace VeskGames {
+
+AbstractBuyDialogItem::AbstractBuyDialogItem(QGraphicsItem* parent) : ThemedDialogItem(parent) {}
+
+AbstractBuyDialogItem::~AbstractBuyDialogItem() = default;
+
+} // namespace VeskGames

@@ -1,0 +1,29 @@
+#ifndef VESKGAMES_SAFEWEBPAGE_H
+#define VESKGAMES_SAFEWEBPAGE_H
+
+#include "zellik_export.h"
+
+#include <QWebEnginePage>
+
+namespace VeskGames {
+
+/// A page of the operator's web site: web addresses only, no new windows,
+/// and nothing of the program reachable from its scripts.
+class ZELLIK_EXPORT SafeWebPage : public QWebEnginePage
+{
+    Q_OBJECT
+
+public:
+    explicit SafeWebPage(QWebEngineProfile* profile, QObject* parent = nullptr);
+    ~SafeWebPage() override;
+
+    static bool isAllowed(const QUrl& url);
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    QWebEnginePage* createWindow(WebWindowType type) override;
+};
+
+} // namespace VeskGames
+
+#endif
