@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts pokerd
+ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts pokerd webmemory
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
@@ -28,3 +28,14 @@ python3 "$root/bench/pokerd_idle_cpu.py" "$build/bin/pokerd" 20 10
 # Two hundred clients playing and polling beside hostile connections, then a chip audit.
 echo "== pokerd under load"
 python3 "$root/bench/pokerd_load.py" "$build/bin/pokerd" 60
+
+# Memory of the screens before and after the first web page (the local cashier).
+echo "== memory with and without a web page"
+data=$(mktemp -d)
+"$build/bin/pokerd" --listen 127.0.0.1:0 --data "$data" > "$data/log" 2>&1 &
+pokerd_pid=$!
+for _ in $(seq 50); do grep -q "listening on" "$data/log" && break; sleep 0.1; done
+help=$(grep -o 'http://[^ ]*/help' "$data/log" | head -1)
+QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 "$build/bin/webmemory" "$help"
+kill "$pokerd_pid"
+rm -rf "$data"
