@@ -22,6 +22,16 @@ if ! (exec 3<>/dev/tcp/127.0.0.1/7777) 2>/dev/null; then
   cat "$log"
 fi
 
+# The local server's own pages stand in for the operator's cashier and help.
+local_ini="$root/build/bin/default.local.ini"
+if [ ! -e "$local_ini" ]; then
+  cat >"$local_ini" <<'INI'
+; Written by scripts/run-player.sh for the local game server; edit freely.
+urlBuyin="http://127.0.0.1:7777/cashier?ticket=VeskGames::Ticket"
+urlPokerSchool="http://127.0.0.1:7777/help"
+INI
+fi
+
 # Without a display the program runs on Qt's off-screen platform.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
