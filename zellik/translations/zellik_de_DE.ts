@@ -141,6 +141,65 @@ dass niemand sonst Zugang zu diesem Computer hat!</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::BuyDialogItem</name>
+    <message>
+        <source>Buy Chips</source>
+        <translation type="unfinished">Chips kaufen</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose your chip amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable automatic re-buyin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bought chips will be added at the beginning of next hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cashier</source>
+        <translation type="unfinished">Kasse</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Table limits: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to rebuy due to limited balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to rebuy due to big stack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of chips allowed at table</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::Client</name>
     <message>
         <source>SSL error:</source>
@@ -230,6 +289,17 @@ zusehen</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::KioskBetter</name>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::LobbySideButtons</name>
     <message>
         <source>Cashier</source>
@@ -291,6 +361,64 @@ verlauf</translation>
     <message>
         <source>Invalid username and/or password!</source>
         <translation>Benutzername oder Passwort ist falsch!</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerItemBase</name>
+    <message>
+        <source>Raise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sit out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::WebDialogItem</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
     </message>
 </context>
 </TS>
