@@ -144,59 +144,59 @@ dass niemand sonst Zugang zu diesem Computer hat!</translation>
     <name>VeskGames::BuyDialogItem</name>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished">Chips kaufen</translation>
+        <translation>Chips kaufen</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>Please choose your chip amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Ihre Chipmenge</translation>
     </message>
     <message>
         <source>Enable automatic re-buyin</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Rebuy aktivieren</translation>
     </message>
     <message>
         <source>The bought chips will be added at the beginning of next hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gekauften Chips kommen zu Beginn der nächsten Hand hinzu</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished">Kasse</translation>
+        <translation>Kasse</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Table limits: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chips am Tisch: %1 bis %2</translation>
     </message>
     <message>
         <source>Unable to rebuy due to limited balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rebuy möglich: Guthaben reicht nicht aus</translation>
     </message>
     <message>
         <source>Unable to rebuy due to big stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rebuy möglich: Ihr Stack ist zu groß</translation>
     </message>
     <message>
         <source>Amount of chips allowed at table</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Tisch erlaubte Chipmenge</translation>
     </message>
 </context>
 <context>
@@ -292,11 +292,11 @@ zusehen</translation>
     <name>VeskGames::KioskBetter</name>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
 </context>
 <context>
@@ -367,58 +367,58 @@ verlauf</translation>
     <name>VeskGames::PlayerItemBase</name>
     <message>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Raise</translation>
     </message>
     <message>
         <source>Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fold</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Call</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bet</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Muck</source>
-        <translation type="unfinished"></translation>
+        <translation>Muck</translation>
     </message>
     <message>
         <source>All-in</source>
-        <translation type="unfinished"></translation>
+        <translation>All-in</translation>
     </message>
     <message>
         <source>Sit out</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt aus</translation>
     </message>
     <message>
         <source>Joining</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommt</translation>
     </message>
     <message>
         <source>Leaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Geht</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sek.</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>
