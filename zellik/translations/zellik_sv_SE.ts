@@ -144,59 +144,59 @@ att ingen annan har tillgång till den här datorn!</translation>
     <name>VeskGames::BuyDialogItem</name>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished">Köp marker</translation>
+        <translation>Köp marker</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Belopp</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Läser in...</translation>
     </message>
     <message>
         <source>Please choose your chip amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj belopp i marker</translation>
     </message>
     <message>
         <source>Enable automatic re-buyin</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivera automatiskt återköp</translation>
     </message>
     <message>
         <source>The bought chips will be added at the beginning of next hand</source>
-        <translation type="unfinished"></translation>
+        <translation>De köpta markerna läggs till i början av nästa hand</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished">Kassa</translation>
+        <translation>Kassa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Table limits: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker vid bordet: %1 till %2</translation>
     </message>
     <message>
         <source>Unable to rebuy due to limited balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Återköp ej möjligt: saldot räcker inte</translation>
     </message>
     <message>
         <source>Unable to rebuy due to big stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Återköp ej möjligt: din stack är för stor</translation>
     </message>
     <message>
         <source>Amount of chips allowed at table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tillåtet belopp i marker vid bordet</translation>
     </message>
 </context>
 <context>
@@ -292,11 +292,11 @@ och titta</translation>
     <name>VeskGames::KioskBetter</name>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
 </context>
 <context>
@@ -367,58 +367,58 @@ historik</translation>
     <name>VeskGames::PlayerItemBase</name>
     <message>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Höj</translation>
     </message>
     <message>
         <source>Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg dig</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Syna</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Satsa</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Checka</translation>
     </message>
     <message>
         <source>Muck</source>
-        <translation type="unfinished"></translation>
+        <translation>Mucka</translation>
     </message>
     <message>
         <source>All-in</source>
-        <translation type="unfinished"></translation>
+        <translation>All-in</translation>
     </message>
     <message>
         <source>Sit out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitt ut</translation>
     </message>
     <message>
         <source>Joining</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansluter</translation>
     </message>
     <message>
         <source>Leaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Lämnar</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelare %1</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sek</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Stäng</translation>
+        <translation>Stäng</translation>
     </message>
 </context>
 </TS>
