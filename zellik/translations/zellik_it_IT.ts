@@ -144,59 +144,59 @@ che nessun altro abbia accesso a questo computer!</translation>
     <name>VeskGames::BuyDialogItem</name>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished">Compra fiches</translation>
+        <translation>Compra fiches</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento...</translation>
     </message>
     <message>
         <source>Please choose your chip amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli l&apos;importo in fiches</translation>
     </message>
     <message>
         <source>Enable automatic re-buyin</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva il rebuy automatico</translation>
     </message>
     <message>
         <source>The bought chips will be added at the beginning of next hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fiches acquistate saranno aggiunte all&apos;inizio della prossima mano</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished">Cassa</translation>
+        <translation>Cassa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Table limits: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiches al tavolo: da %1 a %2</translation>
     </message>
     <message>
         <source>Unable to rebuy due to limited balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile fare rebuy: saldo insufficiente</translation>
     </message>
     <message>
         <source>Unable to rebuy due to big stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile fare rebuy: stack troppo alto</translation>
     </message>
     <message>
         <source>Amount of chips allowed at table</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo in fiches consentito al tavolo</translation>
     </message>
 </context>
 <context>
@@ -292,11 +292,11 @@ e guarda</translation>
     <name>VeskGames::KioskBetter</name>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
 </context>
 <context>
@@ -367,58 +367,58 @@ mani</translation>
     <name>VeskGames::PlayerItemBase</name>
     <message>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilancia</translation>
     </message>
     <message>
         <source>Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Muck</source>
-        <translation type="unfinished"></translation>
+        <translation>Muck</translation>
     </message>
     <message>
         <source>All-in</source>
-        <translation type="unfinished"></translation>
+        <translation>All-in</translation>
     </message>
     <message>
         <source>Sit out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sit out</translation>
     </message>
     <message>
         <source>Joining</source>
-        <translation type="unfinished"></translation>
+        <translation>Entra</translation>
     </message>
     <message>
         <source>Leaving</source>
-        <translation type="unfinished"></translation>
+        <translation>Esce</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sec</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>
