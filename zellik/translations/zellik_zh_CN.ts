@@ -144,59 +144,59 @@ no-one else has access to this computer!</source>
     <name>VeskGames::BuyDialogItem</name>
     <message>
         <source>Buy Chips</source>
-        <translation type="unfinished">购买筹码</translation>
+        <translation>购买筹码</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>余额</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金额</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在加载...</translation>
     </message>
     <message>
         <source>Please choose your chip amount</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择筹码金额</translation>
     </message>
     <message>
         <source>Enable automatic re-buyin</source>
-        <translation type="unfinished"></translation>
+        <translation>启用自动补充筹码</translation>
     </message>
     <message>
         <source>The bought chips will be added at the beginning of next hand</source>
-        <translation type="unfinished"></translation>
+        <translation>购买的筹码将在下一手牌开始时添加</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished">收银台</translation>
+        <translation>收银台</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Table limits: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌筹码范围：%1 至 %2</translation>
     </message>
     <message>
         <source>Unable to rebuy due to limited balance</source>
-        <translation type="unfinished"></translation>
+        <translation>余额不足，无法补充筹码</translation>
     </message>
     <message>
         <source>Unable to rebuy due to big stack</source>
-        <translation type="unfinished"></translation>
+        <translation>筹码过多，无法补充筹码</translation>
     </message>
     <message>
         <source>Amount of chips allowed at table</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌允许的筹码金额</translation>
     </message>
 </context>
 <context>
@@ -292,11 +292,11 @@ and watch</source>
     <name>VeskGames::KioskBetter</name>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>最小</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>最大</translation>
     </message>
 </context>
 <context>
@@ -367,58 +367,58 @@ History</source>
     <name>VeskGames::PlayerItemBase</name>
     <message>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>加注</translation>
     </message>
     <message>
         <source>Fold</source>
-        <translation type="unfinished"></translation>
+        <translation>弃牌</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>跟注</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>下注</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>过牌</translation>
     </message>
     <message>
         <source>Muck</source>
-        <translation type="unfinished"></translation>
+        <translation>盖牌</translation>
     </message>
     <message>
         <source>All-in</source>
-        <translation type="unfinished"></translation>
+        <translation>全下</translation>
     </message>
     <message>
         <source>Sit out</source>
-        <translation type="unfinished"></translation>
+        <translation>暂离</translation>
     </message>
     <message>
         <source>Joining</source>
-        <translation type="unfinished"></translation>
+        <translation>加入中</translation>
     </message>
     <message>
         <source>Leaving</source>
-        <translation type="unfinished"></translation>
+        <translation>离开中</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>玩家%1</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1秒</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">关闭</translation>
+        <translation>关闭</translation>
     </message>
 </context>
 </TS>
