@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -442,7 +443,7 @@ void PlayerItemBase::slotTimerFrame()
 {
     const int left = remainingTime();
     // Tenths only in the last ten seconds, where they matter.
-    const QString seconds = left < WarningMs ? QString::number(std::floor(left / 100.0) / 10.0, 'f', 1)
+    const QString seconds = left < WarningMs ? QLocale().toString(std::floor(left / 100.0) / 10.0, 'f', 1)
                                              : QString::number(left / 1000);
     const QString text = tr("%1 sec").arg(seconds);
     if (text != d->texts[SubItemTimer].text)
