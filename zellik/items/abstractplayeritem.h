@@ -40,10 +40,11 @@ public:
     Q_ENUM(PlayerStatus)
 
     enum SubItem {
-        SubItemName = 0,   ///< the name, or "Player n"
-        SubItemStack = 1,  ///< the chips behind
-        SubItemAction = 2, ///< the last action, for a while in place of the name
-        SubItemTimer = 3,  ///< the seconds left in a turn
+        SubItemName = 0,      ///< the name, or "Player n"
+        SubItemStack = 1,     ///< the chips behind
+        SubItemAction = 2,    ///< the last action, for a while in place of the name
+        SubItemAvailable = 3, ///< what a free seat says
+        SubItemTimer = 4,     ///< the seconds left in a turn
         SubItemCount
     };
     Q_ENUM(SubItem)

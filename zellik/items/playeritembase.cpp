@@ -163,7 +163,9 @@ PlayerItemBase::PlayerItemBase(QGraphicsItem* parent)
     centerSubItemTextWithOffset(SubItemName, QPointF(110, 58));
     centerSubItemTextWithOffset(SubItemStack, QPointF(110, 84));
     centerSubItemTextWithOffset(SubItemAction, QPointF(110, 58));
+    centerSubItemTextWithOffset(SubItemAvailable, QPointF(kPlate.center().x() + 18, kPlate.center().y()));
     setSubItemVisibility(SubItemAction, false);
+    setSubItemVisibility(SubItemAvailable, false);
     setSubItemVisibility(SubItemTimer, false);
 
     d->frames.setInterval(TimerFrameMs);
@@ -344,6 +346,7 @@ void PlayerItemBase::setAvailable(bool available)
     // A free seat shows its own picture and no texts.
     for (SubItem item : {SubItemName, SubItemStack, SubItemAction})
         d->texts[item].item->setVisible(!available && d->vitalVisible && d->texts[item].visible);
+    setSubItemVisibility(SubItemAvailable, available);
     if (available)
         cancelTimer();
     update();
@@ -611,8 +614,12 @@ void PlayerItemBase::setSubItemVisibility(SubItem item, bool visible)
     if (item < 0 || item >= SubItemCount)
         return;
     d->texts[item].visible = visible;
-    const bool vital = item != SubItemTimer;
-    d->texts[item].item->setVisible(visible && (!vital || (d->vitalVisible && !d->available)));
+    bool shown = visible;
+    if (item == SubItemAvailable)
+        shown = visible && d->available;
+    else if (item != SubItemTimer)
+        shown = visible && d->vitalVisible && !d->available;
+    d->texts[item].item->setVisible(shown);
 }
 
 void PlayerItemBase::centerSubItemTextWithOffset(SubItem item, const QPointF& offset)

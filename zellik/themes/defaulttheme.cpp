@@ -645,6 +645,7 @@ AbstractPlayerItem* DefaultTheme::createPlayerItem() const
     } looks[] = {{PlayerItemBase::SubItemName, Font2, Pen1, Brush0},
                  {PlayerItemBase::SubItemStack, Font4, Pen1, Brush3},
                  {PlayerItemBase::SubItemAction, Font2, Pen1, Brush0},
+                 {PlayerItemBase::SubItemAvailable, Font5, Pen1, Brush0},
                  {PlayerItemBase::SubItemTimer, Font2, Pen1, Brush11}};
     for (const auto& look : looks) {
         seat->setSubItemFont(look.item, font(look.font));

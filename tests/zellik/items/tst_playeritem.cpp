@@ -347,7 +347,9 @@ private Q_SLOTS:
         QVERIFY(seat->available());
         QVERIFY(!base->isSubItemVisible(PlayerItemBase::SubItemName));
         QVERIFY(!base->isSubItemVisible(PlayerItemBase::SubItemStack));
+        QVERIFY(base->isSubItemVisible(PlayerItemBase::SubItemAvailable));
         seat->setAvailable(false);
+        QVERIFY(!base->isSubItemVisible(PlayerItemBase::SubItemAvailable));
         QVERIFY(base->isSubItemVisible(PlayerItemBase::SubItemName));
         base->setVitalItemsVisibility(false);
         QVERIFY(!base->isSubItemVisible(PlayerItemBase::SubItemStack));
@@ -407,6 +409,7 @@ private Q_SLOTS:
             return item;
         };
         PlayerItemBase* free = seat(20, 40);
+        free->setSubItemText(PlayerItemBase::SubItemAvailable, QStringLiteral("Available\nSeat"));
         free->setAvailable(true);
         PlayerItemBase* waiting = seat(200, 40);
         waiting->setPlayerName(1, "anna", true, QString());
