@@ -2,6 +2,7 @@
 
 #include <QGraphicsItem>
 #include <QGraphicsItemAnimation>
+#include <QGraphicsRectItem>
 #include <QTimeLine>
 
 namespace VeskGames {
@@ -13,6 +14,8 @@ public:
     QGraphicsItemAnimation animation;
     // Kept here as well: the animation cannot be given a null item.
     QGraphicsItem* item = nullptr;
+    // What the animation drives once the item is taken away: never in a scene.
+    QGraphicsRectItem parked;
     bool finished = false;
     bool ownsItem = true;
 };
@@ -53,8 +56,9 @@ void GraphicsItemAnimationCommand::setItem(QGraphicsItem* item)
         d->animation.setItem(item);
         d->animation.setTimeLine(&d->timeLine);
     } else {
-        // Without an item the time line must not drive the previous one.
-        d->animation.setTimeLine(nullptr);
+        // Without an item the time line must not drive the previous one. Not by
+        // unsetting the time line: the animation would delete ours.
+        d->animation.setItem(&d->parked);
     }
 }
 

@@ -163,6 +163,8 @@ constexpr QSize kItemSizes[AbstractTheme::ItemSizeCount] = {{36, 48}, {60, 80}, 
 
 // Pixel sizes of the item fonts: {western, Chinese}. The Chinese face needs
 // the larger size to stay readable.
+// Amounts on the felt (fonts 7, 10 and 11) stay small enough to sit beside
+// their chips without reaching the next pile.
 constexpr std::array<std::array<int, 2>, AbstractTheme::ItemFontCount> kFontSizes = {{
     {16, 23},
     {22, 25},
@@ -171,15 +173,15 @@ constexpr std::array<std::array<int, 2>, AbstractTheme::ItemFontCount> kFontSize
     {13, 20},
     {12, 17},
     {17, 17},
-    {25, 25},
+    {14, 20},
     {13, 13},
     {16, 23},
-    {14, 20},
-    {22, 25},
+    {12, 17},
+    {13, 20},
     {12, 18},
     {13, 20},
     {14, 20},
-    {12, 17},
+    {25, 25},
 }};
 
 // The three card decks and the chip set, in the order of the renderers.

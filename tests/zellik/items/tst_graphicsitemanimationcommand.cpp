@@ -77,6 +77,26 @@ private Q_SLOTS:
         QCOMPARE(scene.items().size(), ownsItem ? 0 : 1);
     }
 
+    // Taking the item away after the flight (the item goes elsewhere) must
+    // leave the command whole: its time line is its own to the end.
+    void theItemTakenAway()
+    {
+        QGraphicsScene scene;
+        auto* item = scene.addRect(0, 0, 10, 10);
+        auto* command = new GraphicsItemAnimationCommand(item, false);
+        command->timeLine()->setDuration(30);
+        command->animation()->setPosAt(1.0, QPointF(40, 40));
+        QSignalSpy done(command, &Command::done);
+        command->exec();
+        QTRY_COMPARE(done.size(), 1);
+        command->setItem(nullptr);
+        delete item;
+        QCOMPARE(command->item(), nullptr);
+        QVERIFY(command->timeLine());
+        command->timeLine()->setCurrentTime(15); // drives nothing that is gone
+        delete command;
+    }
+
     void defaults()
     {
         GraphicsItemAnimationCommand command;

@@ -1,0 +1,905 @@
+#include "gamescene.h"
+
+#include "abstractplayeritem.h"
+#include "abstracttheme.h"
+#include "carditem.h"
+#include "compositecommand.h"
+#include "dealholecommand.h"
+#include "evalhand.h"
+#include "graphicsitemanimationcommand.h"
+#include "parallelcommand.h"
+#include "placebetcommand.h"
+#include "pot.h"
+#include "stackitem.h"
+#include "svgimagerenderer.h"
+
+#include <QGraphicsItemAnimation>
+#include <QGraphicsItemGroup>
+#include <QGraphicsPixmapItem>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QTimeLine>
+
+#include <algorithm>
+
+namespace VeskGames {
+
+namespace {
+
+constexpr double kEmpty = 0.000001;
+constexpr int kFlyingZ = 2000;
+
+template <typename T> QList<T> rotated(QList<T> list, int k)
+{
+    if (list.isEmpty() || k <= 0)
+        return list;
+    k %= int(list.size());
+    std::rotate(list.begin(), list.begin() + k, list.end());
+    return list;
+}
+
+GraphicsItemAnimationCommand* flight(GraphicsItemAnimationCommand* command, const QPointF& from,
+                                     const QPointF& to, int msec, QEasingCurve::Type shape)
+{
+    command->animation()->setPosAt(0.0, from);
+    command->animation()->setPosAt(1.0, to);
+    command->timeLine()->setDuration(msec);
+    command->timeLine()->setEasingCurve(shape);
+    return command;
+}
+
+} // namespace
+
+class GameScene::Private
+{
+public:
+    QVector<AbstractPlayerItem*> seats;
+    QVector<StackItem*> betStacks;
+    QVector<CardItem*> communityCards;
+    QPointF dealerTarget;
+    Pot* mainPot = nullptr;
+    Pot* sidePot = nullptr;
+    QGraphicsPixmapItem* dealerButton = nullptr;
+    int viewPosition = -1;
+    int dealerPosition = -1;
+    int actingPosition = -1;
+    bool showAvatars = true;
+    bool useOneNumberCards = false;
+    bool showChips = true;
+    int handStatus = -1;
+    double mainRake = 0;
+    double sideRakeTotal = 0;
+    int tourStatus = 0;
+    int gameType = -1;
+    int rotation = 0;
+};
+
+GameScene::GameScene(AbstractTheme* theme, QObject* parent)
+    : PokerTableScene(parent, theme), d(std::make_unique<Private>())
+{
+    QPixmapCache::setCacheLimit(10240);
+    SvgImageRenderer* chips = theme ? theme->chipRenderThread() : nullptr;
+    d->mainPot = new Pot(chips);
+    d->sidePot = new Pot(chips);
+    for (Pot* pot : {d->mainPot, d->sidePot}) {
+        pot->setZValue(200);
+        pot->setValue(0, false);
+        addItem(pot);
+    }
+    clearPots();
+}
+
+GameScene::~GameScene() = default;
+
+QString GameScene::tableImageName() const
+{
+    return theme() ? theme()->imageName(AbstractTheme::ImageTableBackground) : QString();
+}
+
+void GameScene::setupScene()
+{
+    refreshSeats();
+    setDealerButtonImage();
+    if (AbstractTheme* t = theme()) {
+        d->mainPot->setPos(t->itemPosition(AbstractTheme::Position13));
+        d->sidePot->setPos(t->itemPosition(AbstractTheme::Position14));
+        d->mainPot->setTheme(t);
+        d->sidePot->setTheme(t);
+    }
+    retranslate();
+}
+
+void GameScene::retranslate()
+{
+    d->mainPot->setTitle(tr("Pot:"));
+    d->sidePot->setTitle(tr("Side pot:"));
+}
+
+void GameScene::setPlayerCount(int count)
+{
+    const QSignalBlocker quiet(this);
+    qDeleteAll(d->seats);
+    qDeleteAll(d->betStacks);
+    d->seats.clear();
+    d->betStacks.clear();
+    if (AbstractTheme* t = theme())
+        t->playerPositions(count); // warns about a count it has no table for
+    SvgImageRenderer* chips = theme() ? theme()->chipRenderThread() : nullptr;
+    for (int i = 0; i < count; ++i) {
+        AbstractPlayerItem* seat = createPlayerItem();
+        seat->setShowAvatar(d->showAvatars, false);
+        connect(seat, qOverload<qint32, bool>(&AbstractPlayerItem::playSound), this,
+                &GameScene::slotPlaySound);
+        addItem(seat);
+        d->seats.append(seat);
+        auto* stack = new StackItem(chips);
+        stack->setShowValue(true);
+        stack->setVisible(d->showChips);
+        addItem(stack);
+        d->betStacks.append(stack);
+    }
+    if (theme())
+        refreshSeats();
+    update();
+}
+
+void GameScene::clearPots()
+{
+    for (Pot* pot : {d->mainPot, d->sidePot}) {
+        pot->setValue(0, true);
+        pot->hide();
+    }
+    d->mainRake = 0;
+    d->sideRakeTotal = 0;
+}
+
+AbstractPlayerItem* GameScene::createPlayerItem()
+{
+    return theme()->createPlayerItem();
+}
+
+void GameScene::refreshSeats()
+{
+    for (int i = 0; i < d->seats.size(); ++i) {
+        AbstractPlayerItem* seat = d->seats.at(i);
+        seat->setSubItemText(AbstractPlayerItem::SubItemAvailable, tr("Available\nSeat"));
+        if (seat->available()) {
+            seat->hide();
+            if (i == d->dealerPosition && d->dealerButton)
+                d->dealerButton->hide();
+        }
+    }
+    for (StackItem* stack : std::as_const(d->betStacks))
+        stack->setTheme(theme());
+    layoutSeats();
+}
+
+void GameScene::layoutSeats()
+{
+    const int n = int(d->seats.size());
+    if (n == 0 || !theme())
+        return;
+    if (d->viewPosition < 0 && !canLayoutWithoutLocalPlayer())
+        return;
+    AbstractTheme* t = theme();
+    const bool instant = d->gameType >= 0 && (d->gameType & 0x4000);
+    const QList<QPointF> positions = instant ? t->playerInstaDealPositions(n) : t->playerPositions(n);
+    const QList<QPointF> stacks = instant ? t->playerInstaDealStackPositions(n) : t->playerStackPositions(n);
+    const QList<Qt::Alignment> stackTexts =
+        instant ? t->playerInstaDealStackValueTextAlignment(n) : t->playerStackValueTextAlignment(n);
+    const QList<QList<int>> layouts = instant ? t->playerInstaDealStackLayout(n) : t->playerStackLayout(n);
+    const QList<Qt::Alignment> timers =
+        instant ? t->playerInstaDealTimerTextAlignment(n) : t->playerTimerTextAlignment(n);
+    const QList<QPointF> dealers =
+        instant ? t->dealerButtonInstaDealPositions(n) : t->dealerButtonPositions(n);
+    const QList<qreal> rotations = t->playerRotations(n);
+
+    // Turn the table so that the local player sits where the theme wants them.
+    const int view = d->viewPosition;
+    int k = 0;
+    if (instant)
+        k = view < 0 ? 0 : (n - view) % n;
+    else if ((n == 6 || n == 8) && view == 0)
+        k = n / 2;
+    else if ((n == 6 && view == 3) || (n == 8 && view == 4))
+        k = 0;
+    else
+        k = view >= n / 2 ? n / 2 : 0;
+    d->rotation = k;
+
+    const auto r = [k](auto list) { return rotated(list, k); };
+    const QList<QPointF> p = r(positions);
+    const QList<QPointF> s = r(stacks);
+    const QList<Qt::Alignment> st = r(stackTexts);
+    const QList<QList<int>> l = r(layouts);
+    const QList<Qt::Alignment> ti = r(timers);
+    const QList<QPointF> dp = r(dealers);
+    const QList<qreal> ro = r(rotations);
+    for (int i = 0; i < n; ++i) {
+        AbstractPlayerItem* seat = d->seats.at(i);
+        const QRectF box = seat->boundingRect();
+        QTransform turn;
+        turn.translate(box.center().x(), box.center().y());
+        turn.rotate(ro.value(i));
+        turn.translate(-box.center().x(), -box.center().y());
+        seat->setTransform(turn);
+        if (i < p.size())
+            seat->setPos(p.at(i));
+        if (i < ti.size())
+            seat->setTimerTextAlignment(ti.at(i));
+        if (i < dp.size())
+            seat->setDealerButtonPosition(dp.at(i));
+        StackItem* stack = d->betStacks.at(i);
+        stack->setTransform(QTransform().rotate(ro.value(i)));
+        if (i < s.size())
+            stack->setPos(s.at(i));
+        if (i < st.size())
+            stack->setValueTextAlignment(st.at(i));
+        if (i < l.size())
+            stack->setLayout(l.at(i));
+    }
+}
+
+void GameScene::setDealerButtonImage()
+{
+    if (!d->dealerButton || !theme())
+        return;
+    const QImage image = theme()->image(AbstractTheme::ImageDealerButton);
+    d->dealerButton->setPixmap(QPixmap::fromImage(image));
+}
+
+bool GameScene::isLegal(int position, const char* operation) const
+{
+    if (position >= 0 && position < d->seats.size())
+        return true;
+    qDebug("GameScene::%s(), position %d is illegal", operation, position);
+    return false;
+}
+
+void GameScene::setLocalPlayer(const QString& name)
+{
+    for (AbstractPlayerItem* seat : std::as_const(d->seats))
+        seat->setYOU(false);
+    d->viewPosition = -1;
+    for (int i = 0; i < d->seats.size(); ++i) {
+        if (d->seats.at(i)->playerName() == name) {
+            d->viewPosition = i;
+            d->seats.at(i)->setYOU(true);
+            // Seated, the player has no use for the free seats.
+            for (AbstractPlayerItem* seat : std::as_const(d->seats)) {
+                if (seat->available())
+                    seat->hide();
+            }
+            break;
+        }
+    }
+    layoutSeats();
+}
+
+void GameScene::setGameType(int flags)
+{
+    d->gameType = flags;
+    if (canLayoutWithoutLocalPlayer())
+        layoutSeats();
+}
+
+bool GameScene::canLayoutWithoutLocalPlayer() const
+{
+    return false;
+}
+
+void GameScene::setPlayerData(int position, const QString& userName, int avatarId, double userStack,
+                              int userStatus, const QString& displayName)
+{
+    if (!isLegal(position, "setPlayerData"))
+        return;
+    AbstractPlayerItem* seat = d->seats.at(position);
+    seat->setPlayerName(position, userName, true, displayName);
+    seat->setAvatarId(avatarId);
+    seat->setPlayerStack(userStack);
+    seat->setAvailable(false);
+    seat->setPlayerStatus(AbstractPlayerItem::PlayerStatus(userStatus));
+    // In a running tournament a seat without chips stays away.
+    if (!seat->isVisible() && (d->tourStatus == 0 || (userStack > kEmpty && d->tourStatus > 0)))
+        seat->show();
+}
+
+Command* GameScene::setDealer(int position, int msec)
+{
+    if (!isLegal(position, "setDealer"))
+        return nullptr;
+    if (!d->dealerButton) {
+        d->dealerButton = new QGraphicsPixmapItem;
+        d->dealerButton->setZValue(-1);
+        d->dealerButton->setTransformationMode(Qt::SmoothTransformation);
+        d->dealerButton->hide();
+        addItem(d->dealerButton);
+        setDealerButtonImage();
+    }
+    d->dealerTarget = d->seats.at(position)->dealerButtonPosition();
+    d->dealerPosition = position;
+    const qreal turn = theme() ? theme()->playerRotations(int(d->seats.size())).value(position) : 0.0;
+    d->dealerButton->setTransform(QTransform().rotate(turn));
+    if (msec > 0) {
+        auto* move = new GraphicsItemAnimationCommand(d->dealerButton, false);
+        flight(move, d->dealerButton->pos(), d->dealerTarget, msec, QEasingCurve::InOutSine);
+        d->dealerButton->show();
+        return move;
+    }
+    d->dealerButton->setPos(d->dealerTarget);
+    d->dealerButton->show();
+    return nullptr;
+}
+
+StackItem* GameScene::flyingStack(double amount)
+{
+    auto* chips = new StackItem(theme() ? theme()->chipRenderThread() : nullptr);
+    chips->setZValue(kFlyingZ);
+    chips->setTheme(theme());
+    chips->setValue(amount);
+    chips->hide();
+    addItem(chips);
+    return chips;
+}
+
+Command* GameScene::postSmall(int position, double amount, int msec)
+{
+    if (!isLegal(position, "postSmall"))
+        return nullptr;
+    AbstractPlayerItem* seat = d->seats.at(position);
+    StackItem* bet = d->betStacks.at(position);
+    if (msec > 0 && d->showChips) {
+        const QPointF start =
+            seat->pos() + (theme() ? theme()->itemOffset(AbstractTheme::Offset1) : QPointF());
+        StackItem* chips = flyingStack(amount);
+        auto* command = new PlaceBetCommand(chips, seat, position, amount);
+        flight(command, start, bet->pos(), msec, QEasingCurve::InOutSine);
+        connect(command, &Command::done, this, &GameScene::slotPlaceBetDone);
+        return command;
+    }
+    bet->setValue(bet->value() + amount);
+    seat->setPlayerStack(seat->playerStack() - amount);
+    return nullptr;
+}
+
+void GameScene::slotPlaceBetDone(Command* command)
+{
+    auto* bet = qobject_cast<PlaceBetCommand*>(command);
+    if (!bet || bet->position() >= d->betStacks.size())
+        return;
+    StackItem* stack = d->betStacks.at(bet->position());
+    stack->setValue(stack->value() + bet->amount());
+}
+
+CardItem* GameScene::makeCard(const Card& card, int sizeIndex)
+{
+    auto* item = new CardItem(card);
+    SvgImageRenderer* renderer = nullptr;
+    if (AbstractTheme* t = theme()) {
+        renderer = d->useOneNumberCards ? t->cardOneRenderThread() : t->cardRenderThread();
+        item->setSize(t->itemSize(AbstractTheme::ItemSize(sizeIndex)));
+    }
+    if (renderer)
+        connect(item, &SvgImageItem::renderImage, renderer, &SvgImageRenderer::renderImage);
+    return item;
+}
+
+Command* GameScene::dealHole(int position, const QVector<Card>& cards, int msec)
+{
+    if (!isLegal(position, "dealHole"))
+        return nullptr;
+    AbstractPlayerItem* seat = d->seats.at(position);
+    if (msec <= 0) {
+        for (const Card& card : cards) {
+            CardItem* item = makeCard(card, card.suit() == Card::Back ? 0 : 1);
+            item->preRender();
+            seat->addCard(item);
+        }
+        return nullptr;
+    }
+    QPointF start = d->dealerTarget + (theme() ? theme()->itemOffset(AbstractTheme::Offset2) : QPointF());
+    const QPointF step = theme() ? theme()->itemOffset(AbstractTheme::Offset3) : QPointF(20, 20);
+    auto* group = new QGraphicsItemGroup;
+    group->hide();
+    addItem(group);
+    QVector<CardItem*> items;
+    for (const Card& card : cards) {
+        // A back of the size the card will keep once it lands.
+        CardItem* item = makeCard(Card(Card::Back, 0), card.suit() == Card::Back ? 0 : 1);
+        item->setZValue(100);
+        item->preRender();
+        item->setPos(start);
+        start += step;
+        group->addToGroup(item);
+        items.append(item);
+    }
+    if (!items.isEmpty())
+        group->setZValue(items.first()->zValue());
+    auto* command = new DealHoleCommand(group, items, position, cards);
+    flight(command, QPointF(0, 0), seat->pos() - d->dealerTarget, msec, QEasingCurve::OutCubic);
+    connect(command, &Command::done, this, &GameScene::slotDealHoleDone);
+    return command;
+}
+
+void GameScene::slotDealHoleDone(Command* command)
+{
+    auto* deal = qobject_cast<DealHoleCommand*>(command);
+    if (!deal)
+        return;
+    QGraphicsItemGroup* group = deal->group();
+    const QVector<CardItem*> items = deal->items();
+    const QVector<Card> cards = deal->cards();
+    for (CardItem* item : items)
+        group->removeFromGroup(item);
+    destroyItemGroup(group);
+    deal->setItem(nullptr);
+    if (deal->position() >= d->seats.size()) {
+        qDeleteAll(items);
+        return;
+    }
+    AbstractPlayerItem* seat = d->seats.at(deal->position());
+    for (int i = 0; i < items.size(); ++i) {
+        CardItem* item = items.at(i);
+        seat->addCard(item);
+        item->setCard(cards.value(i));
+        item->preRender();
+        item->show();
+    }
+}
+
+Command* GameScene::dealHolePublic(int position, const QVector<Card>& cards, int msec)
+{
+    if (!isLegal(position, "dealHolePublic"))
+        return nullptr;
+    AbstractPlayerItem* seat = d->seats.at(position);
+    if (msec <= 0) {
+        for (const Card& card : cards) {
+            CardItem* item = makeCard(card, 1);
+            item->preRender();
+            seat->addCard(item);
+        }
+        return nullptr;
+    }
+    QPointF start = d->dealerTarget + (theme() ? theme()->itemOffset(AbstractTheme::Offset2) : QPointF());
+    const QPointF step = theme() ? theme()->itemOffset(AbstractTheme::Offset3) : QPointF(20, 20);
+    auto* group = new QGraphicsItemGroup;
+    group->hide();
+    addItem(group);
+    QVector<CardItem*> items;
+    for (const Card& card : cards) {
+        CardItem* item = makeCard(card, 1);
+        item->setZValue(100);
+        item->preRender();
+        item->setPos(start);
+        start += step;
+        group->addToGroup(item);
+        items.append(item);
+    }
+    auto* command = new DealHoleCommand(group, items, position, cards);
+    flight(command, QPointF(0, 0), seat->pos() - d->dealerTarget, msec, QEasingCurve::OutCubic);
+    connect(command, &Command::done, this, &GameScene::slotDealHoleDone);
+    return command;
+}
+
+Command* GameScene::dealCommunity(const QVector<Card>& cards, int msec)
+{
+    if (cards.isEmpty())
+        return nullptr;
+    AbstractTheme* t = theme();
+    const QPointF first = t ? t->itemPosition(AbstractTheme::Position12) : QPointF();
+    const QPointF gap = t ? t->itemOffset(AbstractTheme::Offset10) : QPointF(4, 0);
+    const qreal width = t ? t->itemSize(AbstractTheme::SizeCommunityCard).width() : 69;
+    CompositeCommand* sequence = msec > 0 ? new CompositeCommand(true) : nullptr;
+    for (const Card& card : cards) {
+        const int k = int(d->communityCards.size());
+        const QPointF place = first + QPointF(k * (width + gap.x()), gap.y());
+        CardItem* item = makeCard(card, 2);
+        item->setZValue(100 + k);
+        item->preRender();
+        addItem(item);
+        d->communityCards.append(item);
+        if (sequence) {
+            item->hide();
+            auto* fly = new GraphicsItemAnimationCommand(item, false);
+            flight(fly, d->dealerTarget, place, msec / int(cards.size()), QEasingCurve::OutCubic);
+            // Cut short before its turn, the card must still lie face up in its place.
+            const QPointer<CardItem> landed(item);
+            connect(fly, &Command::done, this, [landed] {
+                if (landed)
+                    landed->show();
+            });
+            sequence->addCommand(fly);
+        } else {
+            item->setPos(place);
+        }
+    }
+    return sequence;
+}
+
+void GameScene::clearCommunityCards()
+{
+    qDeleteAll(d->communityCards);
+    d->communityCards.clear();
+}
+
+Command* GameScene::bettingDone(const QList<double>& pots, const QList<double>& rakes, int msec)
+{
+    d->mainRake = rakes.value(0);
+    d->sideRakeTotal = 0;
+    for (int i = 1; i < rakes.size(); ++i)
+        d->sideRakeTotal += rakes.at(i);
+    double sideTotal = 0;
+    for (int i = 1; i < pots.size(); ++i)
+        sideTotal += pots.at(i);
+    if (pots.size() >= 3)
+        d->sidePot->setTitle(tr("Side pots:"));
+    else if (pots.size() == 2)
+        d->sidePot->setTitle(tr("Side pot:"));
+    const int potCount = int(pots.size());
+
+    if (msec > 0 && d->showChips) {
+        Pot* target = d->sidePot->chipValue() > kEmpty ? d->sidePot : d->mainPot;
+        auto* all = new ParallelCommand(true);
+        all->setProperty("pots", potCount);
+        for (StackItem* bet : std::as_const(d->betStacks)) {
+            if (bet->value() <= kEmpty)
+                continue;
+            StackItem* chips = flyingStack(bet->value());
+            auto* fly = new GraphicsItemAnimationCommand(chips, true);
+            flight(fly, bet->pos(), target->pos(), msec, QEasingCurve::OutCubic);
+            all->addCommand(fly);
+            bet->setValue(0);
+        }
+        // The pots show their old chips while the bets fly.
+        d->mainPot->setValue(pots.value(0), false);
+        d->sidePot->setValue(sideTotal, false);
+        connect(all, &Command::done, this, &GameScene::slotBettingDoneDone);
+        return all;
+    }
+    for (StackItem* bet : std::as_const(d->betStacks))
+        bet->setValue(0);
+    for (AbstractPlayerItem* seat : std::as_const(d->seats))
+        seat->setAction(AbstractPlayerItem::ActionNone, 0);
+    d->mainPot->setValue(pots.value(0), true);
+    d->mainPot->show();
+    if (sideTotal > kEmpty) {
+        d->sidePot->setValue(sideTotal, true);
+        d->sidePot->show();
+    }
+    setPotsShown(potCount > 1 ? 2 : 1);
+    return nullptr;
+}
+
+void GameScene::slotBettingDoneDone(Command* command)
+{
+    for (AbstractPlayerItem* seat : std::as_const(d->seats))
+        seat->setAction(AbstractPlayerItem::ActionNone, 0);
+    if (d->handStatus == 300)
+        return;
+    showPotsAfterBetting(command ? command->property("pots").toInt() : 1);
+}
+
+void GameScene::showPotsAfterBetting(int potCount)
+{
+    d->mainPot->update();
+    d->mainPot->show();
+    if (d->sidePot->value() > kEmpty) {
+        d->sidePot->update();
+        d->sidePot->show();
+    }
+    setPotsShown(potCount > 1 ? 2 : 1);
+}
+
+Command* GameScene::potReturnUncalled(int position, double value, int msec)
+{
+    if (position < 0 || position >= d->seats.size())
+        return nullptr;
+    AbstractPlayerItem* seat = d->seats.at(position);
+    StackItem* bet = d->betStacks.at(position);
+    if (msec > 0 && d->showChips) {
+        StackItem* chips = flyingStack(value);
+        const QRectF box = chips->boundingRect();
+        const QPointF centre =
+            seat->boundingRect().center() - QPointF(box.width(), box.height()) / 2 + seat->pos();
+        auto* fly = new GraphicsItemAnimationCommand(chips, true);
+        flight(fly, bet->pos(), centre, msec, QEasingCurve::OutCubic);
+        fly->setProperty("value", value);
+        fly->setProperty("position", position);
+        connect(fly, &Command::start, this, &GameScene::slotPotReturnUncalledStart);
+        connect(fly, &Command::done, this, &GameScene::slotPotReturnUncalledDone);
+        return fly;
+    }
+    seat->setPlayerStack(seat->playerStack() + value);
+    bet->setValue(qMax(0.0, bet->value() - value));
+    return nullptr;
+}
+
+void GameScene::slotPotReturnUncalledStart(Command* command)
+{
+    const int position = command->property("position").toInt();
+    if (position < 0 || position >= d->betStacks.size())
+        return;
+    StackItem* bet = d->betStacks.at(position);
+    bet->setValue(qMax(0.0, bet->value() - command->property("value").toDouble()));
+    command->setProperty("started", true);
+}
+
+void GameScene::slotPotReturnUncalledDone(Command* command)
+{
+    // Cut short before it began: the bet still has to give the chips up.
+    if (!command->property("started").toBool())
+        slotPotReturnUncalledStart(command);
+    const int position = command->property("position").toInt();
+    if (position < 0 || position >= d->seats.size())
+        return;
+    AbstractPlayerItem* seat = d->seats.at(position);
+    seat->setPlayerStack(seat->playerStack() + command->property("value").toDouble());
+}
+
+Command* GameScene::potGive(const QList<int>& positions, const QList<double>& amounts, int msec)
+{
+    if (msec > 0 && d->showChips) {
+        const bool side = d->sidePot->chipValue() > kEmpty;
+        Pot* source = side ? d->sidePot : d->mainPot;
+        double& rake = side ? d->sideRakeTotal : d->mainRake;
+        if (rake > kEmpty) {
+            source->setChipValue(source->chipValue() - rake, false);
+            rake = 0;
+        }
+        auto* all = new ParallelCommand(true);
+        double paid = 0;
+        for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
+            const int position = positions.at(i);
+            if (position < 0 || position >= d->seats.size())
+                continue;
+            AbstractPlayerItem* seat = d->seats.at(position);
+            StackItem* chips = flyingStack(amounts.at(i));
+            const QRectF box = chips->boundingRect();
+            const QPointF centre =
+                seat->boundingRect().center() - QPointF(box.width(), box.height()) / 2 + seat->pos();
+            auto* fly = new GraphicsItemAnimationCommand(chips, true);
+            flight(fly, source->pos(), centre, msec, QEasingCurve::OutCubic);
+            fly->setProperty("value", amounts.at(i));
+            fly->setProperty("position", position);
+            all->addCommand(fly);
+            paid += amounts.at(i);
+        }
+        if (source->chipValue() - paid >= 0)
+            source->setChipValue(source->chipValue() - paid, true);
+        connect(all, &Command::start, this, &GameScene::slotPotGiveStart);
+        connect(all, &Command::done, this, &GameScene::slotPotGiveDone);
+        all->setProperty("positions", QVariant::fromValue(positions));
+        all->setProperty("amounts", QVariant::fromValue(amounts));
+        return all;
+    }
+    for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
+        const int position = positions.at(i);
+        if (position < 0 || position >= d->seats.size())
+            continue;
+        AbstractPlayerItem* seat = d->seats.at(position);
+        seat->setPlayerStack(seat->playerStack() + amounts.at(i));
+    }
+    return nullptr;
+}
+
+void GameScene::slotPotGiveStart(Command*)
+{
+    setPotsShown(d->sidePot->chipValue() > kEmpty ? 2 : 1);
+}
+
+void GameScene::slotPotGiveDone(Command* command)
+{
+    const QList<int> positions = command->property("positions").value<QList<int>>();
+    const QList<double> amounts = command->property("amounts").value<QList<double>>();
+    for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
+        const int position = positions.at(i);
+        if (position < 0 || position >= d->seats.size())
+            continue;
+        AbstractPlayerItem* seat = d->seats.at(position);
+        seat->setPlayerStack(seat->playerStack() + amounts.at(i));
+    }
+}
+
+void GameScene::setHandStatus(int status)
+{
+    d->handStatus = status;
+    if (status == 400) {
+        d->mainPot->setValue(d->mainPot->value() - d->mainRake, true);
+        d->mainPot->show();
+        const double side = d->sidePot->value() - d->sideRakeTotal;
+        if (side > kEmpty)
+            d->sidePot->setValue(side, true);
+    }
+}
+
+void GameScene::action(int position, int timeout, qint64 timestamp, qint64 now)
+{
+    const qint64 elapsed = qMax<qint64>(now - timestamp + 1, 0);
+    if (position >= 0 && position < d->seats.size() && elapsed < timeout)
+        d->seats.at(position)->startTimer(timeout * 1000, int(elapsed * 1000));
+    d->actingPosition = position;
+}
+
+void GameScene::cancelAction()
+{
+    if (d->actingPosition >= 0 && d->actingPosition < d->seats.size())
+        d->seats.at(d->actingPosition)->cancelTimer();
+}
+
+void GameScene::setTourStatus(int status)
+{
+    d->tourStatus = status;
+}
+
+void GameScene::setPotsShown(int) {}
+
+void GameScene::setShowAvatars(bool show)
+{
+    d->showAvatars = show;
+    for (AbstractPlayerItem* seat : std::as_const(d->seats))
+        seat->setShowAvatar(show, true);
+}
+
+void GameScene::setUseOneNumberCards(bool use)
+{
+    d->useOneNumberCards = use;
+}
+
+void GameScene::setShowChips(bool show)
+{
+    d->showChips = show;
+    for (StackItem* stack : std::as_const(d->betStacks))
+        stack->setVisible(show);
+}
+
+void GameScene::markBestHands()
+{
+    if (d->communityCards.size() < 3)
+        return;
+    for (CardItem* card : std::as_const(d->communityCards))
+        card->setBestCard(false);
+    QByteArray board;
+    for (CardItem* card : std::as_const(d->communityCards))
+        board.append(card->card().toEncodedChar());
+    const bool omaha = d->gameType >= 0 && (d->gameType & 0x2);
+    int best = -1;
+    QList<CardItem*> highlighted;
+    for (AbstractPlayerItem* seat : std::as_const(d->seats)) {
+        const QVector<CardItem*>& cards = seat->cards();
+        if (cards.isEmpty() || cards.first()->card().suit() == Card::Back)
+            continue;
+        QByteArray hole;
+        for (CardItem* card : cards)
+            hole.append(card->card().toEncodedChar());
+        EvalHand eval;
+        int value = 0;
+        EvalHand::handType type = EvalHand::HighCard;
+        QByteArray kickers;
+        QByteArray five;
+        if (!eval.Evaluate(board, hole, omaha ? 2 : 0, 2, value, type, kickers, &five))
+            continue;
+        if (value < best)
+            continue;
+        if (value > best) {
+            // A better hand: the earlier highlights go.
+            for (CardItem* card : std::as_const(highlighted))
+                card->setBestCard(false);
+            highlighted.clear();
+            best = value;
+        }
+        QList<CardItem*> pool = QList<CardItem*>(d->communityCards.begin(), d->communityCards.end());
+        pool += QList<CardItem*>(cards.begin(), cards.end());
+        for (char code : five) {
+            for (CardItem* card : std::as_const(pool)) {
+                if (card->card().toEncodedChar() == code) {
+                    card->setBestCard(true);
+                    highlighted.append(card);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+bool GameScene::allHandsShown() const
+{
+    for (AbstractPlayerItem* seat : std::as_const(d->seats)) {
+        if (seat->countCards() > 0 && !seat->isShowdown())
+            return false;
+    }
+    return true;
+}
+
+void GameScene::slotPlaySound(qint32 audioType, bool override)
+{
+    playSoundNow(audioType, override);
+}
+
+void GameScene::playSoundNow(qint32, bool) {}
+
+int GameScene::playerCount() const
+{
+    return int(d->seats.size());
+}
+
+AbstractPlayerItem* GameScene::seat(int position) const
+{
+    return d->seats.value(position);
+}
+
+StackItem* GameScene::betStack(int position) const
+{
+    return d->betStacks.value(position);
+}
+
+const QVector<CardItem*>& GameScene::communityCards() const
+{
+    return d->communityCards;
+}
+
+Pot* GameScene::mainPot() const
+{
+    return d->mainPot;
+}
+
+Pot* GameScene::sidePot() const
+{
+    return d->sidePot;
+}
+
+QGraphicsPixmapItem* GameScene::dealerButton() const
+{
+    return d->dealerButton;
+}
+
+int GameScene::viewPosition() const
+{
+    return d->viewPosition;
+}
+
+int GameScene::dealerPosition() const
+{
+    return d->dealerPosition;
+}
+
+int GameScene::actingPosition() const
+{
+    return d->actingPosition;
+}
+
+int GameScene::handStatus() const
+{
+    return d->handStatus;
+}
+
+int GameScene::tourStatus() const
+{
+    return d->tourStatus;
+}
+
+int GameScene::gameType() const
+{
+    return d->gameType;
+}
+
+double GameScene::mainRake() const
+{
+    return d->mainRake;
+}
+
+double GameScene::sideRakeTotal() const
+{
+    return d->sideRakeTotal;
+}
+
+bool GameScene::showChips() const
+{
+    return d->showChips;
+}
+
+int GameScene::rotation() const
+{
+    return d->rotation;
+}
+
+} // namespace VeskGames
