@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts pokerd webmemory
+ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts pokerd webmemory tableframes
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
@@ -28,6 +28,10 @@ python3 "$root/bench/pokerd_idle_cpu.py" "$build/bin/pokerd" 20 10
 # Two hundred clients playing and polling beside hostile connections, then a chip audit.
 echo "== pokerd under load"
 python3 "$root/bench/pokerd_load.py" "$build/bin/pokerd" 60
+
+# A 10-seat table at 1920x1440 through an animated hand, and through twenty window sizes.
+echo "== table frames and renders"
+QT_QPA_PLATFORM=offscreen "$build/bin/tableframes"
 
 # Memory of the screens before and after the first web page (the local cashier).
 echo "== memory with and without a web page"
