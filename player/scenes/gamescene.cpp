@@ -2,14 +2,15 @@
 
 #include "abstractplayeritem.h"
 #include "abstracttheme.h"
+#include "besthands.h"
 #include "carditem.h"
 #include "compositecommand.h"
 #include "dealholecommand.h"
-#include "evalhand.h"
 #include "graphicsitemanimationcommand.h"
 #include "parallelcommand.h"
 #include "placebetcommand.h"
 #include "pot.h"
+#include "seatlayout.h"
 #include "stackitem.h"
 #include "svgimagerenderer.h"
 
@@ -20,23 +21,12 @@
 #include <QPointer>
 #include <QTimeLine>
 
-#include <algorithm>
-
 namespace VeskGames {
 
 namespace {
 
 constexpr double kEmpty = 0.000001;
 constexpr int kFlyingZ = 2000;
-
-template <typename T> QList<T> rotated(QList<T> list, int k)
-{
-    if (list.isEmpty() || k <= 0)
-        return list;
-    k %= int(list.size());
-    std::rotate(list.begin(), list.begin() + k, list.end());
-    return list;
-}
 
 GraphicsItemAnimationCommand* flight(GraphicsItemAnimationCommand* command, const QPointF& from,
                                      const QPointF& to, int msec, QEasingCurve::Type shape)
@@ -181,63 +171,8 @@ void GameScene::layoutSeats()
         return;
     if (d->viewPosition < 0 && !canLayoutWithoutLocalPlayer())
         return;
-    AbstractTheme* t = theme();
     const bool instant = d->gameType >= 0 && (d->gameType & 0x4000);
-    const QList<QPointF> positions = instant ? t->playerInstaDealPositions(n) : t->playerPositions(n);
-    const QList<QPointF> stacks = instant ? t->playerInstaDealStackPositions(n) : t->playerStackPositions(n);
-    const QList<Qt::Alignment> stackTexts =
-        instant ? t->playerInstaDealStackValueTextAlignment(n) : t->playerStackValueTextAlignment(n);
-    const QList<QList<int>> layouts = instant ? t->playerInstaDealStackLayout(n) : t->playerStackLayout(n);
-    const QList<Qt::Alignment> timers =
-        instant ? t->playerInstaDealTimerTextAlignment(n) : t->playerTimerTextAlignment(n);
-    const QList<QPointF> dealers =
-        instant ? t->dealerButtonInstaDealPositions(n) : t->dealerButtonPositions(n);
-    const QList<qreal> rotations = t->playerRotations(n);
-
-    // Turn the table so that the local player sits where the theme wants them.
-    const int view = d->viewPosition;
-    int k = 0;
-    if (instant)
-        k = view < 0 ? 0 : (n - view) % n;
-    else if ((n == 6 || n == 8) && view == 0)
-        k = n / 2;
-    else if ((n == 6 && view == 3) || (n == 8 && view == 4))
-        k = 0;
-    else
-        k = view >= n / 2 ? n / 2 : 0;
-    d->rotation = k;
-
-    const auto r = [k](auto list) { return rotated(list, k); };
-    const QList<QPointF> p = r(positions);
-    const QList<QPointF> s = r(stacks);
-    const QList<Qt::Alignment> st = r(stackTexts);
-    const QList<QList<int>> l = r(layouts);
-    const QList<Qt::Alignment> ti = r(timers);
-    const QList<QPointF> dp = r(dealers);
-    const QList<qreal> ro = r(rotations);
-    for (int i = 0; i < n; ++i) {
-        AbstractPlayerItem* seat = d->seats.at(i);
-        const QRectF box = seat->boundingRect();
-        QTransform turn;
-        turn.translate(box.center().x(), box.center().y());
-        turn.rotate(ro.value(i));
-        turn.translate(-box.center().x(), -box.center().y());
-        seat->setTransform(turn);
-        if (i < p.size())
-            seat->setPos(p.at(i));
-        if (i < ti.size())
-            seat->setTimerTextAlignment(ti.at(i));
-        if (i < dp.size())
-            seat->setDealerButtonPosition(dp.at(i));
-        StackItem* stack = d->betStacks.at(i);
-        stack->setTransform(QTransform().rotate(ro.value(i)));
-        if (i < s.size())
-            stack->setPos(s.at(i));
-        if (i < st.size())
-            stack->setValueTextAlignment(st.at(i));
-        if (i < l.size())
-            stack->setLayout(l.at(i));
-    }
+    d->rotation = SeatLayout::apply(d->seats, d->betStacks, theme(), d->viewPosition, instant);
 }
 
 void GameScene::setDealerButtonImage()
@@ -388,10 +323,24 @@ Command* GameScene::dealHole(int position, const QVector<Card>& cards, int msec)
 {
     if (!isLegal(position, "dealHole"))
         return nullptr;
+    return deal(position, cards, msec, false);
+}
+
+Command* GameScene::dealHolePublic(int position, const QVector<Card>& cards, int msec)
+{
+    if (!isLegal(position, "dealHolePublic"))
+        return nullptr;
+    return deal(position, cards, msec, true);
+}
+
+Command* GameScene::deal(int position, const QVector<Card>& cards, int msec, bool open)
+{
     AbstractPlayerItem* seat = d->seats.at(position);
+    // Sized as they will stay: a back as a back, a known card as a face.
+    const auto sizeOf = [open](const Card& card) { return open || card.suit() != Card::Back ? 1 : 0; };
     if (msec <= 0) {
         for (const Card& card : cards) {
-            CardItem* item = makeCard(card, card.suit() == Card::Back ? 0 : 1);
+            CardItem* item = makeCard(card, sizeOf(card));
             item->preRender();
             seat->addCard(item);
         }
@@ -404,8 +353,8 @@ Command* GameScene::dealHole(int position, const QVector<Card>& cards, int msec)
     addItem(group);
     QVector<CardItem*> items;
     for (const Card& card : cards) {
-        // A back of the size the card will keep once it lands.
-        CardItem* item = makeCard(Card(Card::Back, 0), card.suit() == Card::Back ? 0 : 1);
+        // Private cards fly face down and turn when they land.
+        CardItem* item = makeCard(open ? card : Card(Card::Back, 0), sizeOf(card));
         item->setZValue(100);
         item->preRender();
         item->setPos(start);
@@ -445,40 +394,6 @@ void GameScene::slotDealHoleDone(Command* command)
         item->preRender();
         item->show();
     }
-}
-
-Command* GameScene::dealHolePublic(int position, const QVector<Card>& cards, int msec)
-{
-    if (!isLegal(position, "dealHolePublic"))
-        return nullptr;
-    AbstractPlayerItem* seat = d->seats.at(position);
-    if (msec <= 0) {
-        for (const Card& card : cards) {
-            CardItem* item = makeCard(card, 1);
-            item->preRender();
-            seat->addCard(item);
-        }
-        return nullptr;
-    }
-    QPointF start = d->dealerTarget + (theme() ? theme()->itemOffset(AbstractTheme::Offset2) : QPointF());
-    const QPointF step = theme() ? theme()->itemOffset(AbstractTheme::Offset3) : QPointF(20, 20);
-    auto* group = new QGraphicsItemGroup;
-    group->hide();
-    addItem(group);
-    QVector<CardItem*> items;
-    for (const Card& card : cards) {
-        CardItem* item = makeCard(card, 1);
-        item->setZValue(100);
-        item->preRender();
-        item->setPos(start);
-        start += step;
-        group->addToGroup(item);
-        items.append(item);
-    }
-    auto* command = new DealHoleCommand(group, items, position, cards);
-    flight(command, QPointF(0, 0), seat->pos() - d->dealerTarget, msec, QEasingCurve::OutCubic);
-    connect(command, &Command::done, this, &GameScene::slotDealHoleDone);
-    return command;
 }
 
 Command* GameScene::dealCommunity(const QVector<Card>& cards, int msec)
@@ -756,49 +671,10 @@ void GameScene::markBestHands()
 {
     if (d->communityCards.size() < 3)
         return;
-    for (CardItem* card : std::as_const(d->communityCards))
-        card->setBestCard(false);
-    QByteArray board;
-    for (CardItem* card : std::as_const(d->communityCards))
-        board.append(card->card().toEncodedChar());
-    const bool omaha = d->gameType >= 0 && (d->gameType & 0x2);
-    int best = -1;
-    QList<CardItem*> highlighted;
-    for (AbstractPlayerItem* seat : std::as_const(d->seats)) {
-        const QVector<CardItem*>& cards = seat->cards();
-        if (cards.isEmpty() || cards.first()->card().suit() == Card::Back)
-            continue;
-        QByteArray hole;
-        for (CardItem* card : cards)
-            hole.append(card->card().toEncodedChar());
-        EvalHand eval;
-        int value = 0;
-        EvalHand::handType type = EvalHand::HighCard;
-        QByteArray kickers;
-        QByteArray five;
-        if (!eval.Evaluate(board, hole, omaha ? 2 : 0, 2, value, type, kickers, &five))
-            continue;
-        if (value < best)
-            continue;
-        if (value > best) {
-            // A better hand: the earlier highlights go.
-            for (CardItem* card : std::as_const(highlighted))
-                card->setBestCard(false);
-            highlighted.clear();
-            best = value;
-        }
-        QList<CardItem*> pool = QList<CardItem*>(d->communityCards.begin(), d->communityCards.end());
-        pool += QList<CardItem*>(cards.begin(), cards.end());
-        for (char code : five) {
-            for (CardItem* card : std::as_const(pool)) {
-                if (card->card().toEncodedChar() == code) {
-                    card->setBestCard(true);
-                    highlighted.append(card);
-                    break;
-                }
-            }
-        }
-    }
+    QList<QVector<CardItem*>> hands;
+    for (AbstractPlayerItem* seat : std::as_const(d->seats))
+        hands.append(seat->cards());
+    BestHands::mark(d->communityCards, hands, d->gameType >= 0 && (d->gameType & 0x2));
 }
 
 bool GameScene::allHandsShown() const

@@ -106,6 +106,7 @@ protected:
 
 private:
     void showPotsAfterBetting(int potCount);
+    Command* deal(int position, const QVector<Card>& cards, int msec, bool open);
 
     class Private;
     std::unique_ptr<Private> d;
