@@ -159,8 +159,9 @@ void GameScene::refreshSeats()
                 d->dealerButton->hide();
         }
     }
+    // Hidden stacks of a table without chips draw none either.
     for (StackItem* stack : std::as_const(d->betStacks))
-        stack->setTheme(theme());
+        stack->setTheme(d->showChips ? theme() : nullptr);
     layoutSeats();
 }
 
@@ -663,8 +664,10 @@ void GameScene::setUseOneNumberCards(bool use)
 void GameScene::setShowChips(bool show)
 {
     d->showChips = show;
-    for (StackItem* stack : std::as_const(d->betStacks))
+    for (StackItem* stack : std::as_const(d->betStacks)) {
         stack->setVisible(show);
+        stack->setTheme(show ? theme() : nullptr);
+    }
 }
 
 void GameScene::markBestHands()

@@ -27,7 +27,7 @@ int SeatLayout::turn(int seats, int view, bool instantDeal)
         return 0;
     // Instant deal: the local player takes the layout's first place.
     if (instantDeal)
-        return view < 0 ? 0 : (seats - view) % seats;
+        return ((seats - view) % seats + seats) % seats;
     if ((seats == 6 || seats == 8) && view == 0)
         return seats / 2;
     if ((seats == 6 && view == 3) || (seats == 8 && view == 4))

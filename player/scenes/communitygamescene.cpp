@@ -1,0 +1,264 @@
+#include "communitygamescene.h"
+
+#include "abstracttheme.h"
+#include "communityplayeritem.h"
+#include "graphicsitemanimationcommand.h"
+#include "pot.h"
+#include "textitem.h"
+
+#include <QGraphicsItemAnimation>
+#include <QGraphicsPixmapItem>
+#include <QTimeLine>
+
+namespace VeskGames {
+
+namespace {
+
+constexpr double kEmpty = 0.000001;
+
+// Half a turn about a point: what the people across the table read upright.
+QTransform halfTurnAbout(const QPointF& centre)
+{
+    QTransform turn;
+    turn.translate(centre.x(), centre.y());
+    turn.rotate(180);
+    turn.translate(-centre.x(), -centre.y());
+    return turn;
+}
+
+} // namespace
+
+class CommunityGameScene::Private
+{
+public:
+    Pot* mainMirror = nullptr;
+    Pot* sideMirror = nullptr;
+    std::array<TextItem*, 2> texts{};
+    QList<QGraphicsItem*> frames;
+    int potsShown = 1;
+};
+
+CommunityGameScene::CommunityGameScene(AbstractTheme* theme, QObject* parent)
+    : GameScene(theme, parent), d(std::make_unique<Private>())
+{
+    setShowChips(false);
+    SvgImageRenderer* chips = theme ? theme->chipRenderThread() : nullptr;
+    d->mainMirror = new Pot(chips);
+    d->sideMirror = new Pot(chips);
+    for (Pot* mirror : {d->mainMirror, d->sideMirror}) {
+        mirror->setZValue(200);
+        mirror->hide();
+        addItem(mirror);
+    }
+    mainPot()->setMirror(d->mainMirror);
+    sidePot()->setMirror(d->sideMirror);
+    for (TextItem*& text : d->texts) {
+        text = new TextItem;
+        text->setZValue(300);
+        text->hide();
+        addItem(text);
+    }
+}
+
+CommunityGameScene::~CommunityGameScene() = default;
+
+QSizeF CommunityGameScene::screenSize() const
+{
+    const QSize configured = theme() ? theme()->configureForScreenSize() : QSize();
+    return configured.isValid() ? QSizeF(configured) : sceneRect().size();
+}
+
+void CommunityGameScene::setupScene()
+{
+    GameScene::setupScene();
+    AbstractTheme* t = theme();
+    if (!t)
+        return;
+    d->mainMirror->setTheme(t);
+    d->sideMirror->setTheme(t);
+    qDeleteAll(d->frames);
+    d->frames.clear();
+    // Where the board will fall: five empty frames in a row.
+    const QImage frame = t->image(AbstractTheme::ImageCardFrame);
+    const QPixmap picture = QPixmap::fromImage(frame);
+    const qreal width = frame.deviceIndependentSize().width();
+    const QPointF first = t->itemPosition(AbstractTheme::Position12);
+    const QPointF gap = t->itemOffset(AbstractTheme::Offset10);
+    for (int i = 0; i < CardFrameCount; ++i) {
+        auto* item = new QGraphicsPixmapItem(picture);
+        item->setTransformationMode(Qt::SmoothTransformation);
+        item->setPos(first + QPointF(i * (width + gap.x()), gap.y()));
+        item->setZValue(50);
+        addItem(item);
+        d->frames.append(item);
+    }
+    const QStringList words{tr("Tournament running"), tr("Players still in")};
+    for (int i = 0; i < 2; ++i) {
+        TextItem* text = d->texts.at(size_t(i));
+        text->setPen(t->pen(AbstractTheme::Pen10));
+        text->setBrush(t->brush(AbstractTheme::Brush11));
+        text->setFont(t->font(AbstractTheme::Font12));
+        text->setText(words.at(i));
+        text->resize(text->effectiveSizeHint(Qt::PreferredSize));
+        const QSizeF screen = screenSize();
+        text->setPos((screen.width() - text->size().width()) / 2,
+                     i == 0 ? 12 : screen.height() - text->size().height() - 12);
+        if (i == 0)
+            text->setTransform(halfTurnAbout(text->boundingRect().center()));
+    }
+}
+
+void CommunityGameScene::clearPots()
+{
+    mainPot()->setPendingBets(0, false);
+    GameScene::clearPots();
+}
+
+AbstractPlayerItem* CommunityGameScene::createPlayerItem()
+{
+    auto* seat = new CommunityPlayerItem;
+    if (AbstractTheme* t = theme()) {
+        seat->setActionImageMuck(t->image(AbstractTheme::ImageActionMuck));
+        seat->setActionImageCall(t->image(AbstractTheme::ImageActionCall));
+        seat->setActionImageBet(t->image(AbstractTheme::ImageActionBet));
+        seat->setActionImageWinner(t->image(AbstractTheme::ImageActionWinner));
+        seat->setPlayerActiveImage(t->image(AbstractTheme::ImageNoPlayerAvatar));
+        seat->setSeatImage(t->image(AbstractTheme::ImagePlayerAvatar));
+        seat->setPlayerActiveCardGlowImage(t->image(AbstractTheme::ImageTimerDeadline));
+        QFont winner = t->font(AbstractTheme::Font4);
+        winner.setPixelSize(winner.pixelSize() + 4);
+        seat->setActionWinnerData(t->pen(AbstractTheme::Pen5), t->brush(AbstractTheme::Brush3), winner);
+        for (PlayerItemBase::SubItem item :
+             {PlayerItemBase::SubItemName, PlayerItemBase::SubItemStack, PlayerItemBase::SubItemAction}) {
+            seat->setSubItemFont(item, t->font(AbstractTheme::Font4));
+            seat->setSubItemPen(item, t->pen(AbstractTheme::Pen1));
+        }
+        seat->setSubItemBrush(PlayerItemBase::SubItemStack, t->brush(AbstractTheme::Brush3));
+        seat->setTheme(t);
+    }
+    return seat;
+}
+
+bool CommunityGameScene::canLayoutWithoutLocalPlayer() const
+{
+    return true;
+}
+
+Command* CommunityGameScene::postSmall(int position, double amount, int msec)
+{
+    Command* command = GameScene::postSmall(position, amount, msec);
+    if (position < 0 || position >= playerCount())
+        return command;
+    // The round's bets add up in the pot that collects them.
+    Pot* collecting = sidePot()->value() > kEmpty ? sidePot() : mainPot();
+    collecting->setPendingBets(collecting->pendingBets() + amount, true);
+    collecting->show();
+    collecting->mirror()->show();
+    setPotsShown(sidePot()->isVisible() ? 2 : 1);
+    return command;
+}
+
+Command* CommunityGameScene::bettingDone(const QList<double>& pots, const QList<double>& rakes, int msec)
+{
+    mainPot()->setPendingBets(0, false);
+    sidePot()->setPendingBets(0, false);
+    return GameScene::bettingDone(pots, rakes, msec);
+}
+
+void CommunityGameScene::setPotsShown(int count)
+{
+    d->potsShown = count;
+    AbstractTheme* t = theme();
+    const QPointF place = t ? t->itemPosition(AbstractTheme::Position13) : QPointF(0, 0);
+    const QSizeF screen = screenSize();
+    for (Pot* pot : {mainPot(), sidePot(), d->mainMirror, d->sideMirror})
+        pot->setTransform(QTransform());
+    if (count != 2) {
+        Pot* pot = mainPot();
+        const QRectF box = pot->boundingRect();
+        pot->setPos((screen.width() - box.width()) / 2 - box.left(), place.y());
+        pot->setTransform(halfTurnAbout(box.center()));
+        d->mainMirror->setPos((screen.width() - box.width()) / 2 - box.left(),
+                              screen.height() - place.y() - box.height());
+        d->mainMirror->setVisible(pot->isVisible());
+        d->sideMirror->hide();
+        return;
+    }
+    mainPot()->setPos(screen.width() - place.x() - mainPot()->boundingRect().right(), place.y());
+    sidePot()->setPos(place);
+    const QPointF centre(screen.width() / 2, screen.height() / 2);
+    for (Pot* pot : {mainPot(), sidePot()}) {
+        pot->setTransform(halfTurnAbout(pot->boundingRect().center()));
+        Pot* mirror = pot->mirror();
+        mirror->setPos(pot->pos());
+        // Opposite its pot, upright for the other side.
+        const QTransform aboutScreen = halfTurnAbout(mirror->mapFromScene(centre));
+        mirror->setTransform(halfTurnAbout(mirror->boundingRect().center()) * aboutScreen);
+        mirror->setVisible(pot->isVisible());
+    }
+}
+
+Command* CommunityGameScene::setDealer(int position, int msec)
+{
+    if (!isLegal(position, "setDealer"))
+        return nullptr;
+    // The base makes and dresses the button; the place is beside the seat box.
+    GameScene::setDealer(position, 0);
+    QGraphicsPixmapItem* button = dealerButton();
+    const qreal turn = theme() ? theme()->playerRotations(playerCount()).value(position) : 0.0;
+    const QRectF seat = this->seat(position)->sceneBoundingRect();
+    const QRectF own = button->boundingRect();
+    QPointF target;
+    if (qFuzzyCompare(turn, -90.0))
+        target = QPointF(seat.x() + seat.width() - (own.height() - 1), seat.y());
+    else if (qFuzzyCompare(turn, 180.0))
+        target = QPointF(seat.x(), seat.y() + own.width() + 4);
+    else if (qFuzzyCompare(turn, 90.0))
+        target = QPointF(seat.x() + seat.width() + 1, seat.y() + seat.height());
+    else
+        target = QPointF(seat.x() + seat.width(), seat.y() - 1);
+    button->setTransform(QTransform().rotate(turn));
+    if (msec > 0) {
+        auto* move = new GraphicsItemAnimationCommand(button, false);
+        move->animation()->setPosAt(0.0, button->pos());
+        move->animation()->setPosAt(1.0, target);
+        move->timeLine()->setDuration(msec);
+        move->timeLine()->setEasingCurve(QEasingCurve::InOutSine);
+        button->show();
+        return move;
+    }
+    button->setPos(target);
+    button->show();
+    return nullptr;
+}
+
+void CommunityGameScene::setTourStatus(int status)
+{
+    if (status != tourStatus()) {
+        for (TextItem* text : d->texts)
+            text->setVisible(status == 1);
+    }
+    GameScene::setTourStatus(status);
+}
+
+Pot* CommunityGameScene::mainPotMirror() const
+{
+    return d->mainMirror;
+}
+
+Pot* CommunityGameScene::sidePotMirror() const
+{
+    return d->sideMirror;
+}
+
+QList<TextItem*> CommunityGameScene::tournamentTexts() const
+{
+    return {d->texts.at(0), d->texts.at(1)};
+}
+
+QList<QGraphicsItem*> CommunityGameScene::cardFrames() const
+{
+    return d->frames;
+}
+
+} // namespace VeskGames

@@ -1,0 +1,200 @@
+// The onlookers' table: no chips ever, running bets in the right pot, pots
+// twice and turned for the other side, the layout without a local player.
+#include "abstractplayeritem.h"
+#include "carditem.h"
+#include "communitygamescene.h"
+#include "communityplayeritem.h"
+#include "communitytheme.h"
+#include "localresources.h"
+#include "pot.h"
+#include "svgimageitem.h"
+#include "textitem.h"
+
+#include <QGraphicsPixmapItem>
+#include <QPainter>
+#include <QTest>
+
+using namespace VeskGames;
+
+class TestCommunityGameScene : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CommunityTheme> m_theme;
+
+    std::unique_ptr<CommunityGameScene> table(int seats, int type = 0x1001)
+    {
+        auto scene = std::make_unique<CommunityGameScene>(m_theme.get());
+        scene->setSceneRect(0, 0, 1280, 720);
+        scene->setGameType(type);
+        scene->setPlayerCount(seats);
+        scene->setupScene();
+        for (int i = 0; i < seats; ++i)
+            scene->setPlayerData(i, QStringLiteral("p%1").arg(i), -1, 100, 1, QString());
+        return scene;
+    }
+
+    static int chipItems(const QGraphicsScene& scene)
+    {
+        int count = 0;
+        for (QGraphicsItem* item : scene.items()) {
+            // The pots may show their chips; nothing else may.
+            auto* svg = dynamic_cast<SvgImageItem*>(item);
+            if (svg && svg->elementId().startsWith(QLatin1String("chip")) &&
+                !dynamic_cast<Pot*>(svg->parentItem()))
+                ++count;
+        }
+        return count;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        LocalResources::setSearchPaths({QStringLiteral(":")});
+        m_theme = std::make_unique<CommunityTheme>();
+    }
+
+    void cleanupTestCase() { m_theme.reset(); }
+
+    void noChipsEver()
+    {
+        auto scene = table(6);
+        QVERIFY(dynamic_cast<CommunityPlayerItem*>(scene->seat(0)));
+        QVERIFY(!scene->postSmall(1, 0.5, 400));
+        QVERIFY(!scene->postSmall(2, 1, 400));
+        QVERIFY(!scene->bettingDone({1.5}, {0}, 400));
+        QVERIFY(!scene->potGive({2}, {1.5}, 400));
+        QCOMPARE(chipItems(*scene), 0);
+        QCOMPARE(scene->seat(2)->playerStack(), 100.5);
+    }
+
+    void runningBetsGoToTheCollectingPot()
+    {
+        auto scene = table(6);
+        scene->postSmall(1, 2, 0);
+        QCOMPARE(scene->mainPot()->pendingBets(), 2.0);
+        QCOMPARE(scene->mainPotMirror()->pendingBets(), 2.0);
+        scene->bettingDone({2}, {0}, 0);
+        QCOMPARE(scene->mainPot()->pendingBets(), 0.0);
+        scene->bettingDone({30, 20}, {0, 0}, 0); // an all-in made a side pot
+        scene->postSmall(3, 5, 0);
+        QCOMPARE(scene->sidePot()->pendingBets(), 5.0);
+        QCOMPARE(scene->mainPot()->pendingBets(), 0.0);
+        QVERIFY(scene->sidePotMirror()->isVisible());
+        scene->clearPots();
+        QCOMPARE(scene->mainPot()->pendingBets(), 0.0);
+    }
+
+    void potsForBothSides_data()
+    {
+        QTest::addColumn<int>("pots");
+        QTest::newRow("one") << 1;
+        QTest::newRow("two") << 2;
+    }
+
+    void potsForBothSides()
+    {
+        QFETCH(int, pots);
+        auto scene = table(6);
+        scene->bettingDone(pots == 1 ? QList<double>{40} : QList<double>{40, 25}, QList<double>(pots, 0.0),
+                           0);
+        const QPointF centre(640, 360);
+        const QList<Pot*> shown =
+            pots == 1 ? QList<Pot*>{scene->mainPot()} : QList<Pot*>{scene->mainPot(), scene->sidePot()};
+        for (Pot* pot : shown) {
+            QVERIFY(pot->isVisible() && pot->mirror()->isVisible());
+            QCOMPARE(pot->mirror()->value(), pot->value());
+            // Turned half round for the far side: the pot reads upside down on screen.
+            QCOMPARE(pot->sceneTransform().m11(), -1.0);
+            if (pots == 2) {
+                const QPointF a = pot->sceneBoundingRect().center();
+                const QPointF b = pot->mirror()->sceneBoundingRect().center();
+                QVERIFY2(
+                    (a + b - 2 * centre).manhattanLength() < 1.5,
+                    qPrintable(QStringLiteral("%1,%2 / %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())));
+                QCOMPARE(pot->mirror()->sceneTransform().m11(), 1.0);
+            } else {
+                QVERIFY(qAbs(pot->sceneBoundingRect().center().x() - 640) < 1);
+                QVERIFY(qAbs(pot->mirror()->sceneBoundingRect().center().x() - 640) < 1);
+            }
+        }
+    }
+
+    void layoutWithoutALocalPlayer_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("turn");
+        QTest::newRow("ordinary") << 0x1001 << 0;
+        QTest::newRow("instant deal") << 0x5001 << 1;
+    }
+
+    void layoutWithoutALocalPlayer()
+    {
+        QFETCH(int, type);
+        QFETCH(int, turn);
+        auto scene = table(6, type);
+        QCOMPARE(scene->viewPosition(), -1);
+        QCOMPARE(scene->rotation(), turn);
+        const QList<QPointF> places =
+            type & 0x4000 ? m_theme->playerInstaDealPositions(6) : m_theme->playerPositions(6);
+        QCOMPARE(scene->seat(0)->pos(), places.value(turn));
+    }
+
+    void theDealerButtonBesideTheBox()
+    {
+        auto scene = table(6);
+        QVERIFY(!scene->setDealer(2, 0));
+        const QRectF box = scene->seat(2)->sceneBoundingRect();
+        QCOMPARE(scene->dealerButton()->pos(), QPointF(box.x() + box.width(), box.y() - 1));
+        QVERIFY(scene->dealerButton()->isVisible());
+        QTest::ignoreMessage(QtDebugMsg, "GameScene::setDealer(), position 9 is illegal");
+        QVERIFY(!scene->setDealer(9, 100));
+    }
+
+    void picture()
+    {
+        auto scene = table(8);
+        scene->setBackgroundBrush(
+            QBrush(QPixmap::fromImage(m_theme->image(AbstractTheme::ImageTableBackground))));
+        scene->setDealer(5, 0);
+        for (int i = 0; i < 8; ++i)
+            scene->dealHole(i, {Card(Card::Back, 0), Card(Card::Back, 0)}, 0);
+        scene->postSmall(6, 1, 0);
+        scene->postSmall(7, 2, 0);
+        scene->bettingDone({3}, {0}, 0);
+        scene->dealCommunity({Card("hK"), Card("hQ"), Card("c4")}, 0);
+        scene->postSmall(0, 6, 0);
+        scene->seat(0)->setAction(AbstractPlayerItem::ActionBet, 6);
+        scene->postSmall(1, 6, 0);
+        scene->seat(1)->setAction(AbstractPlayerItem::ActionCall, 6);
+        scene->action(2, 20, 100, 104);
+        QImage image;
+        for (int pass = 0; pass < 3; ++pass) {
+            image = QImage(1280, 720, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            scene->render(&painter, QRectF(0, 0, 1280, 720), scene->sceneRect());
+            painter.end();
+            QTest::qWait(300);
+        }
+        QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/community-8.png")));
+        scene->cancelAction();
+    }
+
+    void tournamentTexts()
+    {
+        auto scene = table(6);
+        const QList<TextItem*> texts = scene->tournamentTexts();
+        QCOMPARE(texts.size(), 2);
+        scene->setTourStatus(1);
+        QVERIFY(texts.at(0)->isVisible() && texts.at(1)->isVisible());
+        QVERIFY(!texts.at(0)->text().isEmpty());
+        scene->setTourStatus(2);
+        QVERIFY(!texts.at(0)->isVisible() && !texts.at(1)->isVisible());
+        QCOMPARE(scene->tourStatus(), 2);
+        QCOMPARE(scene->cardFrames().size(), 5);
+    }
+};
+
+QTEST_MAIN(TestCommunityGameScene)
+#include "tst_communitygamescene.moc"
