@@ -81,13 +81,16 @@ void CommunityGameScene::setupScene()
     // Where the board will fall: five empty frames in a row.
     const QImage frame = t->image(AbstractTheme::ImageCardFrame);
     const QPixmap picture = QPixmap::fromImage(frame);
-    const qreal width = frame.deviceIndependentSize().width();
+    const QSizeF card = t->itemSize(AbstractTheme::SizeCommunityCard);
+    // The frame's margin lies round the card's place.
+    const QSizeF margin = (frame.deviceIndependentSize() - card) / 2;
     const QPointF first = t->itemPosition(AbstractTheme::Position12);
     const QPointF gap = t->itemOffset(AbstractTheme::Offset10);
     for (int i = 0; i < CardFrameCount; ++i) {
         auto* item = new QGraphicsPixmapItem(picture);
         item->setTransformationMode(Qt::SmoothTransformation);
-        item->setPos(first + QPointF(i * (width + gap.x()), gap.y()));
+        item->setPos(first +
+                     QPointF(i * (card.width() + gap.x()) - margin.width(), gap.y() - margin.height()));
         item->setZValue(50);
         addItem(item);
         d->frames.append(item);
@@ -134,6 +137,9 @@ AbstractPlayerItem* CommunityGameScene::createPlayerItem()
             seat->setSubItemPen(item, t->pen(AbstractTheme::Pen1));
         }
         seat->setSubItemBrush(PlayerItemBase::SubItemStack, t->brush(AbstractTheme::Brush3));
+        // The cards lie on the table's side of the box, which faces outwards.
+        seat->setCardOffset(QPointF(24, -125));
+        seat->setNextCardOffset(QPointF(120, 0));
         seat->setTheme(t);
     }
     return seat;

@@ -1,5 +1,7 @@
 #include "communityplayeritem.h"
 
+#include "carditem.h"
+
 #include <QPainter>
 
 namespace VeskGames {
@@ -23,6 +25,8 @@ public:
 CommunityPlayerItem::CommunityPlayerItem(QGraphicsItem* parent)
     : PlayerItemBase(parent), d(std::make_unique<Private>())
 {
+    // The base asked for its own size while it was being made: ask again.
+    updateGeometry();
     resize(BoxSize);
     centerSubItemTextWithOffset(SubItemName, QPointF(BoxSize.width() / 2, 32));
     centerSubItemTextWithOffset(SubItemStack, QPointF(BoxSize.width() / 2, 62));
@@ -145,8 +149,11 @@ void CommunityPlayerItem::paintTimer(QPainter* painter)
     // The player whose turn it is has a glowing frame round the cards.
     if (d->cardGlow.isNull() || cards().isEmpty())
         return;
-    const QSizeF size = d->cardGlow.deviceIndependentSize();
-    painter->drawImage(QRectF(cardOffset() - QPointF(14, 14), size), d->cardGlow);
+    // Stretched round the cards as they lie, whatever their number.
+    QRectF around;
+    for (CardItem* card : cards())
+        around |= card->mapRectToParent(card->boundingRect());
+    painter->drawImage(around.adjusted(-14, -14, 14, 14), d->cardGlow);
 }
 
 } // namespace VeskGames

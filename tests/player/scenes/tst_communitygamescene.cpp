@@ -143,10 +143,17 @@ private Q_SLOTS:
     void theDealerButtonBesideTheBox()
     {
         auto scene = table(6);
-        QVERIFY(!scene->setDealer(2, 0));
-        const QRectF box = scene->seat(2)->sceneBoundingRect();
+        // Seat 0 faces the bottom edge, seat 2 the left one (turned a quarter).
+        QCOMPARE(m_theme->playerRotations(6).value(0), 0.0);
+        QCOMPARE(m_theme->playerRotations(6).value(2), 90.0);
+        QVERIFY(!scene->setDealer(0, 0));
+        QRectF box = scene->seat(0)->sceneBoundingRect();
         QCOMPARE(scene->dealerButton()->pos(), QPointF(box.x() + box.width(), box.y() - 1));
         QVERIFY(scene->dealerButton()->isVisible());
+        QVERIFY(!scene->setDealer(2, 0));
+        box = scene->seat(2)->sceneBoundingRect();
+        QCOMPARE(scene->dealerButton()->pos(), QPointF(box.x() + box.width() + 1, box.y() + box.height()));
+        QCOMPARE(scene->dealerButton()->transform().m12(), 1.0); // turned with the seat
         QTest::ignoreMessage(QtDebugMsg, "GameScene::setDealer(), position 9 is illegal");
         QVERIFY(!scene->setDealer(9, 100));
     }
@@ -179,6 +186,45 @@ private Q_SLOTS:
         }
         QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/community-8.png")));
         scene->cancelAction();
+    }
+
+    // Every count: the seat boxes and the cards in front of them stay on the
+    // screen, clear of each other and of the board.
+    void seatsForEveryCount()
+    {
+        for (int seats = 1; seats <= 10; ++seats) {
+            auto scene = table(seats);
+            for (int i = 0; i < seats; ++i)
+                scene->dealHole(i, {Card(Card::Back, 0), Card(Card::Back, 0)}, 0);
+            scene->dealCommunity({Card("hK"), Card("hQ"), Card("c4"), Card("d2"), Card("s9")}, 0);
+            QRectF board;
+            for (CardItem* card : scene->communityCards())
+                board |= card->sceneBoundingRect();
+            QVERIFY(QRectF(0, 0, 1280, 720).contains(board));
+            QList<QRectF> taken{board};
+            for (int i = 0; i < seats; ++i) {
+                AbstractPlayerItem* seat = scene->seat(i);
+                const QRectF box = seat->mapRectToScene(seat->rect());
+                QRectF cards;
+                for (CardItem* card : seat->cards())
+                    cards |= card->sceneBoundingRect();
+                QVERIFY(!cards.isEmpty());
+                for (const QRectF& area : {box, cards}) {
+                    QVERIFY2(QRectF(0, 0, 1280, 720).contains(area),
+                             qPrintable(QStringLiteral("%1 seats, seat %2: %3,%4 %5x%6")
+                                            .arg(seats)
+                                            .arg(i)
+                                            .arg(area.x())
+                                            .arg(area.y())
+                                            .arg(area.width())
+                                            .arg(area.height())));
+                    for (const QRectF& other : std::as_const(taken))
+                        QVERIFY2(!area.adjusted(1, 1, -1, -1).intersects(other),
+                                 qPrintable(QStringLiteral("%1 seats, seat %2 overlaps").arg(seats).arg(i)));
+                }
+                taken << box << cards;
+            }
+        }
     }
 
     void tournamentTexts()
