@@ -150,7 +150,9 @@ private Q_SLOTS:
         press.setButtons(Qt::LeftButton);
         QCoreApplication::sendEvent(&scene, &press);
         QCOMPARE(below->presses, 0);
-        dialog->findChild<QPushButton*>()->click();
+        auto* ok = dialog->contentWidget()->findChild<QPushButton*>();
+        QVERIFY(ok);
+        ok->click();
         QCOMPARE(closed.size(), 1);
         QVERIFY(!dialog->isShown());
         QCOMPARE(scene.dialogCount(), 0);
