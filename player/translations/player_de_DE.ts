@@ -5,51 +5,52 @@
     <name>VeskGames::GameScene</name>
     <message>
         <source>Pot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot:</translation>
     </message>
     <message>
         <source>Side pot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Side Pot:</translation>
     </message>
     <message>
         <source>Available
 Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier
+Platz</translation>
     </message>
     <message>
         <source>Side pots:</source>
-        <translation type="unfinished"></translation>
+        <translation>Side Pots:</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::SplashScene</name>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird hergestellt...</translation>
     </message>
     <message>
         <source>Checking for an updated version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach einer neuen Version...</translation>
     </message>
     <message>
         <source>Preparing for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Update wird vorbereitet...</translation>
     </message>
     <message>
         <source>Preparing for update failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorbereitung des Updates fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Reconnecting, error was: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird wiederhergestellt, Fehler: %1</translation>
     </message>
     <message>
         <source>Closing down...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird beendet...</translation>
     </message>
     <message>
         <source>Downloading updater... (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Update-Programm wird heruntergeladen... (%1%)</translation>
     </message>
 </context>
 </TS>

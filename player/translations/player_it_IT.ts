@@ -5,51 +5,52 @@
     <name>VeskGames::GameScene</name>
     <message>
         <source>Pot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Piatto:</translation>
     </message>
     <message>
         <source>Side pot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Piatto secondario:</translation>
     </message>
     <message>
         <source>Available
 Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto
+libero</translation>
     </message>
     <message>
         <source>Side pots:</source>
-        <translation type="unfinished"></translation>
+        <translation>Piatti secondari:</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::SplashScene</name>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione in corso...</translation>
     </message>
     <message>
         <source>Checking for an updated version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di una versione aggiornata...</translation>
     </message>
     <message>
         <source>Preparing for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione dell&apos;aggiornamento...</translation>
     </message>
     <message>
         <source>Preparing for update failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione dell&apos;aggiornamento non riuscita!</translation>
     </message>
     <message>
         <source>Reconnecting, error was: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconnessione in corso, errore: %1</translation>
     </message>
     <message>
         <source>Closing down...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiusura in corso...</translation>
     </message>
     <message>
         <source>Downloading updater... (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Download del programma di aggiornamento... (%1%)</translation>
     </message>
 </context>
 </TS>

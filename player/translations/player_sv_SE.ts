@@ -5,51 +5,52 @@
     <name>VeskGames::GameScene</name>
     <message>
         <source>Pot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pott:</translation>
     </message>
     <message>
         <source>Side pot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidopott:</translation>
     </message>
     <message>
         <source>Available
 Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig
+plats</translation>
     </message>
     <message>
         <source>Side pots:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidopotter:</translation>
     </message>
 </context>
 <context>
     <name>VeskGames::SplashScene</name>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansluter...</translation>
     </message>
     <message>
         <source>Checking for an updated version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Söker efter en ny version...</translation>
     </message>
     <message>
         <source>Preparing for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Förbereder uppdatering...</translation>
     </message>
     <message>
         <source>Preparing for update failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att förbereda uppdateringen!</translation>
     </message>
     <message>
         <source>Reconnecting, error was: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansluter igen, felet var: %1</translation>
     </message>
     <message>
         <source>Closing down...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avslutar...</translation>
     </message>
     <message>
         <source>Downloading updater... (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hämtar uppdateringsprogrammet... (%1%)</translation>
     </message>
 </context>
 </TS>
