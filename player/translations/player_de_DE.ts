@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>VeskGames::CommunityGameScene</name>
+    <message>
+        <source>Tournament running</source>
+        <translation>Turnier läuft</translation>
+    </message>
+    <message>
+        <source>Players still in</source>
+        <translation>Verbliebene Spieler</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameScene</name>
     <message>
         <source>Pot:</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>VeskGames::CommunityGameScene</name>
+    <message>
+        <source>Tournament running</source>
+        <translation>Torneo in corso</translation>
+    </message>
+    <message>
+        <source>Players still in</source>
+        <translation>Giocatori ancora in gara</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameScene</name>
     <message>
         <source>Pot:</source>

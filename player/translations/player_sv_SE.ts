@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE">
 <context>
+    <name>VeskGames::CommunityGameScene</name>
+    <message>
+        <source>Tournament running</source>
+        <translation>Turneringen pågår</translation>
+    </message>
+    <message>
+        <source>Players still in</source>
+        <translation>Spelare kvar</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameScene</name>
     <message>
         <source>Pot:</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>VeskGames::CommunityGameScene</name>
+    <message>
+        <source>Tournament running</source>
+        <translation>锦标赛进行中</translation>
+    </message>
+    <message>
+        <source>Players still in</source>
+        <translation>剩余玩家</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameScene</name>
     <message>
         <source>Pot:</source>
