@@ -38,6 +38,8 @@ PokerTableView::PokerTableView(QWidget* parent) : QGraphicsView(parent), d(std::
     setMidLineWidth(0);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setViewportUpdateMode(BoundingRectViewportUpdate);
+    // The table picture is the same every frame: drawn once per window size.
+    setCacheMode(CacheBackground);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QString title = QCoreApplication::instance()->property("iniwindowtitle").toString();

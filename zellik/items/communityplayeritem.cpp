@@ -79,6 +79,7 @@ void CommunityPlayerItem::setActionWinnerData(const QPen& pen, const QBrush& bru
 void CommunityPlayerItem::showWinner()
 {
     d->winnerShown = true;
+    prepareGeometryChange();
     d->shownAction = d->winner;
     setSubItemPen(SubItemAction, d->winnerPen);
     setSubItemBrush(SubItemAction, d->winnerBrush);
@@ -102,8 +103,24 @@ QSizeF CommunityPlayerItem::sizeHint(Qt::SizeHint which, const QSizeF& constrain
     return PlayerItemBase::sizeHint(which, constraint);
 }
 
+QRectF CommunityPlayerItem::boundingRect() const
+{
+    QRectF area = rect();
+    if (!d->shownAction.isNull()) {
+        const QSizeF size = d->shownAction.deviceIndependentSize();
+        area |= QRectF(QPointF((BoxSize.width() - size.width()) / 2, -size.height() - 4), size);
+    }
+    QRectF around;
+    for (CardItem* card : const_cast<CommunityPlayerItem*>(this)->cards())
+        around |= card->mapRectToParent(card->boundingRect());
+    if (!around.isNull())
+        area |= around.adjusted(-14, -14, 14, 14);
+    return area;
+}
+
 void CommunityPlayerItem::showActionBadge(PlayerAction action)
 {
+    prepareGeometryChange(); // the picture above the box comes or goes
     // Seen from afar a picture reads better than a word.
     switch (action) {
     case ActionMuck:

@@ -32,6 +32,8 @@ public:
     QImage actionImage() const;
 
     QSizeF sizeHint(Qt::SizeHint which, const QSizeF& constraint = QSizeF()) const override;
+    /// Also the action picture above the box and the glow round the cards.
+    QRectF boundingRect() const override;
 
 protected:
     void paintSeat(QPainter* painter) override;

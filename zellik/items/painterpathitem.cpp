@@ -6,11 +6,18 @@
 
 namespace VeskGames {
 
-PainterPathItem::PainterPathItem(QGraphicsItem* parent) : QGraphicsPathItem(parent) {}
+PainterPathItem::PainterPathItem(QGraphicsItem* parent) : QGraphicsPathItem(parent)
+{
+    // Filling outlined glyphs is costly; the pixels are kept at the screen's
+    // own resolution, so they stay sharp and are only made again on a change.
+    setCacheMode(DeviceCoordinateCache);
+}
 
 PainterPathItem::PainterPathItem(const QPainterPath& path, QGraphicsItem* parent)
     : QGraphicsPathItem(path, parent)
-{}
+{
+    setCacheMode(DeviceCoordinateCache);
+}
 
 void PainterPathItem::setTrueOutline(bool on)
 {

@@ -103,6 +103,8 @@ PlayerItemBase::PlayerItemBase(QGraphicsItem* parent)
     : AbstractPlayerItem(parent), d(std::make_unique<Private>())
 {
     setFlag(ItemHasNoContents, false);
+    // A seat changes rarely but is drawn every frame something flies past it.
+    setCacheMode(DeviceCoordinateCache);
     for (int i = 0; i < SubItemCount; ++i) {
         Private::Text& t = d->texts[size_t(i)];
         t.item = new PainterPathItem(this);
@@ -190,6 +192,7 @@ void PlayerItemBase::addCard(CardItem* card)
 {
     if (!card)
         return;
+    prepareGeometryChange(); // a seat's outline may follow its cards
     d->cards.append(card);
     card->setParentItem(this);
     card->setZValue(100 + d->cards.size());
@@ -209,6 +212,7 @@ int PlayerItemBase::countCards() const
 void PlayerItemBase::clearCards()
 {
     // The scene that dealt them removes them.
+    prepareGeometryChange();
     d->cards.clear();
 }
 
@@ -660,6 +664,12 @@ QSizeF PlayerItemBase::sizeHint(Qt::SizeHint which, const QSizeF& constraint) co
     if (which == Qt::PreferredSize || which == Qt::MinimumSize)
         return SeatSize;
     return AbstractPlayerItem::sizeHint(which, constraint);
+}
+
+QRectF PlayerItemBase::boundingRect() const
+{
+    return rect().united(
+        kPlate.adjusted(-kGlowMargin.x(), -kGlowMargin.y(), kGlowMargin.x(), kGlowMargin.y()));
 }
 
 void PlayerItemBase::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)

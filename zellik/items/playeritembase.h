@@ -99,6 +99,8 @@ public:
 
     QRectF plateRect() const;
     QSizeF sizeHint(Qt::SizeHint which, const QSizeF& constraint = QSizeF()) const override;
+    /// Also the turn's glow, which reaches past the seat.
+    QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 public Q_SLOTS:
