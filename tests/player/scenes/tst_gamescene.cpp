@@ -393,6 +393,9 @@ private Q_SLOTS:
         scene->postSmall(3, 40, 0);
         scene->seat(3)->setAction(AbstractPlayerItem::ActionRaise, 40);
         scene->bettingDone({1.5 + seats + 3 * 12.4, 2 * 27.6}, {0.3, 0.1}, 0);
+        // Seat 1 went all-in with what it had: it stays marked through the next round.
+        scene->seat(1)->setPlayerStack(0);
+        scene->seat(1)->setAction(AbstractPlayerItem::ActionAllIn, 12.4);
         scene->postSmall(0, 25, 0);
         scene->seat(0)->setAction(AbstractPlayerItem::ActionBet, 25);
         scene->action(2, 20, 100, 106);

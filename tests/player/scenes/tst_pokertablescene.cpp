@@ -270,6 +270,8 @@ private Q_SLOTS:
         QTest::newRow("twice") << QSize(2048, 1536) << 2.0;
         QTest::newRow("wide screen") << QSize(1920, 1080) << 1080.0 / 768;
         QTest::newRow("small and tall") << QSize(800, 900) << 800.0 / 1024;
+        QTest::newRow("smallest supported") << QSize(800, 600) << 600.0 / 768;
+        QTest::newRow("4K") << QSize(3840, 2160) << 2160.0 / 768;
     }
 
     void scalingKeepsTheProportions()
