@@ -14,6 +14,7 @@ public:
     AbstractTheme* theme = nullptr;
     QList<QPair<SideButtonType, PushButtonItem*>> buttons;
     QSet<SideButtonType> hidden;
+    bool everInScene = false;
 };
 
 AbstractGameSceneSideButtons::AbstractGameSceneSideButtons(QGraphicsScene* scene, AbstractTheme* theme,
@@ -21,15 +22,34 @@ AbstractGameSceneSideButtons::AbstractGameSceneSideButtons(QGraphicsScene* scene
     : QObject(parent), d(std::make_unique<Private>())
 {
     d->scene = scene;
+    d->everInScene = scene != nullptr;
     d->theme = theme;
 }
 
 AbstractGameSceneSideButtons::~AbstractGameSceneSideButtons()
 {
-    // The buttons live in the scene; they go with their set unless the scene went first.
-    if (d->scene) {
+    // The buttons live in the scene; they go with their set unless the scene went
+    // first. Buttons never put in a scene are only ours.
+    if (d->scene || !d->everInScene) {
         for (const auto& entry : std::as_const(d->buttons))
             delete entry.second;
+    }
+}
+
+void AbstractGameSceneSideButtons::setScene(QGraphicsScene* scene)
+{
+    if (scene == d->scene)
+        return;
+    for (const auto& entry : std::as_const(d->buttons)) {
+        if (QGraphicsScene* old = entry.second->scene())
+            old->removeItem(entry.second);
+        if (scene)
+            scene->addItem(entry.second);
+    }
+    d->scene = scene;
+    if (scene) {
+        d->everInScene = true;
+        layoutButtons();
     }
 }
 

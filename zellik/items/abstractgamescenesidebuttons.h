@@ -40,6 +40,8 @@ public:
     AbstractGameSceneSideButtons(QGraphicsScene* scene, AbstractTheme* theme, QObject* parent = nullptr);
     ~AbstractGameSceneSideButtons() override;
 
+    /// The buttons move to \a scene (the theme makes a set before the table exists).
+    void setScene(QGraphicsScene* scene);
     QGraphicsScene* scene() const;
     AbstractTheme* theme() const;
     /// The buttons in the order they fill the places.

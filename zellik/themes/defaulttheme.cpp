@@ -3,6 +3,7 @@
 #include "abstractpokertablescene.h"
 #include "buydialogitem.h"
 #include "gamelistdialogitem.h"
+#include "gamescenesidebuttons.h"
 #include "lobbysidebuttons.h"
 #include "logindialogitem.h"
 #include "playeritem.h"
@@ -697,7 +698,8 @@ AbstractGameListDialogItem* DefaultTheme::createGameListDialogItem(Client* clien
 
 AbstractGameSceneSideButtons* DefaultTheme::createGameSceneSideButton() const
 {
-    return nullptr;
+    // Made without a scene: the table puts the set in its own with setScene().
+    return new GameSceneSideButtons(nullptr, const_cast<DefaultTheme*>(this));
 }
 
 SvgImageRenderer* DefaultTheme::cardRenderThread() const

@@ -239,6 +239,35 @@ private Q_SLOTS:
         QVERIFY(!set->sideButton(lobby ? AbstractGameSceneSideButtons::Close
                                        : AbstractGameSceneSideButtons::Quit));
     }
+
+    // The theme makes the table's set before the table exists; the table then
+    // takes it into its scene, and a set never placed cleans up after itself.
+    void theThemesSetMovesIntoTheTable()
+    {
+        DefaultTheme theme;
+        std::unique_ptr<AbstractGameSceneSideButtons> set(theme.createGameSceneSideButton());
+        QVERIFY(set);
+        QVERIFY(!set->sideButtons().isEmpty());
+        for (PushButtonItem* button : set->sideButtons())
+            QCOMPARE(button->scene(), nullptr);
+        QGraphicsScene first;
+        QGraphicsScene second;
+        set->setScene(&first);
+        set->setScene(&second);
+        const QList<AbstractTheme::ItemPosition> places = set->itemPositions();
+        int shown = 0;
+        for (PushButtonItem* button : set->sideButtons()) {
+            QCOMPARE(button->scene(), &second);
+            if (button->isVisible())
+                QCOMPARE(button->pos(), theme.itemPosition(places.at(shown++)));
+        }
+        QVERIFY(first.items().isEmpty());
+        QVERIFY(shown > 0);
+        set.reset();
+        QVERIFY(second.items().isEmpty());
+        // Never placed: its buttons go with it (the sanitizer run would report a leak).
+        std::unique_ptr<AbstractGameSceneSideButtons> unused(theme.createGameSceneSideButton());
+    }
 };
 
 QTEST_MAIN(TestPushButtonItem)
