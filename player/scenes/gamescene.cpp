@@ -588,6 +588,12 @@ Command* GameScene::potGive(const QList<int>& positions, const QList<double>& am
         all->setProperty("amounts", QVariant::fromValue(amounts));
         return all;
     }
+    payOut(positions, amounts);
+    return nullptr;
+}
+
+void GameScene::payOut(const QList<int>& positions, const QList<double>& amounts)
+{
     for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
         const int position = positions.at(i);
         if (position < 0 || position >= d->seats.size())
@@ -595,7 +601,6 @@ Command* GameScene::potGive(const QList<int>& positions, const QList<double>& am
         AbstractPlayerItem* seat = d->seats.at(position);
         seat->setPlayerStack(seat->playerStack() + amounts.at(i));
     }
-    return nullptr;
 }
 
 void GameScene::slotPotGiveStart(Command*)
@@ -607,13 +612,7 @@ void GameScene::slotPotGiveDone(Command* command)
 {
     const QList<int> positions = command->property("positions").value<QList<int>>();
     const QList<double> amounts = command->property("amounts").value<QList<double>>();
-    for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
-        const int position = positions.at(i);
-        if (position < 0 || position >= d->seats.size())
-            continue;
-        AbstractPlayerItem* seat = d->seats.at(position);
-        seat->setPlayerStack(seat->playerStack() + amounts.at(i));
-    }
+    payOut(positions, amounts);
 }
 
 void GameScene::setHandStatus(int status)

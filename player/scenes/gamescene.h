@@ -107,6 +107,7 @@ protected:
 private:
     void showPotsAfterBetting(int potCount);
     Command* deal(int position, const QVector<Card>& cards, int msec, bool open);
+    void payOut(const QList<int>& positions, const QList<double>& amounts);
 
     class Private;
     std::unique_ptr<Private> d;

@@ -61,13 +61,7 @@ void PokerTableScene::pushDialog(QGraphicsWidget* dialog, bool visible)
 {
     if (!dialog)
         return;
-    if (!d->stack.isEmpty()) {
-        const Private::Entry& top = d->stack.last();
-        if (top.widgetDialog)
-            top.widgetDialog->hide();
-        if (top.itemDialog)
-            top.itemDialog->setVisible(false);
-    }
+    hideTop();
     if (dialog->scene() != this)
         addItem(dialog);
     d->stack.append({nullptr, dialog});
@@ -79,13 +73,7 @@ void PokerTableScene::pushDialog(DialogBase* dialog)
 {
     if (!dialog)
         return;
-    if (!d->stack.isEmpty()) {
-        const Private::Entry& top = d->stack.last();
-        if (top.widgetDialog)
-            top.widgetDialog->hide();
-        if (top.itemDialog)
-            top.itemDialog->setVisible(false);
-    }
+    hideTop();
     d->stack.append({dialog, nullptr});
     connect(dialog, &DialogBase::actionClose, this, &PokerTableScene::popDialog, Qt::UniqueConnection);
     dialog->show();
@@ -106,6 +94,31 @@ void PokerTableScene::showDialog(QGraphicsWidget* dialog)
     pushDialog(dialog, true);
 }
 
+void PokerTableScene::hideTop()
+{
+    // Covered, not closed: it comes back when the dialogs above it are gone.
+    if (d->stack.isEmpty())
+        return;
+    const Private::Entry& top = d->stack.last();
+    if (top.widgetDialog)
+        top.widgetDialog->hide();
+    if (top.itemDialog)
+        top.itemDialog->setVisible(false);
+}
+
+void PokerTableScene::closeTop()
+{
+    const Private::Entry entry = d->stack.takeLast();
+    if (entry.widgetDialog) {
+        entry.widgetDialog->hide();
+        entry.widgetDialog->deleteLater();
+    }
+    if (entry.itemDialog) {
+        entry.itemDialog->setVisible(false);
+        entry.itemDialog->deleteLater();
+    }
+}
+
 void PokerTableScene::showEntry(int index)
 {
     const Private::Entry& entry = d->stack.at(index);
@@ -118,15 +131,7 @@ void PokerTableScene::showEntry(int index)
 void PokerTableScene::popDialog()
 {
     if (!d->stack.isEmpty()) {
-        const Private::Entry entry = d->stack.takeLast();
-        if (entry.widgetDialog) {
-            entry.widgetDialog->hide();
-            entry.widgetDialog->deleteLater();
-        }
-        if (entry.itemDialog) {
-            entry.itemDialog->setVisible(false);
-            entry.itemDialog->deleteLater();
-        }
+        closeTop();
         if (!d->stack.isEmpty()) {
             showEntry(int(d->stack.size()) - 1);
             return;
@@ -164,17 +169,8 @@ int PokerTableScene::queuedDialogCount() const
 
 void PokerTableScene::clearDialogs()
 {
-    while (!d->stack.isEmpty()) {
-        const Private::Entry entry = d->stack.takeLast();
-        if (entry.widgetDialog) {
-            entry.widgetDialog->hide();
-            entry.widgetDialog->deleteLater();
-        }
-        if (entry.itemDialog) {
-            entry.itemDialog->setVisible(false);
-            entry.itemDialog->deleteLater();
-        }
-    }
+    while (!d->stack.isEmpty())
+        closeTop();
     for (const QPointer<QGraphicsWidget>& queued : std::as_const(d->queue))
         delete queued.data();
     d->queue.clear();

@@ -44,6 +44,8 @@ protected:
 
 private:
     void showEntry(int index);
+    void hideTop();
+    void closeTop();
 
     class Private;
     std::unique_ptr<Private> d;

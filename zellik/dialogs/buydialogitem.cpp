@@ -79,14 +79,7 @@ BuyDialogItem::BuyDialogItem(const QString& gameId, AbstractTheme::SliderMode mo
     d->mode = mode;
     d->theme = theme;
 
-    d->title = new LabelItem(this);
-    d->title->setThemeFlags(NoThemeFlags);
-    QFont titleFont = font();
-    titleFont.setPixelSize(22);
-    titleFont.setBold(true);
-    d->title->setFont(titleFont);
-    d->title->setBrush(QColor(0x20, 0x20, 0x20));
-    d->title->setText(tr("Buy Chips"));
+    d->title = createTitle(tr("Buy Chips"));
 
     d->form = new QWidget;
     d->form->setObjectName(QStringLiteral("buyForm"));

@@ -74,13 +74,7 @@ GameListDialogItem::GameListDialogItem(const QVariantMap& settings, QGraphicsIte
     setObjectName(QStringLiteral("GameListDialog"));
     d->settings = settings;
 
-    d->title = new LabelItem(this);
-    d->title->setThemeFlags(NoThemeFlags);
-    QFont titleFont = font();
-    titleFont.setPixelSize(22);
-    titleFont.setBold(true);
-    d->title->setFont(titleFont);
-    d->title->setBrush(QColor(0x20, 0x20, 0x20));
+    d->title = createTitle();
 
     d->form = new QWidget;
     d->form->setObjectName(QStringLiteral("gameListForm"));

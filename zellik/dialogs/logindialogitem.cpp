@@ -46,13 +46,7 @@ LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
     : AbstractLoginDialogItem(parent), d(std::make_unique<Private>())
 {
     setObjectName(QStringLiteral("LoginDialog"));
-    d->title = new LabelItem(this);
-    d->title->setThemeFlags(NoThemeFlags);
-    QFont titleFont = font();
-    titleFont.setPixelSize(22);
-    titleFont.setBold(true);
-    d->title->setFont(titleFont);
-    d->title->setBrush(QColor(0x20, 0x20, 0x20));
+    d->title = createTitle();
 
     d->form = new QWidget;
     d->form->setAttribute(Qt::WA_TranslucentBackground);

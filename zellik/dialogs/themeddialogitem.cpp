@@ -1,6 +1,7 @@
 #include "themeddialogitem.h"
 
 #include "abstracttheme.h"
+#include "labelitem.h"
 #include "pushbuttonitem.h"
 
 #include <QGraphicsRectItem>
@@ -72,6 +73,19 @@ void ThemedDialogItem::centerDialog()
     resize(effectiveSizeHint(Qt::PreferredSize));
     if (QGraphicsScene* s = scene())
         setPos(s->sceneRect().center() - QRectF(QPointF(), size()).center());
+}
+
+LabelItem* ThemedDialogItem::createTitle(const QString& text)
+{
+    auto* title = new LabelItem(this);
+    title->setThemeFlags(NoThemeFlags);
+    QFont titleFont = font();
+    titleFont.setPixelSize(22);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setBrush(QColor(0x20, 0x20, 0x20));
+    title->setText(text);
+    return title;
 }
 
 void ThemedDialogItem::setupButton(PushButtonItem* button, bool closes)

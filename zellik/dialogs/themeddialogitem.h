@@ -11,6 +11,7 @@ class QGraphicsRectItem;
 namespace VeskGames {
 
 class Client;
+class LabelItem;
 class PushButtonItem;
 
 /// A dialog floating over the table: above everything else, taking all input
@@ -32,6 +33,8 @@ public:
     QGraphicsRectItem* dimmer() const;
     /// Takes its preferred size and puts its centre on the scene's.
     void centerDialog();
+    /// The dialog's heading, in the look every dialog shares.
+    LabelItem* createTitle(const QString& text = QString());
     /// Clicks sound; with \a closes they also close the dialog.
     void setupButton(PushButtonItem* button, bool closes);
 
