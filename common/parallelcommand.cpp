@@ -8,6 +8,8 @@ public:
     QList<Command*> commands;
     bool autoDelete = true;
     int pending = 0;
+    bool started = false;
+    bool reported = false;
 };
 
 ParallelCommand::ParallelCommand(bool autoDelete, QObject* parent)
@@ -43,8 +45,11 @@ QList<Command*> ParallelCommand::commands() const
 void ParallelCommand::exec()
 {
     d->pending = int(d->commands.size());
+    d->started = true;
+    d->reported = false;
     emitStart();
     if (d->pending == 0) {
+        d->reported = true;
         emitDone();
         return;
     }
@@ -57,17 +62,29 @@ void ParallelCommand::exec()
 
 void ParallelCommand::slotCommandDone()
 {
-    if (--d->pending == 0)
+    if (--d->pending == 0 && !d->reported) {
+        d->reported = true;
         emitDone();
+    }
 }
 
 void ParallelCommand::finish()
 {
+    // Cut short before its turn, it still starts and ends once: whoever
+    // waits for it keeps their books right.
+    if (!d->started) {
+        d->started = true;
+        emitStart();
+    }
     while (!d->commands.isEmpty()) {
         Command* command = d->commands.takeFirst();
         command->finish();
         if (d->autoDelete)
             delete command;
+    }
+    if (!d->reported) {
+        d->reported = true;
+        emitDone();
     }
 }
 

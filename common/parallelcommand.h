@@ -23,7 +23,7 @@ public:
     QList<Command*> commands() const;
 
     void exec() override;
-    /// Finishes every command; those that report done while finishing count down.
+    /// Finishes every command and reports start (if it had not run) and done, once.
     void finish() override;
 
 private Q_SLOTS:

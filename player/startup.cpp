@@ -1,10 +1,13 @@
 #include "startup.h"
 
 #include "abstracttheme.h"
+#include "client.h"
 #include "commandlineoptions.h"
+#include "communitycontroller.h"
 #include "configuration.h"
 #include "localresources.h"
 #include "platform/crashreporter.h"
+#include "pokertableview.h"
 #include "singleinstance.h"
 #include "staticcredentials.h"
 #include "tablewindowgeometry.h"
@@ -35,13 +38,20 @@ public:
     std::unique_ptr<QApplication> app;
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<AbstractTheme> theme;
+    std::unique_ptr<Client> client;
+    std::unique_ptr<PokerTableView> view;
+    std::unique_ptr<CommonController> controller;
 };
 
 Startup::Startup() : d(std::make_unique<Private>()) {}
 
 Startup::~Startup()
 {
-    // The theme holds fonts and pixmaps: it goes before the application.
+    // The controller uses view, client and theme; the theme holds fonts and
+    // pixmaps: all of them go before the application.
+    d->controller.reset();
+    d->view.reset();
+    d->client.reset();
     d->theme.reset();
     d->instance.reset();
     d->app.reset();
@@ -87,7 +97,15 @@ int Startup::run(int& argc, char** argv)
     LocalResources::addSearchPath(QCoreApplication::applicationDirPath() + QStringLiteral("/Resources"));
     QSettings().setValue(QStringLiteral("themeResourcePrefix"), QStringLiteral(":"));
 
-    // 8. The server client comes with the server link.
+    // 8. The server client.
+    d->client = std::make_unique<Client>();
+    d->client->setUseActiveMac(options.value<bool>(QStringLiteral("useActiveMac")));
+    const QString host = options.hasValue(QStringLiteral("host"))
+                             ? options.value<QString>(QStringLiteral("host"))
+                             : QStringLiteral("localhost");
+    const int port =
+        options.hasValue(QStringLiteral("port")) ? options.value<int>(QStringLiteral("port")) : 7777;
+    d->client->setHost(host, quint16(port), QStringLiteral("/"), options.value<bool>(QStringLiteral("ssl")));
 
     // 9. Theme.
     ThemeLoader::registerBuiltinFactory();
@@ -106,38 +124,65 @@ int Startup::run(int& argc, char** argv)
     // 10. Configuration as application properties.
     d->configuration.publish(d->app.get(), d->theme->defaultSettings());
 
-    // 13. Log-in data from the command line must be well formed.
+    // 11. The table window.
+    d->view = std::make_unique<PokerTableView>();
+    const bool community = options.value<bool>(QStringLiteral("community"));
+
+    // 12. The onlookers' table needs nothing else.
     int startState = StartInteractive;
-    const QString authStatic = QStringLiteral("authStatic");
-    if (options.hasValue(authStatic)) {
-        StaticCredentials credentials;
-        if (!StaticCredentials::parse(options.value<QString>(authStatic), &credentials)) {
-            options.help();
-            return -1;
+    if (community) {
+        d->controller = std::make_unique<CommunityController>(d->client.get(), d->view.get(), d->theme.get());
+    } else {
+        // 13. Log-in data from the command line must be well formed.
+        const QString authStatic = QStringLiteral("authStatic");
+        if (options.hasValue(authStatic)) {
+            StaticCredentials credentials;
+            if (!StaticCredentials::parse(options.value<QString>(authStatic), &credentials)) {
+                options.help();
+                return -1;
+            }
+            startState = StartStaticCredentials;
+        } else if (options.hasValue(QStringLiteral("authKiosk"))) {
+            startState = StartKiosk;
         }
-        startState = StartStaticCredentials;
-    } else if (options.hasValue(QStringLiteral("authKiosk"))) {
-        startState = StartKiosk;
+        // 14. The screen of a multi-headed machine.
+        if (options.hasValue(QStringLiteral("multihead"))) {
+            const int number = options.value<int>(QStringLiteral("multihead"));
+            const QList<QScreen*> screens = QGuiApplication::screens();
+            const QRect geometry =
+                number >= 0 && number < screens.size() ? screens.at(number)->geometry() : QRect();
+            if (TableWindowGeometry::isUsableScreen(geometry))
+                d->view->move(geometry.topLeft());
+            else
+                qInfo("player: screen %d does not exist; staying on the primary screen", number);
+        }
     }
 
-    // 14, 15. Screen and window size.
-    QSize windowSize;
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        windowSize = TableWindowGeometry::windowSize(screen->virtualSize());
-    if (options.hasValue(QStringLiteral("multihead"))) {
-        const int number = options.value<int>(QStringLiteral("multihead"));
-        const QList<QScreen*> screens = QGuiApplication::screens();
-        const QRect geometry =
-            number >= 0 && number < screens.size() ? screens.at(number)->geometry() : QRect();
-        if (!TableWindowGeometry::isUsableScreen(geometry))
-            qInfo("player: screen %d does not exist; staying on the primary screen", number);
+    if (!d->controller) {
+        // The player's own table is not part of this build yet.
+        qInfo("player: started with theme %s, start state %d; the player table is not in this build, "
+              "use -community",
+              qPrintable(themeName), startState);
+        return 0;
     }
 
-    // The table window and the controllers are not part of this build yet.
-    qInfo("player: started with theme %s, start state %d, window %dx%d%s; no table window in this build",
-          qPrintable(themeName), startState, windowSize.width(), windowSize.height(),
-          options.value<bool>(QStringLiteral("fullscreen")) ? " (full screen)" : "");
-    return 0;
+    // 15. Full screen, or the largest 4:3 window in nine tenths of the desktop.
+    if (options.value<bool>(QStringLiteral("fullscreen"))) {
+        d->view->showFullScreen();
+    } else {
+        QSize windowSize(800, 600);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            windowSize = TableWindowGeometry::windowSize(screen->virtualSize());
+        d->view->setFixedSize(windowSize);
+        d->view->show();
+    }
+
+    // 16. Run.
+    d->controller->setShowUserName(options.value<bool>(QStringLiteral("showUserName")));
+    d->controller->setQuitOnGameOver(true);
+    const int code = QApplication::exec();
+    d->controller.reset();
+    return code;
 }
 
 } // namespace VeskGames

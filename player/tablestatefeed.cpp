@@ -58,22 +58,26 @@ QJsonObject TableStateFeed::snapshot(const GameScene& scene, int batch, const QV
         auto* item = const_cast<AbstractPlayerItem*>(seat);
         const auto* base = qobject_cast<const PlayerItemBase*>(seat);
         const StackItem* bet = scene.betStack(i);
-        seats.append(QJsonObject{{QStringLiteral("seat"), i},
-                                 {QStringLiteral("name"), item->playerName()},
-                                 {QStringLiteral("stack"), money(item->playerStack())},
-                                 {QStringLiteral("bet"), money(bet ? bet->value() : 0.0)},
-                                 {QStringLiteral("cards"), cardsOf(item->cards())},
-                                 {QStringLiteral("folded"),
-                                  (base && base->action() == AbstractPlayerItem::ActionFold) ||
-                                      (!item->cards().isEmpty() && item->cards().first()->isFoldedCard())},
-                                 {QStringLiteral("sittingOut"),
-                                  base && base->playerStatus() == AbstractPlayerItem::StatusSittingOut}});
+        seats.append(
+            QJsonObject{{QStringLiteral("seat"), i},
+                        {QStringLiteral("name"), item->playerName()},
+                        {QStringLiteral("stack"), money(item->playerStack())},
+                        {QStringLiteral("bet"), money(bet ? bet->value() : 0.0)},
+                        {QStringLiteral("cards"), cardsOf(item->cards())},
+                        {QStringLiteral("folded"),
+                         scene.isFolded(i) || (base && base->action() == AbstractPlayerItem::ActionFold) ||
+                             (!item->cards().isEmpty() && item->cards().first()->isFoldedCard())},
+                        {QStringLiteral("sittingOut"),
+                         base && base->playerStatus() == AbstractPlayerItem::StatusSittingOut}});
     }
     QJsonArray pots;
-    if (scene.mainPot()->value() > kEmpty || scene.sidePot()->value() > kEmpty)
-        pots.append(money(scene.mainPot()->value()));
-    if (scene.sidePot()->value() > kEmpty)
-        pots.append(money(scene.sidePot()->value()));
+    // The chips still in the middle: a pot paid out is empty.
+    const double main = scene.mainPot()->chipValue();
+    const double side = scene.sidePot()->chipValue();
+    if (main > kEmpty || side > kEmpty)
+        pots.append(money(main));
+    if (side > kEmpty)
+        pots.append(money(side));
     return QJsonObject{
         {QStringLiteral("batch"), batch},
         {QStringLiteral("handId"), handId.isValid() ? QJsonValue::fromVariant(handId) : QJsonValue()},

@@ -39,8 +39,10 @@ int main(int argc, char** argv)
                                             "s", "1800");
     const QCommandLineOption community("community-table", "Table shown to a community terminal.",
                                        "terminal=table");
+    const QCommandLineOption stateLog(
+        "state-log", "Append the table of every poll answered with events (JSON lines).", "file");
     parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout,
-                       sessionTimeout, community});
+                       sessionTimeout, community, stateLog});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -73,6 +75,7 @@ int main(int argc, char** argv)
         communityTables.insert(entry.section('=', 0, 0), entry.section('=', 1));
     server.setCommunityTables(communityTables);
     server.setSessionTimeout(qMax(1, parser.value(sessionTimeout).toInt()));
+    server.setStateLog(parser.value(stateLog));
 
     const QString where = parser.value(listen);
     const QHostAddress address(where.section(':', 0, -2));

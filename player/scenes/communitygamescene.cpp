@@ -2,6 +2,7 @@
 
 #include "abstracttheme.h"
 #include "communityplayeritem.h"
+#include "communitytheme.h"
 #include "graphicsitemanimationcommand.h"
 #include "pot.h"
 #include "textitem.h"
@@ -36,6 +37,7 @@ public:
     std::array<TextItem*, 2> texts{};
     QList<QGraphicsItem*> frames;
     int potsShown = 1;
+    GameParameters parameters;
 };
 
 CommunityGameScene::CommunityGameScene(AbstractTheme* theme, QObject* parent)
@@ -64,8 +66,29 @@ CommunityGameScene::~CommunityGameScene() = default;
 
 QSizeF CommunityGameScene::screenSize() const
 {
+    // The theme's places are in the scene's units; the view does the scaling.
+    if (!sceneRect().isEmpty())
+        return sceneRect().size();
     const QSize configured = theme() ? theme()->configureForScreenSize() : QSize();
-    return configured.isValid() ? QSizeF(configured) : sceneRect().size();
+    return configured.isValid() ? QSizeF(configured) : QSizeF(CommunityTheme::DesignSize);
+}
+
+void CommunityGameScene::setGameParameters(const GameParameters& params)
+{
+    d->parameters = params;
+    setupScene();
+}
+
+const GameParameters& CommunityGameScene::gameParameters() const
+{
+    return d->parameters;
+}
+
+void CommunityGameScene::resetDealer()
+{
+    // The seat's box may have grown with the shown cards.
+    if (dealerPosition() >= 0 && dealerPosition() < playerCount())
+        setDealer(dealerPosition(), 0);
 }
 
 void CommunityGameScene::setupScene()

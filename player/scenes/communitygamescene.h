@@ -1,6 +1,7 @@
 #ifndef VESKGAMES_COMMUNITYGAMESCENE_H
 #define VESKGAMES_COMMUNITYGAMESCENE_H
 
+#include "gameparameters.h"
 #include "gamescene.h"
 
 namespace VeskGames {
@@ -29,6 +30,12 @@ public:
     bool canLayoutWithoutLocalPlayer() const override;
     void setPotsShown(int count) override;
     AbstractPlayerItem* createPlayerItem() override;
+
+    /// A table (re)opened: its new seats dressed and laid out.
+    void setGameParameters(const GameParameters& params);
+    const GameParameters& gameParameters() const;
+    /// Puts the dealer button beside its seat again, at once.
+    void resetDealer();
 
     Pot* mainPotMirror() const;
     Pot* sidePotMirror() const;

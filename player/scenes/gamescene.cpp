@@ -21,6 +21,8 @@
 #include <QPointer>
 #include <QTimeLine>
 
+#include <utility>
+
 namespace VeskGames {
 
 namespace {
@@ -62,6 +64,7 @@ public:
     int tourStatus = 0;
     int gameType = -1;
     int rotation = 0;
+    QVector<bool> folded;
 };
 
 GameScene::GameScene(AbstractTheme* theme, QObject* parent)
@@ -112,11 +115,13 @@ void GameScene::setPlayerCount(int count)
     qDeleteAll(d->betStacks);
     d->seats.clear();
     d->betStacks.clear();
+    d->folded.fill(false, count);
     if (AbstractTheme* t = theme())
         t->playerPositions(count); // warns about a count it has no table for
     SvgImageRenderer* chips = theme() ? theme()->chipRenderThread() : nullptr;
     for (int i = 0; i < count; ++i) {
         AbstractPlayerItem* seat = createPlayerItem();
+        seat->setAvailable(true); // free until the server names who sits there
         seat->setShowAvatar(d->showAvatars, false);
         connect(seat, qOverload<qint32, bool>(&AbstractPlayerItem::playSound), this,
                 &GameScene::slotPlaySound);
@@ -225,12 +230,19 @@ bool GameScene::canLayoutWithoutLocalPlayer() const
 }
 
 void GameScene::setPlayerData(int position, const QString& userName, int avatarId, double userStack,
-                              int userStatus, const QString& displayName)
+                              int userStatus, const QString& displayName, bool showUserName)
 {
     if (!isLegal(position, "setPlayerData"))
         return;
     AbstractPlayerItem* seat = d->seats.at(position);
-    seat->setPlayerName(position, userName, true, displayName);
+    if (userName.isEmpty()) {
+        // Nobody there any more: the seat is free again.
+        seat->clearCards();
+        seat->setPlayerStack(0);
+        seat->setAvailable(true);
+        return;
+    }
+    seat->setPlayerName(position, userName, showUserName, displayName);
     seat->setAvatarId(avatarId);
     seat->setPlayerStack(userStack);
     seat->setAvailable(false);
@@ -588,8 +600,42 @@ Command* GameScene::potGive(const QList<int>& positions, const QList<double>& am
         all->setProperty("amounts", QVariant::fromValue(amounts));
         return all;
     }
+    // At once the pot gives up the chips as well, rake first, as a flight would.
+    Pot* source = d->sidePot->chipValue() > kEmpty ? d->sidePot : d->mainPot;
+    double& rake = source == d->sidePot ? d->sideRakeTotal : d->mainRake;
+    double left = source->chipValue() - std::exchange(rake, 0.0);
+    for (int i = 0; i < positions.size() && i < amounts.size(); ++i)
+        left -= amounts.at(i);
+    source->setChipValue(qMax(0.0, left), true);
     payOut(positions, amounts);
     return nullptr;
+}
+
+void GameScene::clearHand()
+{
+    cancelAction();
+    for (AbstractPlayerItem* seat : std::as_const(d->seats)) {
+        seat->clearCards();
+        seat->setAction(AbstractPlayerItem::ActionNone, 0);
+    }
+    for (StackItem* bet : std::as_const(d->betStacks))
+        bet->setValue(0);
+    d->folded.fill(false);
+    clearCommunityCards();
+    clearPots();
+}
+
+void GameScene::foldSeat(int position)
+{
+    if (!isLegal(position, "foldSeat"))
+        return;
+    d->seats.at(position)->clearCards();
+    d->folded[position] = true;
+}
+
+bool GameScene::isFolded(int position) const
+{
+    return d->folded.value(position);
 }
 
 void GameScene::payOut(const QList<int>& positions, const QList<double>& amounts)

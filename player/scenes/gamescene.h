@@ -43,6 +43,11 @@ public:
     virtual Command* bettingDone(const QList<double>& pots, const QList<double>& rakes, int msec);
     virtual Command* potGive(const QList<int>& positions, const QList<double>& amounts, int msec);
     virtual void clearCommunityCards();
+    /// Takes the last hand off the table: cards, actions, bets, board, pots.
+    virtual void clearHand();
+    /// The seat is out of this hand: its cards leave the table.
+    void foldSeat(int position);
+    bool isFolded(int position) const;
     /// The action request: here only the acting seat's clock. \a timestamp and
     /// \a now are in seconds of the server's clock.
     virtual void action(int position, int timeout, qint64 timestamp, qint64 now);
@@ -56,7 +61,7 @@ public:
     virtual void setDealerButtonImage();
 
     void setPlayerData(int position, const QString& userName, int avatarId, double userStack, int userStatus,
-                       const QString& displayName);
+                       const QString& displayName, bool showUserName = true);
     Command* dealHolePublic(int position, const QVector<Card>& cards, int msec);
     Command* potReturnUncalled(int position, double value, int msec);
     void setHandStatus(int status);

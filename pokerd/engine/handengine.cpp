@@ -327,10 +327,12 @@ public:
             showDown(remaining, values, list);
         }
 
-        for (const Pot& pot : std::as_const(list)) {
+        // The last side pot first, the main pot last: a table pays out from
+        // its side pot while one holds chips.
+        for (auto pot = list.crbegin(); pot != list.crend(); ++pot) {
             QList<int> winners;
             int best = -1;
-            for (int seat : pot.eligible) {
+            for (int seat : pot->eligible) {
                 const int value = remaining.size() > 1 ? values.value(seat, -1) : 0;
                 if (value > best) {
                     best = value;
@@ -339,7 +341,7 @@ public:
                     winners.append(seat);
                 }
             }
-            const QMap<int, Cents> shares = splitPot(pot.amount, inPayoutOrder(winners));
+            const QMap<int, Cents> shares = splitPot(pot->amount, inPayoutOrder(winners));
             QVariantList entries;
             for (int seat : inPayoutOrder(winners)) {
                 seats[seat].stack += shares.value(seat);

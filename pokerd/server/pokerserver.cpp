@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
 #include <QTimer>
 #include <QUuid>
 
@@ -36,6 +37,7 @@ struct Session
     bool isChild = false;     ///< made by gameOpen for a table window
     QVariantList events;
     QElapsedTimer idle; ///< since the last call
+    int batches = 0;    ///< polls answered with events
 };
 
 constexpr int kLoginFailuresPerUser = 5;
@@ -80,6 +82,17 @@ public:
     QMap<QString, Session> sessions;
     QList<Table*> tables;
     QMap<QString, QString> communityTables;
+    QString stateLog;
+
+    void logState(const Session& session, const Table& table)
+    {
+        QVariantMap state = table.stateSnapshot();
+        state.insert(QStringLiteral("session"), session.id);
+        state.insert(QStringLiteral("batch"), session.batches);
+        QFile file(stateLog);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+            file.write(QJsonDocument::fromVariant(state).toJson(QJsonDocument::Compact) + '\n');
+    }
     FreerollBoard freerolls{FreerollBoard::defaults(QDateTime::currentDateTimeUtc())};
     int sessionTimeoutMs = 30 * 60 * 1000;
     int queueKeptMs = kQueueKeptMs;
@@ -286,6 +299,11 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
 
 PokerServer::~PokerServer() = default;
 
+void PokerServer::setStateLog(const QString& path)
+{
+    d->stateLog = path;
+}
+
 void PokerServer::setSessionTimeout(int seconds)
 {
     // Sessions nobody calls for are ended, so that abandoned logins do not pile up.
@@ -393,6 +411,11 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
                                          {QStringLiteral("timestamp"), now()}}}));
         }
         const QVariantList events = std::exchange(session.events, {});
+        if (!events.isEmpty()) {
+            ++session.batches;
+            if (!d->stateLog.isEmpty() && table)
+                d->logState(session, *table);
+        }
         return ok(xmlrpc::Variant(events));
     }
     if (method == QLatin1String("destroy")) {

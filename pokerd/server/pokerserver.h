@@ -48,6 +48,9 @@ public:
     void setCommunityTables(const QMap<QString, QString>& tables);
     /// Sessions without a call for this long end; their seats are given up.
     void setSessionTimeout(int seconds);
+    /// Appends the table of every answered poll that carried events, one
+    /// JSON line each, so that a client's view can be checked against it.
+    void setStateLog(const QString& path);
     /// A session that has not polled for this long loses its queued events
     /// and hears a new server id at its next poll.
     void setEventQueueLifetime(int ms);

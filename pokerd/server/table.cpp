@@ -63,6 +63,10 @@ public:
     Cents chipsAtStart = 0; ///< in the hand and waiting beside it
     Cents boughtDuringHand = 0;
     bool handRunning = false;
+    /// The last hand as it ended: what the table still shows until the next.
+    int lastHandId = -1;
+    int lastButton = -1;
+    QByteArray lastBoard;
     QTimer nextHand;
     QTimer actionTimer;
 
@@ -591,6 +595,9 @@ void Table::finishHand()
         qCritical("pokerd: table %s, hand %d: %lld cents at the start, %lld at the end",
                   qPrintable(d->config.id), d->handId, d->chipsAtStart, chipsAtEnd);
     d->handRunning = false;
+    d->lastHandId = d->engine->handId();
+    d->lastButton = d->engine->button();
+    d->lastBoard = d->engine->board();
     d->engine.reset();
     ++d->handsPlayed;
 
@@ -619,6 +626,53 @@ void Table::finishHand()
                       -1});
     Q_EMIT handFinished();
     d->nextHand.start(d->timing.betweenHandsMs);
+}
+
+} // namespace Pokerd
+
+namespace Pokerd {
+
+QVariantMap Table::stateSnapshot() const
+{
+    const HandEngine* engine = d->engine.get();
+    const bool running = engine && !engine->isFinished();
+    const QMap<int, HandEngine::SeatView> views =
+        engine ? engine->seatViews() : QMap<int, HandEngine::SeatView>();
+    QVariantList seats;
+    for (const auto& [seat, player] : d->players) {
+        const bool inHand = running && views.contains(seat);
+        const HandEngine::SeatView view = views.value(seat);
+        QVariantList cards;
+        if (engine && views.contains(seat)) {
+            for (char card : view.hole)
+                cards.append(int(card));
+        }
+        seats.append(
+            QVariantMap{{QStringLiteral("seat"), seat},
+                        {QStringLiteral("name"), player.user},
+                        {QStringLiteral("stack"), HandEngine::toUnits(inHand ? view.stack : player.stack)},
+                        {QStringLiteral("bet"), HandEngine::toUnits(inHand ? view.bet : 0)},
+                        {QStringLiteral("folded"), views.contains(seat) && view.folded},
+                        {QStringLiteral("inHand"), views.contains(seat)},
+                        {QStringLiteral("cards"), cards},
+                        {QStringLiteral("sittingOut"), player.sittingOut}});
+    }
+    QVariantList pots;
+    if (running) {
+        for (const Pot& pot : engine->gatheredPots())
+            pots.append(HandEngine::toUnits(pot.amount));
+    }
+    QVariantList board;
+    for (char card : engine ? engine->board() : d->lastBoard)
+        board.append(int(card));
+    const int handId = engine ? engine->handId() : d->lastHandId;
+    return {{QStringLiteral("table"), d->config.id},
+            {QStringLiteral("handId"), handId >= 0 ? QVariant(handId) : QVariant()},
+            {QStringLiteral("running"), running},
+            {QStringLiteral("dealer"), engine ? engine->button() : d->lastButton},
+            {QStringLiteral("board"), board},
+            {QStringLiteral("pots"), pots},
+            {QStringLiteral("seats"), seats}};
 }
 
 } // namespace Pokerd

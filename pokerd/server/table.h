@@ -58,6 +58,9 @@ public:
     /// Chips of the people at the table (stacks and chips waiting), by user name.
     QMap<QString, Cents> peopleStacks() const;
     int handsPlayed() const;
+    /// The table as it stands, for logs and tests: hand, dealer, board, the
+    /// pots still in the middle and every occupied seat with its real cards.
+    QVariantMap stateSnapshot() const;
 
 Q_SIGNALS:
     void eventFor(const QString& session, const QVariantMap& event);

@@ -171,15 +171,29 @@ private Q_SLOTS:
         QCOMPARE(done.size(), 1);
     }
 
+    void finishingAParallelCountsDown_data()
+    {
+        QTest::addColumn<bool>("ran");
+        QTest::newRow("running") << true;
+        QTest::newRow("cut short before its turn") << false;
+    }
+
     void finishingAParallelCountsDown()
     {
+        // Whoever waits for the group (a pot paying out) hears start and done
+        // exactly once, whether or not it ran.
+        QFETCH(bool, ran);
         QStringList log;
         ParallelCommand parallel;
         parallel.addCommand(new StepCommand("a", &log, false, true));
         parallel.addCommand(new StepCommand("b", &log, false, true));
+        QSignalSpy started(&parallel, &Command::start);
         QSignalSpy done(&parallel, &Command::done);
-        parallel.exec();
+        if (ran)
+            parallel.exec();
         parallel.finish();
+        parallel.finish();
+        QCOMPARE(started.size(), 1);
         QCOMPARE(done.size(), 1);
         QVERIFY(parallel.commands().isEmpty());
         QVERIFY(log.contains("~a") && log.contains("~b"));
