@@ -589,7 +589,8 @@ void CommonController::slotActionClone() {}
 
 void CommonController::slotQuitApplication()
 {
-    QCoreApplication::quit();
+    // Not quit(): the table window refuses to be closed, which would veto it.
+    QCoreApplication::exit(0);
 }
 
 void CommonController::slotRequestTicket()
@@ -611,7 +612,7 @@ void CommonController::gameOver()
     d->over = true;
     const auto end = [this] {
         if (d->quitOnGameOver)
-            QCoreApplication::quit();
+            QCoreApplication::exit(0);
         else
             deleteLater();
     };

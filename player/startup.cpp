@@ -160,8 +160,7 @@ int Startup::run(int& argc, char** argv)
 
     if (!d->controller) {
         // The player's own table is not part of this build yet.
-        qInfo("player: started with theme %s, start state %d; the player table is not in this build, "
-              "use -community",
+        qInfo("player: started with theme %s, start state %d, no player table in this build (use -community)",
               qPrintable(themeName), startState);
         return 0;
     }
