@@ -58,7 +58,9 @@ void InfoDialogItem::setText(const QString& text)
     // Wrapped at a readable width, as tall as the text needs.
     const int width = qMin(kTextWidth, d->label->fontMetrics().horizontalAdvance(text) + 8);
     d->label->setFixedWidth(qMax(width, 120));
-    d->label->setFixedHeight(d->label->heightForWidth(d->label->width()));
+    // An empty text has no height for a width: one line's height then.
+    const int height = d->label->heightForWidth(d->label->width());
+    d->label->setFixedHeight(height >= 0 ? height : d->label->fontMetrics().height());
     d->text->setMinimumSize(d->label->size());
     d->text->setMaximumSize(d->label->size());
     adjustSize();
