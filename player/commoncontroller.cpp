@@ -409,9 +409,8 @@ void CommonController::slotTourBusted(qint32 position, qint32, qreal, qint32)
     apply([this, position](GameScene* s) {
         if (!isSeat(position))
             return;
-        AbstractPlayerItem* seat = s->seat(position);
-        seat->clearCards();
-        seat->setAction(AbstractPlayerItem::ActionOutOfGame, 0);
+        s->clearSeatCards(position);
+        s->seat(position)->setAction(AbstractPlayerItem::ActionOutOfGame, 0);
     });
 }
 
@@ -489,7 +488,7 @@ void CommonController::slotGameEventActionShow(qint32 position, QVector<Card> ca
         if (!isSeat(position))
             return;
         s->cancelAction();
-        s->seat(position)->clearCards();
+        s->clearSeatCards(position);
         std::unique_ptr<Command> none(s->dealHole(position, cards, 0));
         s->markBestHands();
     });

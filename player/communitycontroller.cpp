@@ -70,7 +70,7 @@ CommunityController::CommunityController(Client* client, PokerTableView* view, A
     p->splash->setBackgroundBrush(pictureBrush(picture));
     p->splash->setSceneRect(pictureRect(picture));
     if (view)
-        view->setScene(p->splash);
+        view->showScene(p->splash);
 
     connect();
 
@@ -190,7 +190,7 @@ void CommunityController::slotGameJoin(bool ok, qint32)
     if (ok && p->state == StateJoining) {
         p->state = StateShowing;
         if (p->view && p->communityScene)
-            p->view->setScene(p->communityScene);
+            p->view->showScene(p->communityScene);
         return;
     }
     if (p->state != StateOver) {

@@ -37,4 +37,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
 fi
 "$root/build/bin/player" -help
-"$root/build/bin/player" -theme DefaultTheme -host 127.0.0.1 -port 7777 "$@"
+# The onlookers' table shows the server's bots playing; the player's own
+# table (log-in, lobby, seat) is not part of this build yet.
+"$root/build/bin/player" -community -host 127.0.0.1 -port 7777 "$@"

@@ -1,5 +1,7 @@
 #include "gamescene.h"
 
+#include "gamescene_p.h"
+
 #include "abstractplayeritem.h"
 #include "abstracttheme.h"
 #include "besthands.h"
@@ -25,47 +27,7 @@
 
 namespace VeskGames {
 
-namespace {
-
-constexpr double kEmpty = 0.000001;
-constexpr int kFlyingZ = 2000;
-
-GraphicsItemAnimationCommand* flight(GraphicsItemAnimationCommand* command, const QPointF& from,
-                                     const QPointF& to, int msec, QEasingCurve::Type shape)
-{
-    command->animation()->setPosAt(0.0, from);
-    command->animation()->setPosAt(1.0, to);
-    command->timeLine()->setDuration(msec);
-    command->timeLine()->setEasingCurve(shape);
-    return command;
-}
-
-} // namespace
-
-class GameScene::Private
-{
-public:
-    QVector<AbstractPlayerItem*> seats;
-    QVector<StackItem*> betStacks;
-    QVector<CardItem*> communityCards;
-    QPointF dealerTarget;
-    Pot* mainPot = nullptr;
-    Pot* sidePot = nullptr;
-    QGraphicsPixmapItem* dealerButton = nullptr;
-    int viewPosition = -1;
-    int dealerPosition = -1;
-    int actingPosition = -1;
-    bool showAvatars = true;
-    bool useOneNumberCards = false;
-    bool showChips = true;
-    int handStatus = -1;
-    double mainRake = 0;
-    double sideRakeTotal = 0;
-    int tourStatus = 0;
-    int gameType = -1;
-    int rotation = 0;
-    QVector<bool> folded;
-};
+using namespace GameSceneDetail;
 
 GameScene::GameScene(AbstractTheme* theme, QObject* parent)
     : PokerTableScene(parent, theme), d(std::make_unique<Private>())
@@ -136,16 +98,6 @@ void GameScene::setPlayerCount(int count)
     if (theme())
         refreshSeats();
     update();
-}
-
-void GameScene::clearPots()
-{
-    for (Pot* pot : {d->mainPot, d->sidePot}) {
-        pot->setValue(0, true);
-        pot->hide();
-    }
-    d->mainRake = 0;
-    d->sideRakeTotal = 0;
 }
 
 AbstractPlayerItem* GameScene::createPlayerItem()
@@ -237,7 +189,7 @@ void GameScene::setPlayerData(int position, const QString& userName, int avatarI
     AbstractPlayerItem* seat = d->seats.at(position);
     if (userName.isEmpty()) {
         // Nobody there any more: the seat is free again.
-        seat->clearCards();
+        clearSeatCards(position);
         seat->setPlayerStack(0);
         seat->setAvailable(true);
         return;
@@ -450,173 +402,12 @@ void GameScene::clearCommunityCards()
     d->communityCards.clear();
 }
 
-Command* GameScene::bettingDone(const QList<double>& pots, const QList<double>& rakes, int msec)
-{
-    d->mainRake = rakes.value(0);
-    d->sideRakeTotal = 0;
-    for (int i = 1; i < rakes.size(); ++i)
-        d->sideRakeTotal += rakes.at(i);
-    double sideTotal = 0;
-    for (int i = 1; i < pots.size(); ++i)
-        sideTotal += pots.at(i);
-    if (pots.size() >= 3)
-        d->sidePot->setTitle(tr("Side pots:"));
-    else if (pots.size() == 2)
-        d->sidePot->setTitle(tr("Side pot:"));
-    const int potCount = int(pots.size());
-
-    if (msec > 0 && d->showChips) {
-        Pot* target = d->sidePot->chipValue() > kEmpty ? d->sidePot : d->mainPot;
-        auto* all = new ParallelCommand(true);
-        all->setProperty("pots", potCount);
-        for (StackItem* bet : std::as_const(d->betStacks)) {
-            if (bet->value() <= kEmpty)
-                continue;
-            StackItem* chips = flyingStack(bet->value());
-            auto* fly = new GraphicsItemAnimationCommand(chips, true);
-            flight(fly, bet->pos(), target->pos(), msec, QEasingCurve::OutCubic);
-            all->addCommand(fly);
-            bet->setValue(0);
-        }
-        // The pots show their old chips while the bets fly.
-        d->mainPot->setValue(pots.value(0), false);
-        d->sidePot->setValue(sideTotal, false);
-        connect(all, &Command::done, this, &GameScene::slotBettingDoneDone);
-        return all;
-    }
-    for (StackItem* bet : std::as_const(d->betStacks))
-        bet->setValue(0);
-    for (AbstractPlayerItem* seat : std::as_const(d->seats))
-        seat->setAction(AbstractPlayerItem::ActionNone, 0);
-    d->mainPot->setValue(pots.value(0), true);
-    d->mainPot->show();
-    if (sideTotal > kEmpty) {
-        d->sidePot->setValue(sideTotal, true);
-        d->sidePot->show();
-    }
-    setPotsShown(potCount > 1 ? 2 : 1);
-    return nullptr;
-}
-
-void GameScene::slotBettingDoneDone(Command* command)
-{
-    for (AbstractPlayerItem* seat : std::as_const(d->seats))
-        seat->setAction(AbstractPlayerItem::ActionNone, 0);
-    if (d->handStatus == 300)
-        return;
-    showPotsAfterBetting(command ? command->property("pots").toInt() : 1);
-}
-
-void GameScene::showPotsAfterBetting(int potCount)
-{
-    d->mainPot->update();
-    d->mainPot->show();
-    if (d->sidePot->value() > kEmpty) {
-        d->sidePot->update();
-        d->sidePot->show();
-    }
-    setPotsShown(potCount > 1 ? 2 : 1);
-}
-
-Command* GameScene::potReturnUncalled(int position, double value, int msec)
-{
-    if (position < 0 || position >= d->seats.size())
-        return nullptr;
-    AbstractPlayerItem* seat = d->seats.at(position);
-    StackItem* bet = d->betStacks.at(position);
-    if (msec > 0 && d->showChips) {
-        StackItem* chips = flyingStack(value);
-        const QRectF box = chips->boundingRect();
-        const QPointF centre =
-            seat->boundingRect().center() - QPointF(box.width(), box.height()) / 2 + seat->pos();
-        auto* fly = new GraphicsItemAnimationCommand(chips, true);
-        flight(fly, bet->pos(), centre, msec, QEasingCurve::OutCubic);
-        fly->setProperty("value", value);
-        fly->setProperty("position", position);
-        connect(fly, &Command::start, this, &GameScene::slotPotReturnUncalledStart);
-        connect(fly, &Command::done, this, &GameScene::slotPotReturnUncalledDone);
-        return fly;
-    }
-    seat->setPlayerStack(seat->playerStack() + value);
-    bet->setValue(qMax(0.0, bet->value() - value));
-    return nullptr;
-}
-
-void GameScene::slotPotReturnUncalledStart(Command* command)
-{
-    const int position = command->property("position").toInt();
-    if (position < 0 || position >= d->betStacks.size())
-        return;
-    StackItem* bet = d->betStacks.at(position);
-    bet->setValue(qMax(0.0, bet->value() - command->property("value").toDouble()));
-    command->setProperty("started", true);
-}
-
-void GameScene::slotPotReturnUncalledDone(Command* command)
-{
-    // Cut short before it began: the bet still has to give the chips up.
-    if (!command->property("started").toBool())
-        slotPotReturnUncalledStart(command);
-    const int position = command->property("position").toInt();
-    if (position < 0 || position >= d->seats.size())
-        return;
-    AbstractPlayerItem* seat = d->seats.at(position);
-    seat->setPlayerStack(seat->playerStack() + command->property("value").toDouble());
-}
-
-Command* GameScene::potGive(const QList<int>& positions, const QList<double>& amounts, int msec)
-{
-    if (msec > 0 && d->showChips) {
-        const bool side = d->sidePot->chipValue() > kEmpty;
-        Pot* source = side ? d->sidePot : d->mainPot;
-        double& rake = side ? d->sideRakeTotal : d->mainRake;
-        if (rake > kEmpty) {
-            source->setChipValue(source->chipValue() - rake, false);
-            rake = 0;
-        }
-        auto* all = new ParallelCommand(true);
-        double paid = 0;
-        for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
-            const int position = positions.at(i);
-            if (position < 0 || position >= d->seats.size())
-                continue;
-            AbstractPlayerItem* seat = d->seats.at(position);
-            StackItem* chips = flyingStack(amounts.at(i));
-            const QRectF box = chips->boundingRect();
-            const QPointF centre =
-                seat->boundingRect().center() - QPointF(box.width(), box.height()) / 2 + seat->pos();
-            auto* fly = new GraphicsItemAnimationCommand(chips, true);
-            flight(fly, source->pos(), centre, msec, QEasingCurve::OutCubic);
-            fly->setProperty("value", amounts.at(i));
-            fly->setProperty("position", position);
-            all->addCommand(fly);
-            paid += amounts.at(i);
-        }
-        if (source->chipValue() - paid >= 0)
-            source->setChipValue(source->chipValue() - paid, true);
-        connect(all, &Command::start, this, &GameScene::slotPotGiveStart);
-        connect(all, &Command::done, this, &GameScene::slotPotGiveDone);
-        all->setProperty("positions", QVariant::fromValue(positions));
-        all->setProperty("amounts", QVariant::fromValue(amounts));
-        return all;
-    }
-    // At once the pot gives up the chips as well, rake first, as a flight would.
-    Pot* source = d->sidePot->chipValue() > kEmpty ? d->sidePot : d->mainPot;
-    double& rake = source == d->sidePot ? d->sideRakeTotal : d->mainRake;
-    double left = source->chipValue() - std::exchange(rake, 0.0);
-    for (int i = 0; i < positions.size() && i < amounts.size(); ++i)
-        left -= amounts.at(i);
-    source->setChipValue(qMax(0.0, left), true);
-    payOut(positions, amounts);
-    return nullptr;
-}
-
 void GameScene::clearHand()
 {
     cancelAction();
-    for (AbstractPlayerItem* seat : std::as_const(d->seats)) {
-        seat->clearCards();
-        seat->setAction(AbstractPlayerItem::ActionNone, 0);
+    for (int i = 0; i < d->seats.size(); ++i) {
+        clearSeatCards(i);
+        d->seats.at(i)->setAction(AbstractPlayerItem::ActionNone, 0);
     }
     for (StackItem* bet : std::as_const(d->betStacks))
         bet->setValue(0);
@@ -629,48 +420,24 @@ void GameScene::foldSeat(int position)
 {
     if (!isLegal(position, "foldSeat"))
         return;
-    d->seats.at(position)->clearCards();
+    clearSeatCards(position);
     d->folded[position] = true;
+}
+
+void GameScene::clearSeatCards(int position)
+{
+    AbstractPlayerItem* seat = d->seats.value(position);
+    if (!seat)
+        return;
+    // The seat only forgets its cards; the items are the scene's to remove.
+    const QVector<CardItem*> cards = seat->cards();
+    seat->clearCards();
+    qDeleteAll(cards);
 }
 
 bool GameScene::isFolded(int position) const
 {
     return d->folded.value(position);
-}
-
-void GameScene::payOut(const QList<int>& positions, const QList<double>& amounts)
-{
-    for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
-        const int position = positions.at(i);
-        if (position < 0 || position >= d->seats.size())
-            continue;
-        AbstractPlayerItem* seat = d->seats.at(position);
-        seat->setPlayerStack(seat->playerStack() + amounts.at(i));
-    }
-}
-
-void GameScene::slotPotGiveStart(Command*)
-{
-    setPotsShown(d->sidePot->chipValue() > kEmpty ? 2 : 1);
-}
-
-void GameScene::slotPotGiveDone(Command* command)
-{
-    const QList<int> positions = command->property("positions").value<QList<int>>();
-    const QList<double> amounts = command->property("amounts").value<QList<double>>();
-    payOut(positions, amounts);
-}
-
-void GameScene::setHandStatus(int status)
-{
-    d->handStatus = status;
-    if (status == 400) {
-        d->mainPot->setValue(d->mainPot->value() - d->mainRake, true);
-        d->mainPot->show();
-        const double side = d->sidePot->value() - d->sideRakeTotal;
-        if (side > kEmpty)
-            d->sidePot->setValue(side, true);
-    }
 }
 
 void GameScene::action(int position, int timeout, qint64 timestamp, qint64 now)

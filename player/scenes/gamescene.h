@@ -47,6 +47,8 @@ public:
     virtual void clearHand();
     /// The seat is out of this hand: its cards leave the table.
     void foldSeat(int position);
+    /// Takes the seat's cards off the table.
+    void clearSeatCards(int position);
     bool isFolded(int position) const;
     /// The action request: here only the acting seat's clock. \a timestamp and
     /// \a now are in seconds of the server's clock.

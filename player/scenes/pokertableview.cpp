@@ -42,6 +42,11 @@ PokerTableView::PokerTableView(QWidget* parent) : QGraphicsView(parent), d(std::
     setCacheMode(CacheBackground);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Beside a table that does not fill the window: dark, not white.
+    QPalette dark = palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Window, Qt::black);
+    setPalette(dark);
     const QString title = QCoreApplication::instance()->property("iniwindowtitle").toString();
     if (!title.isEmpty())
         setWindowTitle(title);
@@ -101,6 +106,13 @@ void PokerTableView::fitSceneInView(const QRectF& rect, Qt::AspectRatioMode mode
     // A hair narrower, so rounding never shows a scroll step.
     scale(xRatio - 0.00001, yRatio);
     centerOn(rect.center());
+}
+
+void PokerTableView::showScene(QGraphicsScene* scene)
+{
+    setScene(scene);
+    if (scene)
+        fitSceneInView(scene->sceneRect(), Qt::KeepAspectRatio);
 }
 
 void PokerTableView::adjustSizeToScene()

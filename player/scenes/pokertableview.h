@@ -33,6 +33,8 @@ public:
     /// Key code (one byte, upper case) to action.
     QMap<int, Action> keyMap() const;
     void fitSceneInView(const QRectF& rect, Qt::AspectRatioMode mode);
+    /// Shows \a scene, fitted to the window.
+    void showScene(QGraphicsScene* scene);
     ResizeItem* resizeGrip() const;
 
 public Q_SLOTS:

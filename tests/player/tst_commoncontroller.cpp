@@ -160,6 +160,14 @@ class TestCommonController : public QObject
         return t;
     }
 
+    static int cardItems(const QGraphicsScene& scene)
+    {
+        int count = 0;
+        for (QGraphicsItem* item : scene.items())
+            count += dynamic_cast<CardItem*>(item) ? 1 : 0;
+        return count;
+    }
+
     static InfoDialogItem* topNotice(GameScene* scene)
     {
         return qobject_cast<InfoDialogItem*>(scene->topDialog());
@@ -325,6 +333,18 @@ private Q_SLOTS:
         QCOMPARE(t->scene->communityCards().size(), 0);
         QCOMPARE(t->scene->seat(0)->countCards(), 0);
         QVERIFY(!t->scene->mainPot()->isVisible());
+        // Shown and folded cards leave the table with the hand, items and all.
+        c->slotEventBegin();
+        c->slotGameEventDealHole(0, cards({0, 0}), 0, 100);
+        c->slotGameEventDealHole(1, cards({0, 0}), 0, 100);
+        c->slotGameEventActionFold(1, 100);
+        c->slotGameEventActionShow(0, cards({1, 2}), 100);
+        c->slotEventEnd();
+        QCOMPARE(cardItems(*t->scene), 2);
+        c->slotEventBegin();
+        c->slotHandStatusEvent(101, 100);
+        c->slotEventEnd();
+        QCOMPARE(cardItems(*t->scene), 0);
     }
 
     void notices_data()
