@@ -2,6 +2,71 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>VeskGames::CommonController</name>
+    <message>
+        <source>Communication failure</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>Reconnect from another machine</source>
+        <translation>Von einem anderen Rechner neu verbunden</translation>
+    </message>
+    <message>
+        <source>Disconnected due to inactivity</source>
+        <translation>Wegen Inaktivität getrennt</translation>
+    </message>
+    <message>
+        <source>Unknown MAC address: %1</source>
+        <translation>Unbekannte MAC-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>No available seat</source>
+        <translation>Kein freier Platz</translation>
+    </message>
+    <message>
+        <source>Invalid username</source>
+        <translation>Ungültiger Benutzername</translation>
+    </message>
+    <message>
+        <source>This seat is already taken</source>
+        <translation>Dieser Platz ist bereits besetzt</translation>
+    </message>
+    <message>
+        <source>You are already seated at this table</source>
+        <translation>Sie sitzen bereits an diesem Tisch</translation>
+    </message>
+    <message>
+        <source>The tournament has already started</source>
+        <translation>Das Turnier hat bereits begonnen</translation>
+    </message>
+    <message>
+        <source>You were removed from the game, because you were not registered when the tournament started</source>
+        <translation>Sie wurden aus dem Spiel entfernt, weil Sie beim Start des Turniers nicht angemeldet waren</translation>
+    </message>
+    <message>
+        <source>Connection seems slow. Please wait.</source>
+        <translation>Die Verbindung scheint langsam zu sein. Bitte warten.</translation>
+    </message>
+    <message>
+        <source>Connection problem:
+</source>
+        <translation>Verbindungsproblem:
+</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::CommunityGameScene</name>
     <message>
         <source>Tournament running</source>
