@@ -76,7 +76,7 @@ int maximumElementDepth()
     return 3 * Variant::maximumDepth() + 8;
 }
 
-bool parse(const QByteArray& data, QDomDocument* document, QString* error)
+bool check(const QByteArray& data, QString* error)
 {
     switch (scan(data, maximumElementDepth())) {
     case ScanResult::TooDeep:
@@ -88,6 +88,13 @@ bool parse(const QByteArray& data, QDomDocument* document, QString* error)
     case ScanResult::Fine:
         break;
     }
+    return true;
+}
+
+bool parse(const QByteArray& data, QDomDocument* document, QString* error)
+{
+    if (!check(data, error))
+        return false;
     QString message;
     int line = 0;
     int column = 0;

@@ -11,6 +11,8 @@ namespace Document {
 /// Documents nested deeper than maximumElementDepth() are refused before the
 /// DOM is built.
 bool parse(const QByteArray& data, QDomDocument* document, QString* error);
+/// The checks of parse() before any reading: no DOCTYPE, no deep nesting.
+bool check(const QByteArray& data, QString* error);
 int maximumElementDepth();
 
 // Pieces of a body written straight from values, byte for byte as

@@ -1,6 +1,7 @@
 #include "response.h"
 
 #include "document.h"
+#include "streamvalue.h"
 
 namespace xmlrpc {
 
@@ -63,6 +64,14 @@ bool Response::parse(const QByteArray& data, QString* error)
 {
     d->isNull = true;
     QString message;
+    // The usual answer is read in one pass; anything unusual goes to the DOM.
+    QVariant quick;
+    if (Document::check(data, &message) && StreamValue::readResponseValue(data, &quick)) {
+        d->isFault = false;
+        d->value = quick;
+        d->isNull = false;
+        return true;
+    }
     QDomDocument document;
     if (Document::parse(data, &document, &message)) {
         const QDomElement root = document.firstChildElement(QStringLiteral("methodResponse"));
