@@ -37,7 +37,8 @@ int main(int argc, char** argv)
     const QCommandLineOption actionTimeout("action-timeout", "Seconds a player has to act.", "s", "15");
     const QCommandLineOption sessionTimeout("session-timeout", "Seconds after which a silent session ends.",
                                             "s", "1800");
-    const QCommandLineOption community("community-table", "Table shown to a community terminal.",
+    const QCommandLineOption community("community-table",
+                                       "Table shown to a community terminal (\"*\" for every terminal).",
                                        "terminal=table");
     const QCommandLineOption stateLog(
         "state-log", "Append the table of every poll answered with events (JSON lines).", "file");

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts pokerd webmemory tableframes
+ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts bench_eventbatch pokerd player webmemory tableframes
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
@@ -43,3 +43,7 @@ help=$(grep -o 'http://[^ ]*/help' "$data/log" | head -1)
 QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 "$build/bin/webmemory" "$help"
 kill "$pokerd_pid"
 rm -rf "$data"
+
+# The community table against pokerd: CPU idle and playing, memory over 1000 hands.
+echo "== community table"
+python3 "$root/bench/community_run.py" "$build/bin/player" "$build/bin/pokerd" 30 60 1000

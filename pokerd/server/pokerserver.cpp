@@ -494,7 +494,9 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
                 tableId = other->tableId;
         }
         if (tableId.isEmpty() && session.user.isEmpty())
-            tableId = d->communityTables.value(session.terminal, d->tables.value(0)->config().id);
+            tableId = d->communityTables.value(
+                session.terminal,
+                d->communityTables.value(QStringLiteral("*"), d->tables.value(0)->config().id));
         Table* wanted = d->table(tableId);
         const auto joinEvent = [](bool joined) {
             return QVariantMap{{QStringLiteral("event"), QStringLiteral("gameJoin")},

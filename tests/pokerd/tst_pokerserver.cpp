@@ -27,6 +27,8 @@ TableConfig table(const QString& id, int seats, int bots)
     return t;
 }
 
+using Terminals = QMap<QString, QString>;
+
 } // namespace
 
 class TestPokerServer : public QObject
@@ -111,6 +113,42 @@ private Q_SLOTS:
     {
         m_server.reset();
         m_accounts.reset();
+    }
+
+    void communityDisplayJoinsItsTable_data()
+    {
+        QTest::addColumn<Terminals>("tables");
+        QTest::addColumn<QString>("terminal");
+        QTest::addColumn<int>("seats");
+        QTest::addColumn<int>("players");
+        // busy: 6 seats, 3 bots; pair: 2 seats, nobody; duel: 2 seats, 1 bot.
+        QTest::newRow("no table named") << Terminals{} << "t1" << 6 << 3;
+        QTest::newRow("its own table") << Terminals{{"t1", "duel"}, {"*", "pair"}} << "t1" << 2 << 1;
+        QTest::newRow("every other terminal") << Terminals{{"t1", "duel"}, {"*", "pair"}} << "t2" << 2 << 0;
+    }
+
+    void communityDisplayJoinsItsTable()
+    {
+        // No user, no password: an onlooker at the table set up for its terminal.
+        QFETCH(Terminals, tables);
+        QFETCH(QString, terminal);
+        QFETCH(int, seats);
+        QFETCH(int, players);
+        m_server->setCommunityTables(tables);
+        const QString display = login({QString(), QString(), terminal});
+        QVERIFY(!display.isEmpty());
+        QVERIFY(call(display, "gameJoin", {QString()}).value().toBool());
+        int shownSeats = -1;
+        int named = 0;
+        for (const QVariant& e : events(display)) {
+            const QVariantMap event = e.toMap();
+            if (event.value("event") == QLatin1String("gameParameters"))
+                shownSeats = event.value("seats").toInt();
+            if (event.contains("userName") && !event.value("userName").toString().isEmpty())
+                ++named;
+        }
+        QCOMPARE(shownSeats, seats);
+        QCOMPARE(named, players);
     }
 
     void logins_data()

@@ -46,6 +46,10 @@ public:
     QString macAddress() const;
     GameParameters gameParameters() const;
 
+    /// Turns one "refresh" answer into its bracketed run of signals, as the
+    /// poll does; for replays and measurements of the event stream.
+    void handleBatch(const QVariant& result);
+
     void startRefresh();
     void stopRefresh();
     void restartRefresh();
@@ -124,7 +128,6 @@ private:
     void init();
     QUrl createUrl() const;
     void scheduleRefresh();
-    void handleBatch(const QVariant& result);
     void handleEvent(const QVariantMap& event);
     void handleGameEvent(const QVariantMap& event);
     void handleGameRequest(const QVariantMap& event);
