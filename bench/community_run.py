@@ -90,13 +90,14 @@ def main():
 
     with tempfile.TemporaryDirectory() as data:
         run = Run(player, pokerd, data, ["--community-table", "*=holdem-empty"])
-        print(f"idle (polling an empty table):  {run.cpu_percent(5, idle):.2f} % of a core over {idle:.0f} s")
+        print(f"idle (polling an empty table):  {run.cpu_percent(5, idle):.2f} % of a core over {idle:.0f} s",
+              flush=True)
         run.stop()
 
     with tempfile.TemporaryDirectory() as data:
         run = Run(player, pokerd, data, [])
         print(f"bots at the default pace:       {run.cpu_percent(5, playing):.2f} % of a core over {playing:.0f} s,"
-              f" {hands_in(run.feed)} hands seen")
+              f" {hands_in(run.feed)} hands seen", flush=True)
         run.stop()
 
     with tempfile.TemporaryDirectory() as data:
@@ -108,11 +109,10 @@ def main():
             seen = hands_in(run.feed)
             if seen >= marks[0]:
                 samples.append((seen, rss_mib(run.player.pid)))
+                print(f"resident memory after {seen:4d} hands: {samples[-1][1]:6.1f} MiB", flush=True)
                 marks.pop(0)
             time.sleep(0.2)
         run.stop()
-        for seen, rss in samples:
-            print(f"resident memory after {seen:4d} hands: {rss:6.1f} MiB")
         if len(samples) >= 2:
             print(f"growth from hand {samples[0][0]} to {samples[-1][0]}: {samples[-1][1] - samples[0][1]:+.1f} MiB")
 

@@ -212,8 +212,10 @@ void CommunityController::slotConnectionFailed(int requestId, int faultCode, QSt
 void CommunityController::slotGameParametersEvent(GameParameters params)
 {
     CommonController::slotGameParametersEvent(params);
-    if (CommunityGameScene* table = dd()->communityScene)
-        table->setGameParameters(params);
+    apply([params](GameScene* scene) {
+        if (auto* table = qobject_cast<CommunityGameScene*>(scene))
+            table->setGameParameters(params);
+    });
 }
 
 void CommunityController::slotGameEventPotGive(QList<qint32> positions, QList<qreal> amounts, qint32 msec,
