@@ -1,6 +1,7 @@
 // pokerd: a local poker game server speaking the client's XML-RPC protocol.
 #include "accountstore.h"
 #include "httpserver.h"
+#include "kioskservice.h"
 #include "pokerserver.h"
 
 #include <QCommandLineParser>
@@ -42,8 +43,14 @@ int main(int argc, char** argv)
                                        "terminal=table");
     const QCommandLineOption stateLog(
         "state-log", "Append the table of every poll answered with events (JSON lines).", "file");
+    const QCommandLineOption kiosk("kiosk",
+                                   "Also play a kiosk terminal's local service on this port (1980 is the "
+                                   "client's).",
+                                   "port");
+    const QCommandLineOption kioskLogin("kiosk-login", "The log-in the kiosk service hands out.",
+                                        "user:password", "demo1:demo");
     parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout,
-                       sessionTimeout, community, stateLog});
+                       sessionTimeout, community, stateLog, kiosk, kioskLogin});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -132,6 +139,19 @@ int main(int argc, char** argv)
     std::printf("pokerd cashier page: %s?ticket=VeskGames::Ticket\n", qPrintable(pages.toString()));
     pages.setPath(QStringLiteral("/help"));
     std::printf("pokerd help page: %s\n", qPrintable(pages.toString()));
+    // The kiosk stand-in listens on the loopback only, as a kiosk's service does.
+    const QString login = parser.value(kioskLogin);
+    KioskService kioskService(login.section(u':', 0, 0), login.section(u':', 1));
+    HttpServer kioskHttp(&kioskService);
+    if (parser.isSet(kiosk)) {
+        const quint16 kioskPort = quint16(parser.value(kiosk).toUInt());
+        if (!kioskHttp.listen(QHostAddress::LocalHost, kioskPort)) {
+            std::fprintf(stderr, "pokerd: the kiosk service cannot listen on port %u: %s\n",
+                         unsigned(kioskPort), qPrintable(kioskHttp.errorString()));
+            return 1;
+        }
+        std::printf("pokerd kiosk service on http://127.0.0.1:%u/\n", unsigned(kioskHttp.port()));
+    }
     std::fflush(stdout);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "httpserver.h"
 
 #include "pokerserver.h"
+#include "rpchandler.h"
 #include "webpages.h"
 #include "xmlrpc/request.h"
 
@@ -35,7 +36,7 @@ QString cookieValue(const QByteArray& header, const QByteArray& name)
 class HttpServer::Private
 {
 public:
-    PokerServer* server = nullptr;
+    RpcHandler* server = nullptr;
     std::unique_ptr<WebPages> pages;
     std::unique_ptr<QTcpServer> listener;
     QHash<QTcpSocket*, QByteArray> buffers;
@@ -51,6 +52,11 @@ HttpServer::HttpServer(PokerServer* server, QObject* parent) : QObject(parent), 
 {
     d->server = server;
     d->pages = std::make_unique<WebPages>(server);
+}
+
+HttpServer::HttpServer(RpcHandler* handler, QObject* parent) : QObject(parent), d(std::make_unique<Private>())
+{
+    d->server = handler;
 }
 
 HttpServer::~HttpServer() = default;
@@ -238,7 +244,7 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
         buffer.remove(0, headerEnd + 4 + length);
 
         const QUrl target(QString::fromLatin1(requestLine.at(1)), QUrl::StrictMode);
-        if (method == "POST" && !WebPages::takesForm(target.path())) {
+        if (method == "POST" && (!d->pages || !WebPages::takesForm(target.path()))) {
             xmlrpc::Request request;
             QString error;
             xmlrpc::Response response;
@@ -258,6 +264,8 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
         } else if (!target.isValid() || !target.path().startsWith(u'/')) {
             reply(socket, 400, "Bad Request", QByteArray(), QByteArray(), true);
             return;
+        } else if (!d->pages) {
+            reply(socket, 404, "Not Found", QByteArray(), QByteArray(), close, head);
         } else {
             const WebPages::Page page =
                 method == "POST" ? d->pages->post(target.path(), body) : d->pages->get(target);

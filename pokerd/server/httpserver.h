@@ -12,6 +12,7 @@ class QTcpSocket;
 namespace Pokerd {
 
 class PokerServer;
+class RpcHandler;
 
 /// HTTP/1.1 with keep-alive, carrying XML-RPC calls posted to any path, and
 /// the web pages (GET, HEAD, and the cashier's form) beside them.
@@ -27,6 +28,8 @@ public:
     static constexpr int IdleTimeoutMs = 30 * 1000;
 
     explicit HttpServer(PokerServer* server, QObject* parent = nullptr);
+    /// Only the calls, for \a handler; no web pages.
+    explicit HttpServer(RpcHandler* handler, QObject* parent = nullptr);
     ~HttpServer() override;
 
     bool listen(const QHostAddress& address, quint16 port);

@@ -1,6 +1,7 @@
 #ifndef POKERD_POKERSERVER_H
 #define POKERD_POKERSERVER_H
 
+#include "rpchandler.h"
 #include "table.h"
 #include "xmlrpc/response.h"
 
@@ -16,7 +17,7 @@ class TicketStore;
 /// The game server's side of the protocol: sessions named by the
 /// "sessionId" cookie, the methods the client calls, and the events each
 /// session collects until its next "refresh".
-class PokerServer : public QObject
+class PokerServer : public QObject, public RpcHandler
 {
     Q_OBJECT
 
@@ -42,7 +43,8 @@ public:
     /// Refusals a client meets in normal play are answers, not faults: a
     /// client takes a fault for a broken connection.
     xmlrpc::Response call(const QString& method, const QList<xmlrpc::Variant>& params,
-                          const QString& sessionId, QString* newSessionId, const QString& peer = QString());
+                          const QString& sessionId, QString* newSessionId,
+                          const QString& peer = QString()) override;
 
     /// Terminal identifier -> table id shown to community displays.
     void setCommunityTables(const QMap<QString, QString>& tables);

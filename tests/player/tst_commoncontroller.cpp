@@ -456,6 +456,9 @@ private Q_SLOTS:
         PokerTableView view;
         QPointer<CommunityController> display = new CommunityController(&client, &view, nullptr);
         display->setQuitOnGameOver(false);
+        ScriptedHttpServer kiosk;
+        QVERIFY(kiosk.listen());
+        display->setKioskUrl(kiosk.url());
         QTRY_COMPARE_WITH_TIMEOUT(display->state(), int(CommunityController::StateShowing), 10000);
         QCOMPARE(server.methods.count("authenticate"), 3);
         QCOMPARE(view.scene(), display->communityScene());
@@ -475,6 +478,12 @@ private Q_SLOTS:
         QCOMPARE(scene->seat(2)->playerStack(), 99.0);
         for (int seat = 0; seat < 3; ++seat)
             QCOMPARE(scene->seat(seat)->countCards(), 2);
+        // A new hand kept the kiosk awake.
+        QTRY_COMPARE_WITH_TIMEOUT(kiosk.received().size(), 1, 5000);
+        xmlrpc::Request reset;
+        QVERIFY(reset.parse(kiosk.received().first().body));
+        QCOMPARE(reset.methodName(), QStringLiteral("resetIdleTimer"));
+        QVERIFY(reset.params().isEmpty());
 
         // The server goes away mid-hand: no stale hand under the notice, and the end.
         server.server.setHandler([](const ScriptedHttpServer::Received&) {
