@@ -17,6 +17,7 @@
 #include "pot.h"
 #include "pushbuttonitem.h"
 #include "scriptedhttpserver.h"
+#include "servercommand.h"
 #include "splashscene.h"
 #include "stackitem.h"
 #include "xmlrpc/request.h"
@@ -42,6 +43,33 @@ public:
     void useScene(GameScene* scene) { setScene(scene); }
     void slotGameOpen(int, QString, QString, qint32) override {}
     void slotGameJoin(bool, qint32) override {}
+    using CommonController::playHandStatusSound;
+};
+
+/// The community look, with the sounds it is asked for written down.
+class RecordingTheme : public CommunityTheme
+{
+public:
+    void playSound(AudioType type, bool) override { played.append(int(type)); }
+    QList<int> played;
+};
+
+/// Asks for a ticket as a lobby dialog does, and keeps the answer.
+class TicketAsker : public QObject
+{
+    Q_OBJECT
+
+public:
+    QVariant ticket;
+
+public Q_SLOTS:
+    void getTicketCommandDone(VeskGames::Command* command)
+    {
+        ticket = static_cast<ServerCommand*>(command)->result();
+    }
+
+Q_SIGNALS:
+    void actionNeedTicket();
 };
 
 QVector<Card> cards(std::initializer_list<int> codes)
@@ -405,6 +433,54 @@ private Q_SLOTS:
         }
         QCOMPARE(controller.isNull(), endsGame);
         delete controller.data();
+    }
+
+    void statusSoundsOnlyForNewEvents_data()
+    {
+        QTest::addColumn<int>("timestamp");
+        QTest::addColumn<QList<int>>("played");
+        QTest::newRow("the table replayed after its parameters") << 99 << QList<int>{};
+        QTest::newRow("as the parameters") << 100 << QList<int>{210};
+        QTest::newRow("later") << 130 << QList<int>{210};
+    }
+
+    void statusSoundsOnlyForNewEvents()
+    {
+        QFETCH(int, timestamp);
+        QFETCH(QList<int>, played);
+        RecordingTheme theme;
+        auto t = table(&theme);
+        GameParameters params;
+        params.seats = 6;
+        params.timestamp = 100;
+        t->controller->slotEventBegin();
+        t->controller->slotGameParametersEvent(params);
+        t->controller->slotEventEnd();
+        t->controller->playHandStatusSound(210, timestamp);
+        QCOMPARE(theme.played, played);
+    }
+
+    void ticketForTheAsker()
+    {
+        ScriptedHttpServer server;
+        server.setHandler([](const ScriptedHttpServer::Received& request) {
+            xmlrpc::Request call;
+            call.parse(request.body);
+            const QVariant answer =
+                call.methodName() == QLatin1String("userTicket") && call.params().isEmpty()
+                    ? QVariant(QStringLiteral("T-123"))
+                    : QVariant(false);
+            return ScriptedHttpServer::xml(xmlrpc::Response(xmlrpc::Variant(answer)).toXml());
+        });
+        QVERIFY(server.listen());
+        auto t = table(m_theme.get());
+        t->client.connect();
+        t->client.setHost(QStringLiteral("127.0.0.1"), server.port());
+        TicketAsker asker;
+        connect(&asker, &TicketAsker::actionNeedTicket, t->controller.get(),
+                &CommonController::slotRequestTicket);
+        Q_EMIT asker.actionNeedTicket();
+        QTRY_COMPARE_WITH_TIMEOUT(asker.ticket, QVariant(QStringLiteral("T-123")), 5000);
     }
 
     void slowConnectionNotice()
