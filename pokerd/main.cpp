@@ -3,6 +3,7 @@
 #include "httpserver.h"
 #include "kioskservice.h"
 #include "pokerserver.h"
+#include "updateservice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -49,8 +50,13 @@ int main(int argc, char** argv)
                                    "port");
     const QCommandLineOption kioskLogin("kiosk-login", "The log-in the kiosk service hands out.",
                                         "user:password", "demo1:demo");
+    const QCommandLineOption updates(
+        "updates",
+        "Serve releases for the client's self-update from this folder (one subfolder per "
+        "component with a file \"version\" and the release's files).",
+        "dir");
     parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout,
-                       sessionTimeout, community, stateLog, kiosk, kioskLogin});
+                       sessionTimeout, community, stateLog, kiosk, kioskLogin, updates});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -89,6 +95,9 @@ int main(int argc, char** argv)
     const QHostAddress address(where.section(':', 0, -2));
     const quint16 port = quint16(where.section(':', -1).toUInt());
     HttpServer http(&server);
+    UpdateService updateService(parser.value(updates));
+    if (parser.isSet(updates))
+        http.setUpdateService(&updateService);
     bool listening = false;
     if (parser.isSet(tls)) {
         const QStringList files = parser.value(tls).split(',');
@@ -139,6 +148,13 @@ int main(int argc, char** argv)
     std::printf("pokerd cashier page: %s?ticket=VeskGames::Ticket\n", qPrintable(pages.toString()));
     pages.setPath(QStringLiteral("/help"));
     std::printf("pokerd help page: %s\n", qPrintable(pages.toString()));
+    if (parser.isSet(updates)) {
+        QUrl base = pages;
+        base.setPath(QString());
+        updateService.setBaseUrl(base);
+        pages.setPath(UpdateService::endpointPath());
+        std::printf("pokerd update server: %s\n", qPrintable(pages.toString()));
+    }
     // The kiosk stand-in listens on the loopback only, as a kiosk's service does.
     const QString login = parser.value(kioskLogin);
     KioskService kioskService(login.section(u':', 0, 0), login.section(u':', 1));

@@ -2,6 +2,7 @@
 
 #include "pokerserver.h"
 #include "rpchandler.h"
+#include "updateservice.h"
 #include "webpages.h"
 #include "xmlrpc/request.h"
 
@@ -37,6 +38,7 @@ class HttpServer::Private
 {
 public:
     RpcHandler* server = nullptr;
+    UpdateService* updates = nullptr;
     std::unique_ptr<WebPages> pages;
     std::unique_ptr<QTcpServer> listener;
     QHash<QTcpSocket*, QByteArray> buffers;
@@ -99,6 +101,11 @@ void HttpServer::setConnectionLimits(int total, int perAddress)
 {
     d->maximumConnections = total;
     d->maximumPerAddress = perAddress;
+}
+
+void HttpServer::setUpdateService(UpdateService* updates)
+{
+    d->updates = updates;
 }
 
 quint16 HttpServer::port() const
@@ -244,7 +251,26 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
         buffer.remove(0, headerEnd + 4 + length);
 
         const QUrl target(QString::fromLatin1(requestLine.at(1)), QUrl::StrictMode);
-        if (method == "POST" && (!d->pages || !WebPages::takesForm(target.path()))) {
+        const bool forUpdates = d->updates && target.isValid() &&
+                                (target.path() == UpdateService::endpointPath() ||
+                                 target.path().startsWith(UpdateService::filesPath()));
+        if (forUpdates && method == "POST") {
+            xmlrpc::Request request;
+            QString error;
+            QString unused;
+            const xmlrpc::Response response =
+                request.parse(body, &error)
+                    ? d->updates->call(request.methodName(), request.params(), QString(), &unused,
+                                       socket->peerAddress().toString())
+                    : xmlrpc::Response(-32700, QStringLiteral("Parse error: %1").arg(error));
+            reply(socket, 200, "OK", response.toXml(), "Content-Type: text/xml\r\n", close);
+        } else if (forUpdates) {
+            QByteArray bytes;
+            if (d->updates->file(target.path().mid(UpdateService::filesPath().size()), &bytes))
+                reply(socket, 200, "OK", bytes, "Content-Type: application/octet-stream\r\n", close, head);
+            else
+                reply(socket, 404, "Not Found", QByteArray(), QByteArray(), close, head);
+        } else if (method == "POST" && (!d->pages || !WebPages::takesForm(target.path()))) {
             xmlrpc::Request request;
             QString error;
             xmlrpc::Response response;

@@ -13,6 +13,7 @@ namespace Pokerd {
 
 class PokerServer;
 class RpcHandler;
+class UpdateService;
 
 /// HTTP/1.1 with keep-alive, carrying XML-RPC calls posted to any path, and
 /// the web pages (GET, HEAD, and the cashier's form) beside them.
@@ -39,6 +40,8 @@ public:
     void setIdleTimeout(int ms);
     /// Connections beyond these are closed at once.
     void setConnectionLimits(int total, int perAddress);
+    /// Answers the update queries and hands out the release files beside the rest.
+    void setUpdateService(UpdateService* updates);
     quint16 port() const;
     QString errorString() const;
 
