@@ -1,0 +1,98 @@
+// The updater program against pokerd's update server: it brings a scratch
+// installation to the release and starts the client again with its
+// arguments, also when the update fails.
+#include "pokerdprocess.h"
+
+#include "handoverarguments.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using VeskGames::HandOverArguments;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes, bool executable = false)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    if (executable)
+        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestUpdaterProgram : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void updatesAndRestarts_data()
+    {
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("a release to install") << "VeskPoker" << 0;
+        QTest::newRow("no such release") << "Nothing" << 1;
+    }
+
+    void updatesAndRestarts()
+    {
+        QFETCH(QString, component);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        const QString releases = dir.filePath("releases");
+        writeFile(releases + "/VeskPoker/version", "0.2.0.0");
+        writeFile(releases + "/VeskPoker/bin/player", "player 0.2", true);
+        writeFile(releases + "/VeskPoker/share/sounds.ini", "[sounds]");
+        PokerdProcess server;
+        QVERIFY(server.start(dir.filePath("data"), {"--updates", releases}));
+
+        const QString install = dir.filePath("install");
+        writeFile(install + "/bin/player", "player 0.1", true);
+        writeFile(install + "/default.local.ini", "kept");
+        // The "client" to start again writes down what it was given.
+        const QString client = dir.filePath("client.sh");
+        writeFile(client, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/restarted\"\n", true);
+
+        const HandOverArguments::Installation installation{
+            component, "0.1.0.0", install + '/',
+            QStringLiteral("http://127.0.0.1:%1/updates/xmlrpc.php").arg(server.port()), QString()};
+        QProcess updater;
+        updater.start(QStringLiteral(UPDATER_PATH),
+                      HandOverArguments::list(installation, client, "-host poker.example", true));
+        QVERIFY(updater.waitForFinished(30000));
+        QCOMPARE(updater.exitCode(), exitCode);
+        const bool updated = exitCode == 0;
+        QCOMPARE(readFile(install + "/bin/player"),
+                 updated ? QByteArray("player 0.2") : QByteArray("player 0.1"));
+        QVERIFY(QFileInfo(install + "/bin/player").isExecutable());
+        QCOMPARE(readFile(install + "/share/sounds.ini"),
+                 updated ? QByteArray("[sounds]") : QByteArray("<missing>"));
+        QCOMPARE(readFile(install + "/default.local.ini"), QByteArray("kept"));
+        QTRY_COMPARE_WITH_TIMEOUT(readFile(dir.filePath("restarted")), QByteArray("-host poker.example\n"),
+                                  10000);
+    }
+
+    void refusesAnIncompleteCommandLine()
+    {
+        QProcess updater;
+        updater.start(QStringLiteral(UPDATER_PATH), {"-component", "VeskPoker"});
+        QVERIFY(updater.waitForFinished(10000));
+        QCOMPARE(updater.exitCode(), 2);
+        QVERIFY(updater.readAllStandardError().contains("usage:"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdaterProgram)
+#include "tst_updaterprogram.moc"
