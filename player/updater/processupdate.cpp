@@ -9,6 +9,7 @@
 #include <QNetworkReply>
 #include <QPointer>
 #include <QSaveFile>
+#include <QThread>
 
 #include <deque>
 
@@ -26,6 +27,7 @@ public:
     std::deque<std::unique_ptr<DownloadItem>> downloaded;
     QPointer<QNetworkReply> reply;
     bool tooLong = false;
+    int writePause = 0;
 };
 
 ProcessUpdate::ProcessUpdate(const QByteArray& manifest, const QString& baseDir, const QString& userAgent,
@@ -46,6 +48,11 @@ ProcessUpdate::~ProcessUpdate()
 void ProcessUpdate::setNetworkAccessManager(QNetworkAccessManager* manager)
 {
     d->manager = manager;
+}
+
+void ProcessUpdate::setWritePause(int ms)
+{
+    d->writePause = ms;
 }
 
 void ProcessUpdate::start()
@@ -213,8 +220,13 @@ void ProcessUpdate::install()
         QSaveFile out(target);
         bool written =
             !target.isEmpty() && item->bytes && item->bytes->seek(0) && out.open(QIODevice::WriteOnly);
-        while (written && !item->bytes->atEnd())
+        while (written && !item->bytes->atEnd()) {
             written = out.write(item->bytes->read(64 * 1024)) >= 0;
+            if (d->writePause > 0) {
+                out.flush();
+                QThread::msleep(d->writePause);
+            }
+        }
         if (written && item->file.executable)
             out.setPermissions(out.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
                                QFileDevice::ExeOther);

@@ -26,6 +26,9 @@ public:
     ~ProcessUpdate() override;
 
     void setNetworkAccessManager(QNetworkAccessManager* manager);
+    /// A pause after each piece of a file written: room for tests to stop an
+    /// installation in the middle of a file.
+    void setWritePause(int ms);
 
 public Q_SLOTS:
     void start();

@@ -80,6 +80,8 @@ int main(int argc, char** argv)
     installation.setUrl(QUrl(request.serverInfo));
     installation.setTag(request.tag);
 
+    // Installing slowly: room for tests to stop an update in the middle of a file.
+    const int pause = qEnvironmentVariableIntValue("VESK_UPDATER_WRITE_PAUSE_MS");
     int code = 1;
     // Whatever happens, the player is not left without its program.
     const auto finish = [&](int result) {
@@ -97,8 +99,10 @@ int main(int argc, char** argv)
     QObject::connect(finder, &UpdateFinder::manifest, &app, [&](const QByteArray& manifest) {
         auto* process = new ProcessUpdate(manifest, installation.baseDir(),
                                           QStringLiteral("VeskUpdater/1.0.0.0"), &installation);
+        process->setWritePause(pause);
         QObject::connect(process, &ProcessUpdate::updatingFile, &app, [](const QString& name) {
             std::printf("updater: installing %s\n", qPrintable(name));
+            std::fflush(stdout);
         });
         QObject::connect(process, &ProcessUpdate::processSuccessful, &app, [&] {
             std::printf("updater: %s is up to date\n", qPrintable(request.component));

@@ -84,6 +84,52 @@ private Q_SLOTS:
                                   10000);
     }
 
+    void killedWhileInstallingLeavesOldOrNew()
+    {
+        // Stopped dead at some point of the update, every file is whole: the
+        // old one or the new one, never a mixture or a stump.
+        QTemporaryDir dir;
+        const QString releases = dir.filePath("releases");
+        writeFile(releases + "/VeskPoker/version", "0.2.0.0");
+        const int files = 12;
+        const QByteArray fresh(1536 * 1024, 'n');
+        const QByteArray old(1536 * 1024, 'o');
+        for (int i = 0; i < files; ++i)
+            writeFile(releases + QStringLiteral("/VeskPoker/lib/part%1.bin").arg(i), fresh);
+        PokerdProcess server;
+        QVERIFY(server.start(dir.filePath("data"), {"--updates", releases}));
+        const HandOverArguments::Installation release{
+            "VeskPoker", "0.1.0.0", QString(),
+            QStringLiteral("http://127.0.0.1:%1/updates/xmlrpc.php").arg(server.port()), QString()};
+        int sawBoth = 0;
+        for (int run = 0; run < 6; ++run) {
+            const QString install = dir.filePath(QStringLiteral("install%1").arg(run));
+            for (int i = 0; i < files; ++i)
+                writeFile(install + QStringLiteral("/lib/part%1.bin").arg(i), old);
+            HandOverArguments::Installation installation = release;
+            installation.baseDir = install + '/';
+            QProcess updater;
+            updater.start(QStringLiteral(UPDATER_PATH),
+                          HandOverArguments::list(installation, QString(), QString(), false));
+            QVERIFY(updater.waitForStarted(10000));
+            // Killed once it has begun to install its (run + 1)th file.
+            QByteArray output;
+            while (output.count("installing") <= run && updater.waitForReadyRead(10000))
+                output += updater.readAllStandardOutput();
+            updater.kill();
+            updater.waitForFinished(10000);
+            int renewed = 0;
+            for (int i = 0; i < files; ++i) {
+                const QByteArray now = readFile(install + QStringLiteral("/lib/part%1.bin").arg(i));
+                QVERIFY2(now == old || now == fresh,
+                         qPrintable(QStringLiteral("run %1, part %2").arg(run).arg(i)));
+                renewed += now == fresh ? 1 : 0;
+            }
+            sawBoth += renewed > 0 && renewed < files ? 1 : 0;
+        }
+        QVERIFY2(sawBoth > 0, "no run was stopped in the middle of installing");
+    }
+
     void refusesAnIncompleteCommandLine()
     {
         QProcess updater;
