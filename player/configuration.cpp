@@ -68,8 +68,9 @@ QList<CommandLineOptions::Option> Configuration::options()
                    "Select viewing method of hole cards, \"default\" - drag the cards up to show them, "
                    "\"singletouch\" - touch screen will show cards and release will hide cards"),
                stringType),
-        Option(QStringLiteral("disableUpdate"), QStringLiteral("Disables automatic client updates"), false,
-               boolType),
+        // A packaged build leaves updates to the package manager.
+        Option(QStringLiteral("disableUpdate"), QStringLiteral("Disables automatic client updates"),
+               bool(VESK_SELF_UPDATE_DEFAULT_OFF), boolType),
         Option(QStringLiteral("releaseTag"),
                QStringLiteral("Select updater release tag to use if testing for example beta releases"),
                stringType),
