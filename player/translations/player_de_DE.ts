@@ -2,6 +2,293 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>Siebenen</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>Achten</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>Neunen</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>Zehnen</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>Buben</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>Damen</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>Könige</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>high card, %1</source>
+        <translation>höchste Karte, %1</translation>
+    </message>
+    <message>
+        <source>one pair, %1</source>
+        <translation>ein Paar, %1</translation>
+    </message>
+    <message>
+        <source>two pairs, %1 over %2</source>
+        <translation>zwei Paare, %1 und %2</translation>
+    </message>
+    <message>
+        <source>three of a kind, %1</source>
+        <translation>Drilling, %1</translation>
+    </message>
+    <message>
+        <source>a straight, %1 high</source>
+        <translation>eine Straße bis %1</translation>
+    </message>
+    <message>
+        <source>a flush, %1 high</source>
+        <translation>ein Flush bis %1</translation>
+    </message>
+    <message>
+        <source>a full house, %1 full of %2</source>
+        <translation>ein Full House, %1 über %2</translation>
+    </message>
+    <message>
+        <source>four of a kind, %1</source>
+        <translation>Vierling, %1</translation>
+    </message>
+    <message>
+        <source>a straight flush, %1 high</source>
+        <translation>ein Straight Flush bis %1</translation>
+    </message>
+    <message>
+        <source>a royal straight flush</source>
+        <translation>ein Royal Flush</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, ante: %4, %5 %6</source>
+        <translation>VeskPoker Spiel #%1, %2/%3, Ante: %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, %4 %5</source>
+        <translation>VeskPoker Spiel #%1, %2/%3, %4 %5</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, ante: %2, %3 %4</source>
+        <translation>VeskPoker Spiel #%1, Ante: %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>Table %1-max Seat #%2 is the dealer</source>
+        <translation>Tisch für %1, Platz #%2 ist der Dealer</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2 (%3 in chips)</source>
+        <translation>Platz %1: %2 (%3 in Chips)</translation>
+    </message>
+    <message>
+        <source>%1: posts ante %2</source>
+        <translation>%1: setzt Ante %2</translation>
+    </message>
+    <message>
+        <source>%1: posts small blind %2</source>
+        <translation>%1: setzt Small Blind %2</translation>
+    </message>
+    <message>
+        <source>%1: posts big blind %2</source>
+        <translation>%1: setzt Big Blind %2</translation>
+    </message>
+    <message>
+        <source>*** HOLE CARDS ***</source>
+        <translation>*** HANDKARTEN ***</translation>
+    </message>
+    <message>
+        <source>*** SHOW DOWN ***</source>
+        <translation>*** SHOWDOWN ***</translation>
+    </message>
+    <message>
+        <source>*** SUMMARY ***</source>
+        <translation>*** ZUSAMMENFASSUNG ***</translation>
+    </message>
+    <message>
+        <source>Total pot %1</source>
+        <translation>Gesamtpot %1</translation>
+    </message>
+    <message>
+        <source>Fee %1</source>
+        <translation>Gebühr %1</translation>
+    </message>
+    <message>
+        <source>Total pot %1 | Rake %2</source>
+        <translation>Gesamtpot %1 | Rake %2</translation>
+    </message>
+    <message>
+        <source>Board  [%1]</source>
+        <translation>Board  [%1]</translation>
+    </message>
+    <message>
+        <source>Dealt to %1 [%2]</source>
+        <translation>%1 erhält [%2]</translation>
+    </message>
+    <message>
+        <source>*** FLOP *** [%1]</source>
+        <translation>*** FLOP *** [%1]</translation>
+    </message>
+    <message>
+        <source>*** TURN *** [%1] [%2]</source>
+        <translation>*** TURN *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>*** RIVER *** [%1] [%2]</source>
+        <translation>*** RIVER *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>%1: shows [%2]</source>
+        <translation>%1: zeigt [%2]</translation>
+    </message>
+    <message>
+        <source>%1: bets %2 and is all-in</source>
+        <translation>%1: setzt %2 und ist all-in</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3 and is all-in</source>
+        <translation>%1: erhöht um %2 auf %3 und ist all-in</translation>
+    </message>
+    <message>
+        <source>%1: calls %2 and is all-in</source>
+        <translation>%1: geht mit %2 mit und ist all-in</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1: geht mit %2 mit</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1: schiebt</translation>
+    </message>
+    <message>
+        <source>%1: bets %2</source>
+        <translation>%1: setzt %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3</source>
+        <translation>%1: erhöht um %2 auf %3</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1: passt</translation>
+    </message>
+    <message>
+        <source>Uncalled bet (%1) returned to %2</source>
+        <translation>Nicht gedeckter Einsatz (%1) geht zurück an %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 gewinnt %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2 with %3</source>
+        <translation>%1 gewinnt %2 mit %3</translation>
+    </message>
+    <message>
+        <source>%1: mucks</source>
+        <translation>%1: wirft weg</translation>
+    </message>
+    <message>
+        <source>%1: finished %2 and won %3</source>
+        <translation>%1: wird %2 und gewinnt %3</translation>
+    </message>
+    <message>
+        <source>%1: finished %2</source>
+        <translation>%1: wird %2</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::CommonController</name>
     <message>
         <source>Communication failure</source>

@@ -2,6 +2,293 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>ace</source>
+        <translation>asso</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>due</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tre</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quattro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinque</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sei</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sette</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>otto</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>nove</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>dieci</translation>
+    </message>
+    <message>
+        <source>jack</source>
+        <translation>fante</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>donna</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>re</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>assi</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>due</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>tre</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>quattro</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cinque</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>sei</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>sette</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>otto</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>nove</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dieci</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>fanti</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>donne</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>re</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>high card, %1</source>
+        <translation>carta alta, %1</translation>
+    </message>
+    <message>
+        <source>one pair, %1</source>
+        <translation>una coppia, %1</translation>
+    </message>
+    <message>
+        <source>two pairs, %1 over %2</source>
+        <translation>doppia coppia, %1 e %2</translation>
+    </message>
+    <message>
+        <source>three of a kind, %1</source>
+        <translation>tris, %1</translation>
+    </message>
+    <message>
+        <source>a straight, %1 high</source>
+        <translation>una scala, %1 alta</translation>
+    </message>
+    <message>
+        <source>a flush, %1 high</source>
+        <translation>un colore, %1 alto</translation>
+    </message>
+    <message>
+        <source>a full house, %1 full of %2</source>
+        <translation>un full, %1 e %2</translation>
+    </message>
+    <message>
+        <source>four of a kind, %1</source>
+        <translation>poker, %1</translation>
+    </message>
+    <message>
+        <source>a straight flush, %1 high</source>
+        <translation>una scala colore, %1 alta</translation>
+    </message>
+    <message>
+        <source>a royal straight flush</source>
+        <translation>una scala reale</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, ante: %4, %5 %6</source>
+        <translation>VeskPoker partita #%1, %2/%3, ante: %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, %4 %5</source>
+        <translation>VeskPoker partita #%1, %2/%3, %4 %5</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, ante: %2, %3 %4</source>
+        <translation>VeskPoker partita #%1, ante: %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>Table %1-max Seat #%2 is the dealer</source>
+        <translation>Tavolo da %1, il posto #%2 è il mazziere</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2 (%3 in chips)</source>
+        <translation>Posto %1: %2 (%3 in fiches)</translation>
+    </message>
+    <message>
+        <source>%1: posts ante %2</source>
+        <translation>%1: mette ante %2</translation>
+    </message>
+    <message>
+        <source>%1: posts small blind %2</source>
+        <translation>%1: mette small blind %2</translation>
+    </message>
+    <message>
+        <source>%1: posts big blind %2</source>
+        <translation>%1: mette big blind %2</translation>
+    </message>
+    <message>
+        <source>*** HOLE CARDS ***</source>
+        <translation>*** CARTE COPERTE ***</translation>
+    </message>
+    <message>
+        <source>*** SHOW DOWN ***</source>
+        <translation>*** SHOWDOWN ***</translation>
+    </message>
+    <message>
+        <source>*** SUMMARY ***</source>
+        <translation>*** RIEPILOGO ***</translation>
+    </message>
+    <message>
+        <source>Total pot %1</source>
+        <translation>Piatto totale %1</translation>
+    </message>
+    <message>
+        <source>Fee %1</source>
+        <translation>Commissione %1</translation>
+    </message>
+    <message>
+        <source>Total pot %1 | Rake %2</source>
+        <translation>Piatto totale %1 | Rake %2</translation>
+    </message>
+    <message>
+        <source>Board  [%1]</source>
+        <translation>Board  [%1]</translation>
+    </message>
+    <message>
+        <source>Dealt to %1 [%2]</source>
+        <translation>Servito a %1 [%2]</translation>
+    </message>
+    <message>
+        <source>*** FLOP *** [%1]</source>
+        <translation>*** FLOP *** [%1]</translation>
+    </message>
+    <message>
+        <source>*** TURN *** [%1] [%2]</source>
+        <translation>*** TURN *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>*** RIVER *** [%1] [%2]</source>
+        <translation>*** RIVER *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>%1: shows [%2]</source>
+        <translation>%1: mostra [%2]</translation>
+    </message>
+    <message>
+        <source>%1: bets %2 and is all-in</source>
+        <translation>%1: punta %2 ed è all-in</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3 and is all-in</source>
+        <translation>%1: rilancia di %2 a %3 ed è all-in</translation>
+    </message>
+    <message>
+        <source>%1: calls %2 and is all-in</source>
+        <translation>%1: chiama %2 ed è all-in</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1: chiama %2</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1: passa</translation>
+    </message>
+    <message>
+        <source>%1: bets %2</source>
+        <translation>%1: punta %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3</source>
+        <translation>%1: rilancia di %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1: lascia</translation>
+    </message>
+    <message>
+        <source>Uncalled bet (%1) returned to %2</source>
+        <translation>Puntata non chiamata (%1) restituita a %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 vince %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2 with %3</source>
+        <translation>%1 vince %2 con %3</translation>
+    </message>
+    <message>
+        <source>%1: mucks</source>
+        <translation>%1: scarta</translation>
+    </message>
+    <message>
+        <source>%1: finished %2 and won %3</source>
+        <translation>%1: arriva %2 e vince %3</translation>
+    </message>
+    <message>
+        <source>%1: finished %2</source>
+        <translation>%1: arriva %2</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::CommonController</name>
     <message>
         <source>Communication failure</source>
@@ -41,7 +328,7 @@
     </message>
     <message>
         <source>You were removed from the game, because you were not registered when the tournament started</source>
-        <translation>Sei stato rimosso dal gioco perché non eri iscritto all'inizio del torneo</translation>
+        <translation>Sei stato rimosso dal gioco perché non eri iscritto all&apos;inizio del torneo</translation>
     </message>
     <message>
         <source>Connection seems slow. Please wait.</source>

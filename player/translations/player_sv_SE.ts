@@ -2,6 +2,293 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>ace</source>
+        <translation>ess</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>tvåa</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trea</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>fyra</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>femma</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sexa</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sjua</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>åtta</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>nia</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>tia</translation>
+    </message>
+    <message>
+        <source>jack</source>
+        <translation>knekt</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>dam</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>kung</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>ess</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>tvåor</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>treor</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>fyror</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>femmor</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>sexor</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>sjuor</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>åttor</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>nior</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>tior</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>knektar</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>damer</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>kungar</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>okänd</translation>
+    </message>
+    <message>
+        <source>high card, %1</source>
+        <translation>högsta kort, %1</translation>
+    </message>
+    <message>
+        <source>one pair, %1</source>
+        <translation>ett par, %1</translation>
+    </message>
+    <message>
+        <source>two pairs, %1 over %2</source>
+        <translation>två par, %1 och %2</translation>
+    </message>
+    <message>
+        <source>three of a kind, %1</source>
+        <translation>tretal, %1</translation>
+    </message>
+    <message>
+        <source>a straight, %1 high</source>
+        <translation>en stege, %1 högst</translation>
+    </message>
+    <message>
+        <source>a flush, %1 high</source>
+        <translation>en färg, %1 högst</translation>
+    </message>
+    <message>
+        <source>a full house, %1 full of %2</source>
+        <translation>en kåk, %1 över %2</translation>
+    </message>
+    <message>
+        <source>four of a kind, %1</source>
+        <translation>fyrtal, %1</translation>
+    </message>
+    <message>
+        <source>a straight flush, %1 high</source>
+        <translation>en färgstege, %1 högst</translation>
+    </message>
+    <message>
+        <source>a royal straight flush</source>
+        <translation>en royal straight flush</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, ante: %4, %5 %6</source>
+        <translation>VeskPoker spel #%1, %2/%3, ante: %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, %4 %5</source>
+        <translation>VeskPoker spel #%1, %2/%3, %4 %5</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, ante: %2, %3 %4</source>
+        <translation>VeskPoker spel #%1, ante: %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>Table %1-max Seat #%2 is the dealer</source>
+        <translation>Bord för %1, plats #%2 är giv</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2 (%3 in chips)</source>
+        <translation>Plats %1: %2 (%3 i marker)</translation>
+    </message>
+    <message>
+        <source>%1: posts ante %2</source>
+        <translation>%1: lägger ante %2</translation>
+    </message>
+    <message>
+        <source>%1: posts small blind %2</source>
+        <translation>%1: lägger lilla mörken %2</translation>
+    </message>
+    <message>
+        <source>%1: posts big blind %2</source>
+        <translation>%1: lägger stora mörken %2</translation>
+    </message>
+    <message>
+        <source>*** HOLE CARDS ***</source>
+        <translation>*** HÅLKORT ***</translation>
+    </message>
+    <message>
+        <source>*** SHOW DOWN ***</source>
+        <translation>*** VISNING ***</translation>
+    </message>
+    <message>
+        <source>*** SUMMARY ***</source>
+        <translation>*** SAMMANFATTNING ***</translation>
+    </message>
+    <message>
+        <source>Total pot %1</source>
+        <translation>Total pott %1</translation>
+    </message>
+    <message>
+        <source>Fee %1</source>
+        <translation>Avgift %1</translation>
+    </message>
+    <message>
+        <source>Total pot %1 | Rake %2</source>
+        <translation>Total pott %1 | Rake %2</translation>
+    </message>
+    <message>
+        <source>Board  [%1]</source>
+        <translation>Bord  [%1]</translation>
+    </message>
+    <message>
+        <source>Dealt to %1 [%2]</source>
+        <translation>Utdelat till %1 [%2]</translation>
+    </message>
+    <message>
+        <source>*** FLOP *** [%1]</source>
+        <translation>*** FLOPP *** [%1]</translation>
+    </message>
+    <message>
+        <source>*** TURN *** [%1] [%2]</source>
+        <translation>*** TURN *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>*** RIVER *** [%1] [%2]</source>
+        <translation>*** RIVER *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>%1: shows [%2]</source>
+        <translation>%1: visar [%2]</translation>
+    </message>
+    <message>
+        <source>%1: bets %2 and is all-in</source>
+        <translation>%1: satsar %2 och är all-in</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3 and is all-in</source>
+        <translation>%1: höjer %2 till %3 och är all-in</translation>
+    </message>
+    <message>
+        <source>%1: calls %2 and is all-in</source>
+        <translation>%1: synar %2 och är all-in</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1: synar %2</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1: checkar</translation>
+    </message>
+    <message>
+        <source>%1: bets %2</source>
+        <translation>%1: satsar %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3</source>
+        <translation>%1: höjer %2 till %3</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1: lägger sig</translation>
+    </message>
+    <message>
+        <source>Uncalled bet (%1) returned to %2</source>
+        <translation>Osynad insats (%1) tillbaka till %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 vinner %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2 with %3</source>
+        <translation>%1 vinner %2 med %3</translation>
+    </message>
+    <message>
+        <source>%1: mucks</source>
+        <translation>%1: kastar</translation>
+    </message>
+    <message>
+        <source>%1: finished %2 and won %3</source>
+        <translation>%1: kom %2 och vann %3</translation>
+    </message>
+    <message>
+        <source>%1: finished %2</source>
+        <translation>%1: kom %2</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::CommonController</name>
     <message>
         <source>Communication failure</source>

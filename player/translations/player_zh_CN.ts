@@ -2,6 +2,293 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>ace</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>jack</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>high card, %1</source>
+        <translation>高牌，%1</translation>
+    </message>
+    <message>
+        <source>one pair, %1</source>
+        <translation>一对，%1</translation>
+    </message>
+    <message>
+        <source>two pairs, %1 over %2</source>
+        <translation>两对，%1 和 %2</translation>
+    </message>
+    <message>
+        <source>three of a kind, %1</source>
+        <translation>三条，%1</translation>
+    </message>
+    <message>
+        <source>a straight, %1 high</source>
+        <translation>顺子，%1 高</translation>
+    </message>
+    <message>
+        <source>a flush, %1 high</source>
+        <translation>同花，%1 高</translation>
+    </message>
+    <message>
+        <source>a full house, %1 full of %2</source>
+        <translation>葫芦，%1 带 %2</translation>
+    </message>
+    <message>
+        <source>four of a kind, %1</source>
+        <translation>四条，%1</translation>
+    </message>
+    <message>
+        <source>a straight flush, %1 high</source>
+        <translation>同花顺，%1 高</translation>
+    </message>
+    <message>
+        <source>a royal straight flush</source>
+        <translation>皇家同花顺</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, ante: %4, %5 %6</source>
+        <translation>VeskPoker 牌局 #%1，%2/%3，底注：%4，%5 %6</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, %2/%3, %4 %5</source>
+        <translation>VeskPoker 牌局 #%1，%2/%3，%4 %5</translation>
+    </message>
+    <message>
+        <source>VeskPoker Game #%1, ante: %2, %3 %4</source>
+        <translation>VeskPoker 牌局 #%1，底注：%2，%3 %4</translation>
+    </message>
+    <message>
+        <source>Table %1-max Seat #%2 is the dealer</source>
+        <translation>%1 人桌，%2 号座位是庄家</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2 (%3 in chips)</source>
+        <translation>座位 %1：%2（%3 筹码）</translation>
+    </message>
+    <message>
+        <source>%1: posts ante %2</source>
+        <translation>%1：下底注 %2</translation>
+    </message>
+    <message>
+        <source>%1: posts small blind %2</source>
+        <translation>%1：下小盲注 %2</translation>
+    </message>
+    <message>
+        <source>%1: posts big blind %2</source>
+        <translation>%1：下大盲注 %2</translation>
+    </message>
+    <message>
+        <source>*** HOLE CARDS ***</source>
+        <translation>*** 底牌 ***</translation>
+    </message>
+    <message>
+        <source>*** SHOW DOWN ***</source>
+        <translation>*** 摊牌 ***</translation>
+    </message>
+    <message>
+        <source>*** SUMMARY ***</source>
+        <translation>*** 总结 ***</translation>
+    </message>
+    <message>
+        <source>Total pot %1</source>
+        <translation>总底池 %1</translation>
+    </message>
+    <message>
+        <source>Fee %1</source>
+        <translation>服务费 %1</translation>
+    </message>
+    <message>
+        <source>Total pot %1 | Rake %2</source>
+        <translation>总底池 %1 | 抽水 %2</translation>
+    </message>
+    <message>
+        <source>Board  [%1]</source>
+        <translation>公共牌  [%1]</translation>
+    </message>
+    <message>
+        <source>Dealt to %1 [%2]</source>
+        <translation>发给 %1 [%2]</translation>
+    </message>
+    <message>
+        <source>*** FLOP *** [%1]</source>
+        <translation>*** 翻牌 *** [%1]</translation>
+    </message>
+    <message>
+        <source>*** TURN *** [%1] [%2]</source>
+        <translation>*** 转牌 *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>*** RIVER *** [%1] [%2]</source>
+        <translation>*** 河牌 *** [%1] [%2]</translation>
+    </message>
+    <message>
+        <source>%1: shows [%2]</source>
+        <translation>%1：亮牌 [%2]</translation>
+    </message>
+    <message>
+        <source>%1: bets %2 and is all-in</source>
+        <translation>%1：下注 %2 并全下</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3 and is all-in</source>
+        <translation>%1：加注 %2 至 %3 并全下</translation>
+    </message>
+    <message>
+        <source>%1: calls %2 and is all-in</source>
+        <translation>%1：跟注 %2 并全下</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1：跟注 %2</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1：过牌</translation>
+    </message>
+    <message>
+        <source>%1: bets %2</source>
+        <translation>%1：下注 %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2 to %3</source>
+        <translation>%1：加注 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1：弃牌</translation>
+    </message>
+    <message>
+        <source>Uncalled bet (%1) returned to %2</source>
+        <translation>未被跟注的下注 (%1) 退还给 %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 赢得 %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2 with %3</source>
+        <translation>%1 以 %3 赢得 %2</translation>
+    </message>
+    <message>
+        <source>%1: mucks</source>
+        <translation>%1：盖牌</translation>
+    </message>
+    <message>
+        <source>%1: finished %2 and won %3</source>
+        <translation>%1：获得%2并赢得 %3</translation>
+    </message>
+    <message>
+        <source>%1: finished %2</source>
+        <translation>%1：获得%2</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::CommonController</name>
     <message>
         <source>Communication failure</source>
