@@ -1,5 +1,6 @@
 // pokerd's update server: versions compared part by part, manifests made
 // from the release folder, and files handed out only from inside it.
+#include "scratchfiles.h"
 #include "updateservice.h"
 #include "xmlrpc/response.h"
 
@@ -11,14 +12,6 @@
 using Pokerd::UpdateService;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QVariantMap answer(UpdateService& service, const QString& method, const QVariantMap& query)
 {

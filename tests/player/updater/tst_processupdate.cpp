@@ -6,6 +6,7 @@
 #include "currentupdater.h"
 #include "platform/updaterplatform.h"
 #include "processupdate.h"
+#include "scratchfiles.h"
 #include "scriptedhttpserver.h"
 #include "updatefinder.h"
 
@@ -19,20 +20,6 @@
 using namespace VeskGames;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QByteArray sha1(const QByteArray& bytes)
 {

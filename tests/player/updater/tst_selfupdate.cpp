@@ -5,6 +5,7 @@
 #include "pokerdprocess.h"
 
 #include "currentupdater.h"
+#include "scratchfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,23 +16,6 @@
 using VeskGames::CurrentUpdater;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes, bool executable = false)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    if (executable)
-        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("<missing>");
-}
 
 /// What the splash screen is told while the updater arrives.
 class Progress : public QObject
@@ -98,9 +82,9 @@ private Q_SLOTS:
         const QStringList handedOver =
             updater.startUpdater(install + "/bin/player", "-host poker.example", true);
         QVERIFY(!handedOver.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(readFile(install + "/restarted"), QByteArray("0.2.0.0 -host poker.example"),
-                                  30000);
-        QCOMPARE(readFile(install + "/version.txt"), QByteArray("0.2.0.0"));
+        QTRY_COMPARE_WITH_TIMEOUT(readFile(install + "/restarted").trimmed(),
+                                  QByteArray("0.2.0.0 -host poker.example"), 30000);
+        QCOMPARE(readFile(install + "/version.txt").trimmed(), QByteArray("0.2.0.0"));
         qunsetenv("TMPDIR");
     }
 };

@@ -4,6 +4,7 @@
 #include "pokerdprocess.h"
 
 #include "handoverarguments.h"
+#include "scratchfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,27 +12,6 @@
 #include <QTest>
 
 using VeskGames::HandOverArguments;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes, bool executable = false)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    if (executable)
-        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 class TestUpdaterProgram : public QObject
 {
