@@ -2,6 +2,7 @@
 // actions, streets, places and the names of the winning hands.
 #include "card.h"
 #include "handhistorytext.h"
+#include "handrecords.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -9,20 +10,6 @@
 
 using VeskGames::Card;
 using VeskGames::HandHistoryText;
-
-namespace {
-
-/// "Ah Kd" as the hexadecimal card bytes of a record.
-QString hexOf(const QString& cards)
-{
-    QVector<Card> list;
-    // Cards read suit first: "Ah" is "hA".
-    for (const QString& text : cards.split(u' ', Qt::SkipEmptyParts))
-        list.append(Card(QString(text.at(1)) + text.at(0)));
-    return QString::fromLatin1(Card::toByteArray(list).toHex());
-}
-
-} // namespace
 
 class TestHandHistoryText : public QObject
 {
