@@ -102,9 +102,9 @@ def main():
 
     with tempfile.TemporaryDirectory() as data:
         run = Run(player, pokerd, data, ["--bot-delay", "0", "--hand-delay", "30"])
-        marks = [m for m in (100, 250, 500, 750, 1000, 2000) if m < hands] + [hands]
+        marks = [m for m in (100, 250, 500, 750, 1000, 1500, 2000, 3000, 4000, 5000) if m < hands] + [hands]
         samples = []
-        deadline = time.monotonic() + 1800
+        deadline = time.monotonic() + max(1800, hands)
         while marks and time.monotonic() < deadline and run.player.poll() is None:
             seen = hands_in(run.feed)
             if seen >= marks[0]:

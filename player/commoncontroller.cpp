@@ -3,6 +3,7 @@
 #include "abstracttheme.h"
 #include "client.h"
 #include "commoncontroller_p.h"
+#include "platform/heaptrimmer.h"
 #include "pushbuttonitem.h"
 #include "servercommand.h"
 #include "stackitem.h"
@@ -386,12 +387,25 @@ void CommonController::slotGameEventPotGive(QList<qint32> positions, QList<qreal
 
 void CommonController::slotHandStatusEvent(qint32 handStatus, qint32)
 {
-    apply([handStatus](GameScene* s) {
+    apply([this, handStatus](GameScene* s) {
         // A new hand: the last one leaves the table before its blinds arrive.
-        if (handStatus == 101)
+        if (handStatus == 101) {
             s->clearHand();
+            trimHeap();
+        }
         s->setHandStatus(handStatus);
     });
+}
+
+void CommonController::trimHeap()
+{
+    // Between hands little is allocated; a table left open all day would
+    // otherwise keep every page its busiest hand ever touched.
+    constexpr qint64 minimumInterval = 10000;
+    if (d->sinceTrim.isValid() && d->sinceTrim.elapsed() < minimumInterval)
+        return;
+    d->sinceTrim.start();
+    HeapTrimmer::releaseFreeMemory();
 }
 
 void CommonController::slotHandId(qint32 handId, qint32)

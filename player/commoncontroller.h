@@ -133,6 +133,7 @@ private:
     void finishBatch();
     void batchReachedEnd();
     void showNotice(const QString& message, int timeout, int options);
+    void trimHeap();
 
     std::unique_ptr<Private> d;
 };

@@ -7,6 +7,7 @@
 #include "infodialogitem.h"
 #include "pokertableview.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QVariant>
 
@@ -40,6 +41,8 @@ public:
     QString feedPath;
     bool feedFailed = false;
     bool over = false;
+    /// Since the heap was last trimmed; invalid before the first hand.
+    QElapsedTimer sinceTrim;
 };
 
 } // namespace VeskGames
