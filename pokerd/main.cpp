@@ -44,6 +44,8 @@ int main(int argc, char** argv)
                                        "terminal=table");
     const QCommandLineOption stateLog(
         "state-log", "Append the table of every poll answered with events (JSON lines).", "file");
+    const QCommandLineOption handLog("hand-log",
+                                     "Append every finished hand's record (one JSON text per line).", "file");
     const QCommandLineOption kiosk("kiosk",
                                    "Also play a kiosk terminal's local service on this port (1980 is the "
                                    "client's).",
@@ -56,7 +58,7 @@ int main(int argc, char** argv)
         "component with a file \"version\" and the release's files).",
         "dir");
     parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout,
-                       sessionTimeout, community, stateLog, kiosk, kioskLogin, updates});
+                       sessionTimeout, community, stateLog, handLog, kiosk, kioskLogin, updates});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -90,6 +92,7 @@ int main(int argc, char** argv)
     server.setCommunityTables(communityTables);
     server.setSessionTimeout(qMax(1, parser.value(sessionTimeout).toInt()));
     server.setStateLog(parser.value(stateLog));
+    server.setHandLog(parser.value(handLog));
 
     const QString where = parser.value(listen);
     const QHostAddress address(where.section(':', 0, -2));

@@ -36,6 +36,17 @@ void HandRecord::add(const HandEvent& event)
     m_events.append(event);
 }
 
+int HandRecord::firstSeat() const
+{
+    int first = -1;
+    for (const QVariantMap& player : m_players) {
+        const int seat = player.value(QStringLiteral("position")).toInt() - 1;
+        if (first < 0 || seat < first)
+            first = seat;
+    }
+    return first;
+}
+
 QString HandRecord::text(int seat) const
 {
     QString out = json(m_parameters);

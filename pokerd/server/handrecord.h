@@ -20,6 +20,8 @@ public:
     /// The record as \a seat saw it: its own hole cards, backs for the others
     /// (-1: an onlooker, who sees only what was shown).
     QString text(int seat) const;
+    /// The lowest seat dealt in (0-based), -1 for none.
+    int firstSeat() const;
 
 private:
     QVariantMap m_parameters;

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTimer>
 #include <QUuid>
@@ -83,6 +84,7 @@ public:
     QList<Table*> tables;
     QMap<QString, QString> communityTables;
     QString stateLog;
+    QString handLog;
 
     void logState(const Session& session, const Table& table)
     {
@@ -288,16 +290,30 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
                 session->requestSeen = false;
             }
         });
-        connect(table, &Table::handFinished, this, [this] {
+        connect(table, &Table::handFinished, this, [this, table] {
             // One write per hand for every table's chips.
             d->storeTableChips();
             d->accounts->flush();
+            if (!d->handLog.isEmpty()) {
+                QFile file(d->handLog);
+                if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+                    file.write(QJsonDocument(QJsonArray{table->lastRecord()})
+                                   .toJson(QJsonDocument::Compact)
+                                   .mid(1)
+                                   .chopped(1) +
+                               '\n');
+            }
         });
         d->tables.append(table);
     }
 }
 
 PokerServer::~PokerServer() = default;
+
+void PokerServer::setHandLog(const QString& path)
+{
+    d->handLog = path;
+}
 
 void PokerServer::setStateLog(const QString& path)
 {

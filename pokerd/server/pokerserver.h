@@ -53,6 +53,8 @@ public:
     /// Appends the table of every answered poll that carried events, one
     /// JSON line each, so that a client's view can be checked against it.
     void setStateLog(const QString& path);
+    /// Appends every finished hand's record, one JSON text per line.
+    void setHandLog(const QString& path);
     /// A session that has not polled for this long loses its queued events
     /// and hears a new server id at its next poll.
     void setEventQueueLifetime(int ms);

@@ -360,6 +360,14 @@ QStringList Table::history(const QString& user, int count, bool onlyPlayed) cons
     return texts;
 }
 
+QString Table::lastRecord() const
+{
+    if (d->records.empty())
+        return QString();
+    const HandRecord& record = *d->records.back().first;
+    return record.text(record.firstSeat());
+}
+
 int Table::playerCount() const
 {
     return int(d->players.size());

@@ -54,6 +54,8 @@ public:
     /// The last hands here, oldest first, with \a user's own cards where the
     /// user played; with \a onlyPlayed just the hands the user played.
     QStringList history(const QString& user, int count, bool onlyPlayed = false) const;
+    /// The last finished hand as the first seat dealt in saw it; empty before the first.
+    QString lastRecord() const;
     int playerCount() const;
     /// Chips of the people at the table (stacks and chips waiting), by user name.
     QMap<QString, Cents> peopleStacks() const;

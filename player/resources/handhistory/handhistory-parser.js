@@ -347,8 +347,8 @@ function applyEvent(e, text, lines) {
         hand.seats[p] = { userName: e.userName, displayName: e.userDisplayName ? e.userDisplayName : "",
                           stack: e.userStack, hole: null, shown: null, shownHex: undefined };
     } else if (e.postAnte) {
+        // An ante is dead money: it is not part of the seat's bet in the round.
         output(lines, "postAnte", nameAt(p), e.postAnte, hand.type, hand.currency);
-        hand.bets[p] = Number(e.postAnte);
     } else if (e.postSmall) {
         output(lines, "postSmall", nameAt(p), e.postSmall, hand.type, hand.currency);
         hand.bets[p] = Number(e.postSmall);
@@ -395,15 +395,20 @@ function applyEvent(e, text, lines) {
         shower.shownHex = String(e.actionShow);
         output(lines, "actionShow", formatUsername(shower), shower.shown.join(" "));
     } else if (e.actionAllIn) {
-        // The all-in moves neither the seat's bet nor the last bet.
+        // An all-in is a bet, a raise or a call like any other: it moves the
+        // seat's bet, and the last bet when it goes above it, so that later
+        // lines of the round are measured against it.
         var name = nameAt(p);
         var total = hand.bets[p] + Number(e.actionAllIn);
-        if (hand.bets[p] === 0)
+        if (hand.lastBet === 0)
             output(lines, "actionAllInBets", name, e.actionAllIn, hand.type, hand.currency);
         else if (total > hand.lastBet)
-            output(lines, "actionAllInRaises", name, e.actionAllIn, total, hand.type, hand.currency);
+            output(lines, "actionAllInRaises", name, total - hand.lastBet, total, hand.type, hand.currency);
         else
             output(lines, "actionAllInCalls", name, e.actionAllIn, hand.type, hand.currency);
+        hand.bets[p] = total;
+        if (total > hand.lastBet)
+            hand.lastBet = total;
     } else if (e.actionCall) {
         output(lines, "actionCall", nameAt(p), e.actionCall, hand.type, hand.currency);
         hand.bets[p] += Number(e.actionCall);

@@ -136,7 +136,17 @@ private Q_SLOTS:
         QTest::newRow("all-in above the last bet")
             << cashGame() + seat("postSmall", 1, 1) + seat("postBig", 2, 2) + seat("actionAllIn", 50, 1)
             << QStringList{"alice: posts small blind 1", "bob: posts big blind 2",
-                           "alice: raises 50 to 51 and is all-in"};
+                           "alice: raises 49 to 51 and is all-in"};
+        QTest::newRow("all-in facing a bet raises it, and later lines count from it")
+            << cashGame() + status(102) + seat("actionBet", 10, 1) + seat("actionAllIn", 30, 2) +
+                   seat("actionCall", 30, 3) + seat("actionRaise", 40, 1)
+            << QStringList{"alice: bets 10", "bob: raises 20 to 30 and is all-in", "carol: calls 30",
+                           "alice: raises 20 to 50"};
+        QTest::newRow("an ante is not part of the bet")
+            << recordOf(handOpening(0x1001, 0, 0, 1)) + seat("postAnte", 1, 1) + seat("postAnte", 1, 2) +
+                   status(200) + seat("actionBet", 5, 1) + seat("actionRaise", 15, 2)
+            << QStringList{"alice: posts ante 1", "bob: posts ante 1", "*** HOLE CARDS ***", "alice: bets 5",
+                           "bob: raises 10 to 15"};
         QTest::newRow("all-in short of the last bet")
             << cashGame() + seat("postSmall", 1, 2) + seat("actionBet", 50, 1) + seat("actionAllIn", 20, 2)
             << QStringList{"bob: posts small blind 1", "alice: bets 50", "bob: calls 20 and is all-in"};
