@@ -287,6 +287,50 @@
         <source>%1: finished %2</source>
         <translation>%1: wird %2</translation>
     </message>
+    <message>
+        <source>The hand-history script could not be read.</source>
+        <translation>Das Handverlaufs-Skript konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The hand-history script failed: %1</source>
+        <translation>Das Handverlaufs-Skript ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The hand-history script has no parser.</source>
+        <translation>Das Handverlaufs-Skript hat keinen Parser.</translation>
+    </message>
+    <message>
+        <source>Hand %1 is too long to read.</source>
+        <translation>Hand %1 ist zu lang zum Lesen.</translation>
+    </message>
+    <message>
+        <source>Hand %1 took too long to read.</source>
+        <translation>Das Lesen von Hand %1 hat zu lange gedauert.</translation>
+    </message>
+    <message>
+        <source>Hand %1 could not be read: %2</source>
+        <translation>Hand %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>not a list of hand records: %1 at byte %2</source>
+        <translation>keine Liste von Handaufzeichnungen: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>entry %1 of the list is not a hand record</source>
+        <translation>Eintrag %1 der Liste ist keine Handaufzeichnung</translation>
+    </message>
+    <message>
+        <source>line %1 is not a hand record</source>
+        <translation>Zeile %1 ist keine Handaufzeichnung</translation>
+    </message>
+    <message>
+        <source>no hand records</source>
+        <translation>keine Handaufzeichnungen</translation>
+    </message>
+    <message>
+        <source>not a hand record</source>
+        <translation>keine Handaufzeichnung</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -362,6 +406,52 @@
     <message>
         <source>Players still in</source>
         <translation>Verbliebene Spieler</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::GameHistoryDialogItem</name>
+    <message>
+        <source>Hand History</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save Hand History</source>
+        <translation>Handverlauf speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n hand(s) to the clipboard.</source>
+        <translation>
+            <numerusform>%n Hand in die Zwischenablage kopiert.</numerusform>
+            <numerusform>%n Hände in die Zwischenablage kopiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,50 @@
         <source>%1: finished %2</source>
         <translation>%1: arriva %2</translation>
     </message>
+    <message>
+        <source>The hand-history script could not be read.</source>
+        <translation>Impossibile leggere lo script della cronologia delle mani.</translation>
+    </message>
+    <message>
+        <source>The hand-history script failed: %1</source>
+        <translation>Lo script della cronologia delle mani non è riuscito: %1</translation>
+    </message>
+    <message>
+        <source>The hand-history script has no parser.</source>
+        <translation>Lo script della cronologia delle mani non ha un parser.</translation>
+    </message>
+    <message>
+        <source>Hand %1 is too long to read.</source>
+        <translation>La mano %1 è troppo lunga da leggere.</translation>
+    </message>
+    <message>
+        <source>Hand %1 took too long to read.</source>
+        <translation>La lettura della mano %1 ha richiesto troppo tempo.</translation>
+    </message>
+    <message>
+        <source>Hand %1 could not be read: %2</source>
+        <translation>Impossibile leggere la mano %1: %2</translation>
+    </message>
+    <message>
+        <source>not a list of hand records: %1 at byte %2</source>
+        <translation>non è un elenco di mani: %1 al byte %2</translation>
+    </message>
+    <message>
+        <source>entry %1 of the list is not a hand record</source>
+        <translation>la voce %1 dell'elenco non è una mano</translation>
+    </message>
+    <message>
+        <source>line %1 is not a hand record</source>
+        <translation>la riga %1 non è una mano</translation>
+    </message>
+    <message>
+        <source>no hand records</source>
+        <translation>nessuna mano</translation>
+    </message>
+    <message>
+        <source>not a hand record</source>
+        <translation>non è una mano</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -362,6 +406,52 @@
     <message>
         <source>Players still in</source>
         <translation>Giocatori ancora in gara</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::GameHistoryDialogItem</name>
+    <message>
+        <source>Hand History</source>
+        <translation>Cronologia mani</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Caricamento...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Salva...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Save Hand History</source>
+        <translation>Salva cronologia mani</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n hand(s) to the clipboard.</source>
+        <translation>
+            <numerusform>%n mano copiata negli appunti.</numerusform>
+            <numerusform>%n mani copiate negli appunti.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

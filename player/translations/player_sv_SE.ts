@@ -287,6 +287,50 @@
         <source>%1: finished %2</source>
         <translation>%1: kom %2</translation>
     </message>
+    <message>
+        <source>The hand-history script could not be read.</source>
+        <translation>Skriptet för handhistorik kunde inte läsas.</translation>
+    </message>
+    <message>
+        <source>The hand-history script failed: %1</source>
+        <translation>Skriptet för handhistorik misslyckades: %1</translation>
+    </message>
+    <message>
+        <source>The hand-history script has no parser.</source>
+        <translation>Skriptet för handhistorik saknar tolk.</translation>
+    </message>
+    <message>
+        <source>Hand %1 is too long to read.</source>
+        <translation>Hand %1 är för lång för att läsas.</translation>
+    </message>
+    <message>
+        <source>Hand %1 took too long to read.</source>
+        <translation>Hand %1 tog för lång tid att läsa.</translation>
+    </message>
+    <message>
+        <source>Hand %1 could not be read: %2</source>
+        <translation>Hand %1 kunde inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>not a list of hand records: %1 at byte %2</source>
+        <translation>ingen lista med handar: %1 vid byte %2</translation>
+    </message>
+    <message>
+        <source>entry %1 of the list is not a hand record</source>
+        <translation>post %1 i listan är ingen hand</translation>
+    </message>
+    <message>
+        <source>line %1 is not a hand record</source>
+        <translation>rad %1 är ingen hand</translation>
+    </message>
+    <message>
+        <source>no hand records</source>
+        <translation>inga handar</translation>
+    </message>
+    <message>
+        <source>not a hand record</source>
+        <translation>ingen hand</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -362,6 +406,52 @@
     <message>
         <source>Players still in</source>
         <translation>Spelare kvar</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::GameHistoryDialogItem</name>
+    <message>
+        <source>Hand History</source>
+        <translation>Handhistorik</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Läser in...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Spara...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Save Hand History</source>
+        <translation>Spara handhistorik</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textfiler (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Sparad i %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Kunde inte spara %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n hand(s) to the clipboard.</source>
+        <translation>
+            <numerusform>%n hand kopierad till urklipp.</numerusform>
+            <numerusform>%n händer kopierade till urklipp.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,50 @@
         <source>%1: finished %2</source>
         <translation>%1：获得%2</translation>
     </message>
+    <message>
+        <source>The hand-history script could not be read.</source>
+        <translation>无法读取牌局记录脚本。</translation>
+    </message>
+    <message>
+        <source>The hand-history script failed: %1</source>
+        <translation>牌局记录脚本出错：%1</translation>
+    </message>
+    <message>
+        <source>The hand-history script has no parser.</source>
+        <translation>牌局记录脚本没有解析函数。</translation>
+    </message>
+    <message>
+        <source>Hand %1 is too long to read.</source>
+        <translation>第 %1 手牌记录过长，无法读取。</translation>
+    </message>
+    <message>
+        <source>Hand %1 took too long to read.</source>
+        <translation>读取第 %1 手牌耗时过长。</translation>
+    </message>
+    <message>
+        <source>Hand %1 could not be read: %2</source>
+        <translation>无法读取第 %1 手牌：%2</translation>
+    </message>
+    <message>
+        <source>not a list of hand records: %1 at byte %2</source>
+        <translation>不是牌局记录列表：第 %2 字节处 %1</translation>
+    </message>
+    <message>
+        <source>entry %1 of the list is not a hand record</source>
+        <translation>列表第 %1 项不是牌局记录</translation>
+    </message>
+    <message>
+        <source>line %1 is not a hand record</source>
+        <translation>第 %1 行不是牌局记录</translation>
+    </message>
+    <message>
+        <source>no hand records</source>
+        <translation>没有牌局记录</translation>
+    </message>
+    <message>
+        <source>not a hand record</source>
+        <translation>不是牌局记录</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -362,6 +406,51 @@
     <message>
         <source>Players still in</source>
         <translation>剩余玩家</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::GameHistoryDialogItem</name>
+    <message>
+        <source>Hand History</source>
+        <translation>牌局记录</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>正在加载...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>保存...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Save Hand History</source>
+        <translation>保存牌局记录</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n hand(s) to the clipboard.</source>
+        <translation>
+            <numerusform>已将 %n 手牌复制到剪贴板。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,186 @@
+// The hand-history dialog: hands apart by a rule, server texts shown as text
+// and never as markup, and the hands kept by Save and Copy.
+#include "gamehistorydialogitem.h"
+#include "handrecords.h"
+#include "pushbuttonitem.h"
+#include "scratchfiles.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGraphicsScene>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFragment>
+
+using VeskGames::GameHistoryDialogItem;
+
+namespace {
+
+QString handOf(const QString& name, const char* action = "actionFold")
+{
+    return recordOf(handOpening(0x1001, 0.5, 1, 0, {name, "bob"})) +
+           recordOf({{{action, true}, {"position", 1}}});
+}
+
+int rules(const QTextDocument* document)
+{
+    return document->toHtml().count(QStringLiteral("<hr"));
+}
+
+/// Whether anything in the document is an image or a link: markup that got through.
+bool hasMarkup(const QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat() || format.isAnchor() || format.fontWeight() > QFont::Normal)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestGameHistoryDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loading()
+    {
+        GameHistoryDialogItem dialog;
+        QCOMPARE(dialog.textEdit()->toPlainText(), QString("Loading..."));
+        QVERIFY(dialog.textEdit()->isReadOnly());
+        QVERIFY(!dialog.saveButton()->isEnabled());
+    }
+
+    void handsApartByARule_data()
+    {
+        QTest::addColumn<QVariantList>("records");
+        QTest::addColumn<int>("hands");
+        QTest::addColumn<int>("rules");
+        QTest::addColumn<bool>("problem");
+
+        const QString good = handOf("alice");
+        QTest::newRow("one hand, no rule") << QVariantList{good} << 1 << 0 << false;
+        QTest::newRow("three hands, two rules") << QVariantList{good, good, good} << 3 << 2 << false;
+        QTest::newRow("a bad hand stops the reading, its rule stays")
+            << QVariantList{good, good, "{\"broken\":", good} << 2 << 2 << true;
+        QTest::newRow("a bad first hand shows nothing") << QVariantList{"nonsense", good} << 0 << 0 << true;
+        QTest::newRow("no hands") << QVariantList{} << 0 << 0 << false;
+    }
+
+    void handsApartByARule()
+    {
+        QFETCH(QVariantList, records);
+        QFETCH(int, hands);
+        QFETCH(int, rules);
+        QFETCH(bool, problem);
+        GameHistoryDialogItem dialog;
+        dialog.slotGameHistoryEvent(records);
+        QCOMPARE(dialog.hands().size(), hands);
+        QCOMPARE(::rules(dialog.textEdit()->document()), rules);
+        QCOMPARE(dialog.textEdit()->toPlainText().count("alice: folds"), hands);
+        QCOMPARE(!dialog.problem().isEmpty(), problem);
+        QCOMPARE(dialog.saveButton()->isEnabled(), hands > 0);
+        QCOMPARE(dialog.copyButton()->isEnabled(), hands > 0);
+    }
+
+    void eachRenderingStartsEmpty()
+    {
+        GameHistoryDialogItem dialog;
+        dialog.slotGameHistoryEvent({handOf("alice"), handOf("alice")});
+        dialog.slotGameHistoryEvent({handOf("zoe")});
+        QCOMPARE(dialog.textEdit()->toPlainText(), QString("zoe: folds"));
+        QCOMPARE(rules(dialog.textEdit()->document()), 0);
+    }
+
+    void hostileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bold") << "<b>x</b>";
+        QTest::newRow("image") << "<img src=\"http://127.0.0.1:1/x.png\">";
+        QTest::newRow("link") << "<a href=\"http://example.invalid/\">win</a>";
+        QTest::newRow("entity") << "&lt;&amp;";
+        QTest::newRow("script") << "<script>alert(1)</script>";
+        QTest::newRow("a line break and a rule") << "a<br><hr>b";
+        QTest::newRow("an unclosed tag") << "<table><tr><td";
+    }
+
+    void hostileNames()
+    {
+        QFETCH(QString, name);
+        GameHistoryDialogItem dialog;
+        dialog.slotGameHistoryEvent({handOf(name, "actionCheck")});
+        QCOMPARE(dialog.problem(), QString());
+        const QTextDocument* document = dialog.textEdit()->document();
+        QCOMPARE(dialog.textEdit()->toPlainText(), name + ": checks");
+        QVERIFY(!hasMarkup(document));
+        QCOMPARE(rules(document), 0);
+        QCOMPARE(document->blockCount(), 1);
+    }
+
+    void keepingTheHands()
+    {
+        GameHistoryDialogItem dialog;
+        dialog.slotGameHistoryEvent({handOf("alice"), handOf("<i>eve</i>", "actionCheck")});
+        const QString text = "alice: folds\n\n<i>eve</i>: checks\n";
+        QCOMPARE(dialog.plainText(), text);
+
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(dialog.saveTo(dir.filePath("hands.txt"), &error));
+        QCOMPARE(readFile(dir.filePath("hands.txt")), text.toUtf8());
+        QVERIFY(!dialog.saveTo(dir.filePath("missing/folder/hands.txt"), &error));
+        QVERIFY(!error.isEmpty());
+
+        QGuiApplication::clipboard()->clear();
+        dialog.copyButton()->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    }
+
+    void defaultFileName_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a table") << "Helsinki 0.50/1"
+                                 << "Helsinki 0.50_1 2026-12-08.txt";
+        QTest::newRow("no table name") << ""
+                                       << "Hand History 2026-12-08.txt";
+        QTest::newRow("a path") << "../../etc/passwd"
+                                << "_.._etc_passwd 2026-12-08.txt";
+        QTest::newRow("control characters") << "a\nb\tc:d"
+                                            << "a_b_c_d 2026-12-08.txt";
+    }
+
+    void defaultFileName()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, file);
+        GameHistoryDialogItem dialog;
+        dialog.setTableName(table);
+        QCOMPARE(dialog.defaultFileName(QDate(2026, 12, 8)), file);
+    }
+
+    void inAScene()
+    {
+        // Laid out with room for its text and its buttons.
+        QGraphicsScene scene(0, 0, 1024, 768);
+        auto* dialog = new GameHistoryDialogItem;
+        scene.addItem(dialog);
+        dialog->slotGameHistoryEvent({handOf("alice")});
+        dialog->centerDialog();
+        const QRectF box = dialog->geometry();
+        QVERIFY(scene.sceneRect().contains(box));
+        QVERIFY(box.width() >= dialog->textEdit()->width());
+        const QRectF save = dialog->saveButton()->mapRectToItem(dialog, dialog->saveButton()->rect());
+        QVERIFY(dialog->rect().contains(save));
+    }
+};
+
+QTEST_MAIN(TestGameHistoryDialog)
+#include "tst_gamehistorydialog.moc"
