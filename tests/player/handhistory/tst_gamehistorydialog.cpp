@@ -1,13 +1,18 @@
 // The hand-history dialog: hands apart by a rule, server texts shown as text
 // and never as markup, and the hands kept by Save and Copy.
+#include "defaulttheme.h"
 #include "gamehistorydialogitem.h"
+#include "handrecordreader.h"
 #include "handrecords.h"
+#include "localresources.h"
 #include "pushbuttonitem.h"
 #include "scratchfiles.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGraphicsScene>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -164,6 +169,38 @@ private Q_SLOTS:
         GameHistoryDialogItem dialog;
         dialog.setTableName(table);
         QCOMPARE(dialog.defaultFileName(QDate(2026, 12, 8)), file);
+    }
+
+    void screenshot()
+    {
+        // Three hands the server played, on the table's own look.
+        VeskGames::LocalResources::setSearchPaths({QStringLiteral(":")});
+        VeskGames::DefaultTheme theme;
+        QStringList records;
+        QString error;
+        QVERIFY(VeskGames::HandRecordReader::read(readFile(QStringLiteral(DATA_DIR "/three-hands.json")),
+                                                  &records, &error));
+        QGraphicsScene scene(0, 0, 1024, 768);
+        scene.setBackgroundBrush(QColor(17, 90, 70));
+        auto* dialog = new GameHistoryDialogItem;
+        scene.addItem(dialog);
+        dialog->setTheme(&theme);
+        dialog->slotGameHistoryEvent(QVariant(records).toList());
+        QCOMPARE(dialog->hands().size(), 3);
+        dialog->centerDialog();
+        dialog->textEdit()->verticalScrollBar()->setValue(dialog->textEdit()->verticalScrollBar()->maximum() /
+                                                          3);
+        QCoreApplication::processEvents();
+        const QRectF area = dialog->sceneBoundingRect().adjusted(-20, -20, 20, 20);
+        for (int ratio : {1, 2}) {
+            QImage image((area.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            scene.render(&painter, QRectF(QPointF(), area.size()), area);
+            painter.end();
+            QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/handhistory-%1x.png").arg(ratio)));
+        }
     }
 
     void inAScene()
