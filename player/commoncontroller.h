@@ -98,7 +98,7 @@ public Q_SLOTS:
     /// "Restart" of a failure notice: the player's table starts the program again.
     virtual void slotActionClone();
     virtual void slotQuitApplication();
-    void gameOver();
+    virtual void gameOver();
 
 Q_SIGNALS:
     /// A batch's animations have all reached their end state.

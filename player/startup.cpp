@@ -7,6 +7,7 @@
 #include "configuration.h"
 #include "localresources.h"
 #include "platform/crashreporter.h"
+#include "playercontroller.h"
 #include "pokertableview.h"
 #include "singleinstance.h"
 #include "staticcredentials.h"
@@ -158,12 +159,33 @@ int Startup::run(int& argc, char** argv)
         }
     }
 
+    PlayerController* player = nullptr;
     if (!d->controller) {
-        // The player's own table is not part of this build yet.
-        qInfo("player: started with theme %s, start state %d, no player table in this build (use -community)",
-              qPrintable(themeName), startState);
-        return 0;
+        const bool singleWindow = options.value<bool>(QStringLiteral("singleWindow"));
+        auto controller = std::make_unique<PlayerController>(ApplicationState(startState), d->client.get(),
+                                                             d->view.get(), d->theme.get(), singleWindow);
+        player = controller.get();
+        StaticCredentials credentials;
+        if (startState == StartStaticCredentials &&
+            StaticCredentials::parse(options.value<QString>(QStringLiteral("authStatic")), &credentials))
+            player->setStaticCredentials(credentials.user, credentials.password, credentials.buyinAmount);
+        player->setDemo(options.value<bool>(QStringLiteral("demo")));
+        if (options.hasValue(QStringLiteral("multihead")))
+            player->setScreen(options.value<int>(QStringLiteral("multihead")));
+        player->setGameOverExit(options.value<bool>(QStringLiteral("gameOverExit")));
+        player->setUpdateSource(QUrl(d->configuration.value(QStringLiteral("updateUrl")).toString()),
+                                d->configuration.value(QStringLiteral("updateContext")).toString(),
+                                options.value<QString>(QStringLiteral("releaseTag")));
+        player->setArguments(QCoreApplication::arguments());
+        SingleInstance* instance = d->instance.get();
+        player->setInstanceRelease([instance] { instance->release(); });
+        if (options.hasValue(QStringLiteral("locale")))
+            player->slotLanguageChanged(options.value<QString>(QStringLiteral("locale")));
+        d->controller = std::move(controller);
     }
+
+    qInfo("player: started with theme %s, start state %d, %s", qPrintable(themeName), startState,
+          community ? "community table" : "player table");
 
     // 15. Full screen, or the largest 4:3 window in nine tenths of the desktop.
     if (options.value<bool>(QStringLiteral("fullscreen"))) {
@@ -179,6 +201,8 @@ int Startup::run(int& argc, char** argv)
     // 16. Run.
     d->controller->setShowUserName(options.value<bool>(QStringLiteral("showUserName")));
     d->controller->setQuitOnGameOver(true);
+    if (player)
+        player->startUp(options.value<bool>(QStringLiteral("disableUpdate")));
     const int code = QApplication::exec();
     d->controller.reset();
     return code;

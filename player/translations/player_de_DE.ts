@@ -476,6 +476,74 @@ Platz</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::PlayerController</name>
+    <message>
+        <source>Login failed, please try again</source>
+        <translation>Anmeldung fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Authentication failed, exiting.</source>
+        <translation>Anmeldung fehlgeschlagen, das Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>Ungültiger oder bereits vergebener Benutzername</translation>
+    </message>
+    <message>
+        <source>The buy-in was refused.</source>
+        <translation>Der Buy-in wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Tournament is running. You cannot leave the game.</source>
+        <translation>Das Turnier läuft. Sie können das Spiel nicht verlassen.</translation>
+    </message>
+    <message>
+        <source>Please wait, leaving pool.</source>
+        <translation>Bitte warten, der Pool wird verlassen.</translation>
+    </message>
+    <message>
+        <source>The player has left the table!
+You can take the seat once the ongoing hand has finished!</source>
+        <translation>Der Spieler hat den Tisch verlassen!
+Sie können den Platz nach dem Ende der laufenden Hand einnehmen!</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerUsernameDialogItem</name>
+    <message>
+        <source>Nickname</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>Please enter the nickname you wish to show
+at the tables, the nickname can be up to 10
+characters long, please use letters and numbers.
+
+In order to protect the safety of your account we
+advise you NOT to enter your username. Once
+selected your nickname cannot be changed.</source>
+        <translation>Bitte geben Sie den Spitznamen ein, der an den
+Tischen angezeigt werden soll. Er darf bis zu 10
+Zeichen lang sein, bitte nur Buchstaben und Ziffern.
+
+Zum Schutz Ihres Kontos raten wir, NICHT Ihren
+Benutzernamen einzugeben. Ein gewählter
+Spitzname kann nicht mehr geändert werden.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>Ungültiger oder bereits vergebener Benutzername</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::SplashScene</name>
     <message>
         <source>Connecting...</source>

@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>entry %1 of the list is not a hand record</source>
-        <translation>la voce %1 dell'elenco non è una mano</translation>
+        <translation>la voce %1 dell&apos;elenco non è una mano</translation>
     </message>
     <message>
         <source>line %1 is not a hand record</source>
@@ -473,6 +473,74 @@ libero</translation>
     <message>
         <source>Side pots:</source>
         <translation>Piatti secondari:</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerController</name>
+    <message>
+        <source>Login failed, please try again</source>
+        <translation>Accesso non riuscito, riprova</translation>
+    </message>
+    <message>
+        <source>Authentication failed, exiting.</source>
+        <translation>Autenticazione non riuscita, uscita in corso.</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>Nome utente non valido o già esistente</translation>
+    </message>
+    <message>
+        <source>The buy-in was refused.</source>
+        <translation>Il buy-in è stato rifiutato.</translation>
+    </message>
+    <message>
+        <source>Tournament is running. You cannot leave the game.</source>
+        <translation>Il torneo è in corso. Non puoi lasciare la partita.</translation>
+    </message>
+    <message>
+        <source>Please wait, leaving pool.</source>
+        <translation>Attendere, uscita dal pool.</translation>
+    </message>
+    <message>
+        <source>The player has left the table!
+You can take the seat once the ongoing hand has finished!</source>
+        <translation>Il giocatore ha lasciato il tavolo!
+Potrai prendere posto al termine della mano in corso!</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerUsernameDialogItem</name>
+    <message>
+        <source>Nickname</source>
+        <translation>Soprannome</translation>
+    </message>
+    <message>
+        <source>Please enter the nickname you wish to show
+at the tables, the nickname can be up to 10
+characters long, please use letters and numbers.
+
+In order to protect the safety of your account we
+advise you NOT to enter your username. Once
+selected your nickname cannot be changed.</source>
+        <translation>Inserisci il soprannome da mostrare ai tavoli;
+può essere lungo fino a 10 caratteri,
+usa lettere e numeri.
+
+Per la sicurezza del tuo account ti consigliamo
+di NON inserire il tuo nome utente. Una volta
+scelto, il soprannome non può essere cambiato.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>Nome utente non valido o già esistente</translation>
     </message>
 </context>
 <context>

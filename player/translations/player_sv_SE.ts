@@ -476,6 +476,74 @@ plats</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::PlayerController</name>
+    <message>
+        <source>Login failed, please try again</source>
+        <translation>Inloggningen misslyckades, försök igen</translation>
+    </message>
+    <message>
+        <source>Authentication failed, exiting.</source>
+        <translation>Autentiseringen misslyckades, avslutar.</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>Ogiltigt eller upptaget användarnamn</translation>
+    </message>
+    <message>
+        <source>The buy-in was refused.</source>
+        <translation>Inköpet nekades.</translation>
+    </message>
+    <message>
+        <source>Tournament is running. You cannot leave the game.</source>
+        <translation>Turneringen pågår. Du kan inte lämna spelet.</translation>
+    </message>
+    <message>
+        <source>Please wait, leaving pool.</source>
+        <translation>Vänta, lämnar poolen.</translation>
+    </message>
+    <message>
+        <source>The player has left the table!
+You can take the seat once the ongoing hand has finished!</source>
+        <translation>Spelaren har lämnat bordet!
+Du kan ta platsen när den pågående given är slut!</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerUsernameDialogItem</name>
+    <message>
+        <source>Nickname</source>
+        <translation>Smeknamn</translation>
+    </message>
+    <message>
+        <source>Please enter the nickname you wish to show
+at the tables, the nickname can be up to 10
+characters long, please use letters and numbers.
+
+In order to protect the safety of your account we
+advise you NOT to enter your username. Once
+selected your nickname cannot be changed.</source>
+        <translation>Ange smeknamnet som ska visas vid borden.
+Smeknamnet kan vara upp till 10 tecken
+långt, använd bokstäver och siffror.
+
+För att skydda ditt konto rekommenderar vi
+att du INTE anger ditt användarnamn. Ett valt
+smeknamn kan inte ändras.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>Ogiltigt eller upptaget användarnamn</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::SplashScene</name>
     <message>
         <source>Connecting...</source>

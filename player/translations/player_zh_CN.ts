@@ -475,6 +475,74 @@ Seat</source>
     </message>
 </context>
 <context>
+    <name>VeskGames::PlayerController</name>
+    <message>
+        <source>Login failed, please try again</source>
+        <translation>登录失败，请重试</translation>
+    </message>
+    <message>
+        <source>Authentication failed, exiting.</source>
+        <translation>身份验证失败，正在退出。</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>用户名无效或已存在</translation>
+    </message>
+    <message>
+        <source>The buy-in was refused.</source>
+        <translation>买入被拒绝。</translation>
+    </message>
+    <message>
+        <source>Tournament is running. You cannot leave the game.</source>
+        <translation>锦标赛正在进行，您不能离开游戏。</translation>
+    </message>
+    <message>
+        <source>Please wait, leaving pool.</source>
+        <translation>请稍候，正在离开牌池。</translation>
+    </message>
+    <message>
+        <source>The player has left the table!
+You can take the seat once the ongoing hand has finished!</source>
+        <translation>玩家已离开牌桌！
+当前牌局结束后即可入座！</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerUsernameDialogItem</name>
+    <message>
+        <source>Nickname</source>
+        <translation>昵称</translation>
+    </message>
+    <message>
+        <source>Please enter the nickname you wish to show
+at the tables, the nickname can be up to 10
+characters long, please use letters and numbers.
+
+In order to protect the safety of your account we
+advise you NOT to enter your username. Once
+selected your nickname cannot be changed.</source>
+        <translation>请输入您希望在牌桌上显示的昵称，
+昵称最长 10 个字符，
+请使用字母和数字。
+
+为保护您的账户安全，
+建议不要输入您的用户名。
+昵称一经选定便无法更改。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Invalid and/or existing username</source>
+        <translation>用户名无效或已存在</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::SplashScene</name>
     <message>
         <source>Connecting...</source>

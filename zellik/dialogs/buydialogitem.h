@@ -30,12 +30,12 @@ public:
 
     QString gameId() const;
     AbstractTheme::SliderMode sliderMode() const;
-    void setValues(double min, double max, double balance, double stack);
+    Q_INVOKABLE void setValues(double min, double max, double balance, double stack);
     /// The stakes the kiosk chips are chosen by; the currency amounts are written in.
-    void setStakes(double smallBlind, double bigBlind, const QString& currency);
-    void setLoading(bool loading);
+    Q_INVOKABLE void setStakes(double smallBlind, double bigBlind, const QString& currency);
+    Q_INVOKABLE void setLoading(bool loading);
     bool isLoading() const;
-    void setShowAutomaticRebuy(bool visible, bool checked);
+    Q_INVOKABLE void setShowAutomaticRebuy(bool visible, bool checked);
     void setShowWarningNextHand(bool show);
     /// The plain slider's step, in currency units.
     void setExtraRoundingHint(double step);
@@ -72,7 +72,7 @@ Q_SIGNALS:
     void accountMightBeReloaded();
 
 private:
-    void setError(const QString& text);
+    Q_INVOKABLE void setError(const QString& text);
     void showAmount(double value);
 
     class Private;

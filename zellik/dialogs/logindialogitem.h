@@ -21,7 +21,7 @@ public:
     explicit LoginDialogItem(QGraphicsItem* parent = nullptr);
     ~LoginDialogItem() override;
 
-    void setCurrentLocale(const QString& locale);
+    Q_INVOKABLE void setCurrentLocale(const QString& locale);
     QString message() const;
     bool isBusy() const;
     QComboBox* languageBox() const;

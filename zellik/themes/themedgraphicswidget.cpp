@@ -1,5 +1,7 @@
 #include "themedgraphicswidget.h"
 
+#include <QEvent>
+
 namespace VeskGames {
 
 class ThemedGraphicsWidget::Private
@@ -29,6 +31,13 @@ void ThemedGraphicsWidget::setTheme(AbstractTheme* theme)
 AbstractTheme* ThemedGraphicsWidget::theme() const
 {
     return d->theme;
+}
+
+bool ThemedGraphicsWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        changeEvent(event);
+    return QGraphicsWidget::event(event);
 }
 
 } // namespace VeskGames

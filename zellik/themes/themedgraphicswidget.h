@@ -21,6 +21,11 @@ public:
     void setTheme(AbstractTheme* theme) override;
     AbstractTheme* theme() const;
 
+protected:
+    /// Hands a language change on to changeEvent(), which graphics widgets
+    /// otherwise never see: dialogs retranslate there.
+    bool event(QEvent* event) override;
+
 private:
     class Private;
     std::unique_ptr<Private> d;

@@ -1,0 +1,729 @@
+#include "playercontroller.h"
+
+#include "abstractbuydialogitem.h"
+#include "abstractgamelistdialogitem.h"
+#include "abstractlogindialogitem.h"
+#include "abstracttheme.h"
+#include "authenticationrequest.h"
+#include "client.h"
+#include "gamescene.h"
+#include "infodialogitem.h"
+#include "localresources.h"
+#include "playercontroller_p.h"
+#include "playerusernamedialogitem.h"
+#include "pokertableview.h"
+#include "restartarguments.h"
+#include "xmlrpc/client.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPixmap>
+#include <QProcess>
+#include <QTimer>
+
+namespace VeskGames {
+
+namespace {
+
+constexpr int kPingRetryMs = 200;
+constexpr int kUpdateFailedExitMs = 5000;
+constexpr int kKioskPort = 1980;
+
+bool succeeded(const ServerCommand* command)
+{
+    if (!command || command->hasError())
+        return false;
+    const QVariant result = command->result();
+    return !(result.canConvert<bool>() && result.typeId() == QMetaType::Bool && !result.toBool());
+}
+
+} // namespace
+
+std::unique_ptr<CommonController::Private> PlayerController::makeRecord()
+{
+    return std::make_unique<Private>();
+}
+
+PlayerController::Private* PlayerController::dd() const
+{
+    return static_cast<Private*>(d_func());
+}
+
+PlayerController::PlayerController(ApplicationState startState, Client* client, PokerTableView* view,
+                                   AbstractTheme* theme, bool singleWindow, QObject* parent)
+    : CommonController(makeRecord(), client, view, theme, singleWindow, parent)
+{
+    Private* p = dd();
+    p->startState = startState;
+    p->isTable = startState == StateTableOpening;
+    QLocale::setDefault(QLocale(p->language));
+
+    // The splash first, painted before anything else is built.
+    p->splash = new SplashScene(theme, this);
+    if (theme) {
+        const QImage picture = theme->image(AbstractTheme::ImageType(0));
+        p->splash->setBackgroundBrush(QBrush(QPixmap::fromImage(picture)));
+        p->splash->setSceneRect(QRectF(QPointF(), picture.deviceIndependentSize()));
+    }
+    p->splash->setupScene();
+    if (view) {
+        view->showScene(p->splash);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+    auto* table = new GameScene(theme, this);
+    if (theme) {
+        const QImage cloth = theme->image(AbstractTheme::ImageTableBackground);
+        table->setBackgroundBrush(QBrush(QPixmap::fromImage(cloth)));
+        table->setSceneRect(QRectF(QPointF(), cloth.deviceIndependentSize()));
+    }
+    table->setupScene();
+    setScene(table);
+
+    if (view)
+        QObject::connect(view, &PokerTableView::closeWindow, this, &PlayerController::slotActionLeave);
+    if (client) {
+        QObject::connect(client, &Client::authenticateEvent, this, &PlayerController::slotAuthenticateEvent);
+        QObject::connect(client, &Client::portalAccountAddEvent, this,
+                         &PlayerController::slotPortalAccountAddEvent);
+        QObject::connect(client, &Client::statusInfoEvent, this, &PlayerController::slotStatusInfoEvent);
+        QObject::connect(client, &Client::userInfo, this, &PlayerController::slotUserInfo);
+        QObject::connect(client, &Client::returnToLobby, this, &PlayerController::slotReturnToLobby);
+        QObject::connect(client, &Client::tourStatus, this, &PlayerController::slotTourStatusEvent);
+    }
+}
+
+PlayerController::~PlayerController()
+{
+    Private* p = dd();
+    if (p->batch)
+        p->batch->finish();
+    if (p->view)
+        p->view->setScene(nullptr);
+    delete scene();
+    delete p->splash;
+    // Tables live on their own; they outlive nothing of ours but the theme.
+    for (const QPointer<PlayerController>& table : std::as_const(p->tables))
+        delete table.data();
+}
+
+void PlayerController::startUp(bool disableUpdate)
+{
+    Private* p = dd();
+    if (disableUpdate || p->isTable) {
+        showSplash(SplashScene::StatusConnecting);
+        nextState(p->startState);
+        return;
+    }
+    showSplash(SplashScene::StatusCheckingUpdate);
+    p->updater = std::make_unique<CurrentUpdater>();
+    QUrl url = p->updateUrl;
+    if (url.isEmpty() && p->client) {
+        // The game server's own update endpoint.
+        url = p->client->url();
+        url.setPath(QStringLiteral("/updates/xmlrpc.php"));
+    }
+    p->updater->setUrl(url);
+    p->updater->setComponent(p->updateContext.isEmpty() ? QStringLiteral("VeskPoker") : p->updateContext);
+    p->updater->setVersion(CurrentUpdater::currentVersion());
+    p->updater->setBaseDir(QDir::currentPath());
+    if (!p->releaseTag.isEmpty())
+        p->updater->setTag(p->releaseTag);
+    QObject::connect(p->updater.get(), &CurrentUpdater::noUpdateAvailable, this,
+                     &PlayerController::slotNoUpdateAvailable);
+    QObject::connect(p->updater.get(), &CurrentUpdater::updateAvailable, this,
+                     &PlayerController::slotUpdateAvailable);
+    QObject::connect(p->updater.get(), &CurrentUpdater::updateReady, this,
+                     &PlayerController::slotUpdateReady);
+    QObject::connect(p->updater.get(), &CurrentUpdater::updateFailed, this,
+                     &PlayerController::slotUpdateFailed);
+    p->updater->checkForUpdate();
+}
+
+ApplicationState PlayerController::state() const
+{
+    return dd()->state;
+}
+
+ApplicationState PlayerController::startState() const
+{
+    return dd()->startState;
+}
+
+SplashScene* PlayerController::splash() const
+{
+    return dd()->splash;
+}
+
+QString PlayerController::user() const
+{
+    return dd()->user;
+}
+
+QString PlayerController::language() const
+{
+    return dd()->language;
+}
+
+bool PlayerController::isAuthenticated() const
+{
+    return dd()->authenticated;
+}
+
+QString PlayerController::gameId() const
+{
+    return dd()->gameId;
+}
+
+QMap<QString, PlayerController*> PlayerController::tables() const
+{
+    QMap<QString, PlayerController*> out;
+    for (auto it = dd()->tables.constBegin(); it != dd()->tables.constEnd(); ++it) {
+        if (it.value())
+            out.insert(it.key(), it.value());
+    }
+    return out;
+}
+
+QGraphicsWidget* PlayerController::topDialog() const
+{
+    PokerTableScene* current = currentScene();
+    return current ? current->topDialog() : nullptr;
+}
+
+void PlayerController::setStaticCredentials(const QString& user, const QString& password, double buyin)
+{
+    dd()->user = user;
+    dd()->password = password;
+    dd()->staticBuyin = buyin;
+}
+
+void PlayerController::setDemo(bool demo)
+{
+    dd()->demo = demo;
+}
+
+void PlayerController::setScreen(int screen)
+{
+    dd()->screen = screen;
+}
+
+void PlayerController::setKioskUrl(const QUrl& url)
+{
+    dd()->kioskUrl = url;
+}
+
+void PlayerController::setUpdateSource(const QUrl& url, const QString& context, const QString& releaseTag)
+{
+    dd()->updateUrl = url;
+    dd()->updateContext = context;
+    dd()->releaseTag = releaseTag;
+}
+
+void PlayerController::setGameOverExit(bool exit)
+{
+    dd()->gameOverExit = exit;
+}
+
+void PlayerController::setArguments(const QStringList& arguments)
+{
+    dd()->arguments = arguments;
+}
+
+void PlayerController::setInstanceRelease(std::function<void()> release)
+{
+    dd()->releaseInstance = std::move(release);
+}
+
+PokerTableScene* PlayerController::currentScene() const
+{
+    Private* p = dd();
+    if (p->view)
+        if (auto* shown = qobject_cast<PokerTableScene*>(p->view->scene()))
+            return shown;
+    return p->splash;
+}
+
+void PlayerController::showSplash(int status, const QString& text)
+{
+    Private* p = dd();
+    if (!p->splash)
+        return;
+    p->splash->setStatus(status, text);
+    if (p->view && p->view->scene() != p->splash)
+        p->view->showScene(p->splash);
+}
+
+void PlayerController::closeDialogs()
+{
+    if (PokerTableScene* current = currentScene())
+        current->clearDialogs();
+}
+
+void PlayerController::sendCommand(const QString& method, const QList<xmlrpc::Variant>& params)
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    auto* command = new ServerCommand(p->client, params, method, this);
+    QObject::connect(command, &Command::done, this, &PlayerController::commandDone, Qt::QueuedConnection);
+    command->exec();
+}
+
+// --- The machine -----------------------------------------------------------
+
+void PlayerController::commandDone(Command* cmd)
+{
+    Private* p = dd();
+    auto* command = qobject_cast<ServerCommand*>(cmd);
+    p->lastCommand = command;
+    const ApplicationState next = stateAfterCommand(p->state, succeeded(command));
+    // Nothing is expected to finish in the last two states; it is dropped.
+    if (next != StateNone)
+        nextState(next);
+    if (p->lastCommand)
+        p->lastCommand->deleteLater();
+    p->lastCommand = nullptr;
+}
+
+void PlayerController::nextState(ApplicationState state)
+{
+    Private* p = dd();
+    const ApplicationState previous = p->state;
+    p->state = state;
+    switch (state) {
+    case StateStart:
+        p->state = StateLogin;
+        enterLogin(StateStart);
+        break;
+    case StateReconnect:
+        if (p->lastCommand) {
+            showSplash(SplashScene::StatusReconnecting, p->lastCommand->errorString());
+            p->lastCommand->deleteLater();
+            p->lastCommand = nullptr;
+            // A server that refuses at once would otherwise be asked again in a tight loop.
+            QTimer::singleShot(kPingRetryMs, this, [this] {
+                if (dd()->state == StateReconnect) {
+                    if (dd()->client)
+                        dd()->client->connect();
+                    slotAuthenticate(dd()->user, dd()->password);
+                }
+            });
+            break;
+        }
+        if (p->client)
+            p->client->connect();
+        slotAuthenticate(p->user, p->password);
+        break;
+    case StateReconnectWait:
+        if (p->client)
+            p->client->startRefresh();
+        break;
+    case StateKioskCredentials:
+        askKiosk();
+        break;
+    case StateKioskWait:
+    case StateLoginWait:
+        if (p->client) {
+            p->client->startRefresh();
+            if (p->authenticated && p->client->gameParameters().valid) {
+                nextState(StateTable);
+                return;
+            }
+        }
+        break;
+    case StateConnect:
+        showSplash(SplashScene::StatusConnecting);
+        if (previous == StateStart) {
+            connect();
+        } else if (previous == StateConnect || previous == StateLogin || previous == StateLoginWait) {
+            if (p->lastCommand)
+                showSplash(SplashScene::StatusReconnecting, p->lastCommand->errorString());
+            QTimer::singleShot(kPingRetryMs, this, &PlayerController::connect);
+        }
+        break;
+    case StateLogin:
+        enterLogin(previous);
+        break;
+    case StateSelectUsername:
+        enterSelectUsername();
+        break;
+    case StateLobby:
+        enterLobby();
+        break;
+    case StateTableOpening:
+    case StateJoinWait:
+        break;
+    case StateJoin:
+        sendCommand(QStringLiteral("gameJoin"), {xmlrpc::Variant(p->gameId)});
+        break;
+    case StateTable:
+        closeDialogs();
+        if (p->view && scene())
+            p->view->showScene(scene());
+        break;
+    case StateGameOver:
+        if (previous == StateNone)
+            slotQuitApplication();
+        else
+            gameOver();
+        break;
+    case StateLeaving:
+        if (previous != StateLeaving)
+            enterLeaving();
+        break;
+    case StateNone:
+        break;
+    }
+    Q_EMIT stateEntered(state);
+}
+
+void PlayerController::connect()
+{
+    Private* p = dd();
+    p->authenticated = false;
+    if (!p->client)
+        return;
+    p->client->stopRefresh();
+    p->client->connect();
+    sendCommand(QStringLiteral("ping"), {});
+}
+
+// --- Logging in ------------------------------------------------------------
+
+void PlayerController::enterLogin(ApplicationState previous)
+{
+    Private* p = dd();
+    if (p->client)
+        p->client->stopRefresh();
+    PokerTableScene* current = currentScene();
+    if (!p->loginDialog && p->theme && current) {
+        AbstractLoginDialogItem* dialog = p->theme->createLoginDialogItem(current);
+        dialog->setTheme(p->theme);
+        dialog->setUseDimmer(false);
+        QMetaObject::invokeMethod(dialog, "setCurrentLocale", Q_ARG(QString, p->language));
+        QObject::connect(dialog, SIGNAL(authenticate(QString, QString)), this,
+                         SLOT(slotAuthenticate(QString, QString)));
+        QObject::connect(dialog, SIGNAL(cancel()), this, SLOT(slotCancelAuthenticate()));
+        QObject::connect(dialog, SIGNAL(languageChanged(QString)), this, SLOT(slotLanguageChanged(QString)));
+        p->loginDialog = dialog;
+    }
+    if (p->loginDialog && current) {
+        if (p->loginDialog->scene() != current)
+            current->pushDialog(p->loginDialog, true);
+        else
+            current->showDialog(p->loginDialog);
+    }
+    if (p->client)
+        p->client->connect();
+    if (!p->loginDialog)
+        return;
+    if (previous == StateLogin || previous == StateLoginWait) {
+        p->authenticated = false;
+        const QString error = p->lastCommand ? p->lastCommand->errorString() : QString();
+        QMetaObject::invokeMethod(
+            p->loginDialog, "setMessage",
+            Q_ARG(QString, error.isEmpty() ? tr("Login failed, please try again") : error));
+    } else {
+        QMetaObject::invokeMethod(p->loginDialog, "reset");
+        if (auto* login = qobject_cast<AbstractLoginDialogItem*>(p->loginDialog.data()))
+            login->setSingleUsername();
+    }
+}
+
+void PlayerController::slotAuthenticate(QString user, QString pass)
+{
+    slotAuthenticateHashDone(user, AuthenticationRequest::digest(pass), pass);
+}
+
+void PlayerController::slotAuthenticateHashDone(QString user, QString encryptedPassword, QString password)
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    const QString identifier =
+        AuthenticationRequest::terminalIdentifier(p->client->macAddress(), user, p->demo, p->screen);
+    p->user = user;
+    p->password = password;
+    const QString partner = QCoreApplication::instance()->property("iniportalpartnername").toString();
+    sendCommand(QStringLiteral("authenticate"),
+                AuthenticationRequest::parameters(user, encryptedPassword, password, identifier, partner,
+                                                  p->language, AuthenticationRequest::utcOffsetSeconds()));
+}
+
+void PlayerController::slotAuthenticateEvent(bool ok, bool reconnect, QString username,
+                                             bool selectPortalUsername)
+{
+    Private* p = dd();
+    const bool waiting =
+        p->state == StateReconnectWait || p->state == StateKioskWait || p->state == StateLoginWait;
+    if (ok && waiting) {
+        closeDialogs();
+        if (selectPortalUsername) {
+            nextState(StateSelectUsername);
+            return;
+        }
+        p->authenticated = true;
+        if (!username.isEmpty())
+            p->user = username;
+        QCoreApplication::instance()->setProperty("iniusername", p->user);
+        if (auto* login = qobject_cast<AbstractLoginDialogItem*>(p->loginDialog.data()))
+            login->addCompletionUsername(p->user, p->password);
+        requestUserInfo();
+        nextState(reconnect ? StateTable : StateLobby);
+        return;
+    }
+    if (ok || p->state == StateLeaving)
+        return;
+    if (p->startState == StateStart) {
+        nextState(StateLogin);
+        return;
+    }
+    slotUserNotify(tr("Authentication failed, exiting."), 5, 1, {}, 0);
+    p->state = StateLeaving;
+}
+
+void PlayerController::slotCancelAuthenticate()
+{
+    nextState(StateGameOver);
+}
+
+void PlayerController::askKiosk()
+{
+    Private* p = dd();
+    if (!p->kioskClient) {
+        p->kioskClient = new xmlrpc::Client(this);
+        p->kioskClient->setTimeout(5);
+        p->kioskClient->setWarningTimeout(-1);
+        QObject::connect(p->kioskClient, &xmlrpc::Client::done, this,
+                         &PlayerController::slotKioskCredentials);
+        QObject::connect(p->kioskClient, &xmlrpc::Client::failed, this, &PlayerController::slotKioskFailed);
+    }
+    QUrl url = p->kioskUrl;
+    if (url.isEmpty())
+        url = QUrl(
+            QStringLiteral("http://127.0.0.1:%1/").arg(kKioskPort + (p->screen >= 0 ? 10 * p->screen : 0)));
+    p->kioskClient->setUrl(url);
+    p->kioskClient->request({xmlrpc::Variant(QStringLiteral("VeskPoker"))}, QStringLiteral("getCredentials"));
+}
+
+void PlayerController::slotKioskCredentials(int, QVariant result)
+{
+    Private* p = dd();
+    if (p->kioskClient) {
+        p->kioskClient->deleteLater();
+        p->kioskClient = nullptr;
+    }
+    const QVariantMap answer = result.toMap();
+    const bool wellFormed = result.typeId() == QMetaType::QVariantMap && answer.size() == 2 &&
+                            answer.contains(QStringLiteral("username")) &&
+                            answer.contains(QStringLiteral("password"));
+    if (!wellFormed) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    if (p->client)
+        p->client->connect();
+    // The kiosk's password goes as it is: it is no password a person typed.
+    slotAuthenticateHashDone(answer.value(QStringLiteral("username")).toString(),
+                             answer.value(QStringLiteral("password")).toString(), QString());
+}
+
+void PlayerController::slotKioskFailed(int, int, QString)
+{
+    Private* p = dd();
+    if (p->kioskClient) {
+        p->kioskClient->deleteLater();
+        p->kioskClient = nullptr;
+    }
+    QCoreApplication::exit(0);
+}
+
+void PlayerController::enterSelectUsername()
+{
+    Private* p = dd();
+    PokerTableScene* current = currentScene();
+    if (!current)
+        return;
+    if (!p->usernameDialog) {
+        auto* dialog = new PlayerUsernameDialogItem;
+        dialog->setTheme(p->theme);
+        dialog->setUseDimmer(false);
+        QObject::connect(dialog, &PlayerUsernameDialogItem::cancel, this,
+                         &PlayerController::slotCancelSelectUsername);
+        QObject::connect(dialog, &PlayerUsernameDialogItem::selectUsername, this,
+                         &PlayerController::slotSelectUsername);
+        p->usernameDialog = dialog;
+    }
+    current->pushDialog(p->usernameDialog, true);
+}
+
+void PlayerController::slotSelectUsername(QString username)
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    const QString partner = QCoreApplication::instance()->property("iniportalpartnername").toString();
+    auto* command = new ServerCommand(
+        p->client, {xmlrpc::Variant(username), xmlrpc::Variant(partner), xmlrpc::Variant(p->user)},
+        QStringLiteral("portalAccountAdd"), this);
+    QObject::connect(command, &Command::done, command, &QObject::deleteLater);
+    command->exec();
+}
+
+void PlayerController::slotPortalAccountAddEvent(bool ok)
+{
+    Private* p = dd();
+    if (ok) {
+        closeDialogs();
+        p->state = StateLoginWait;
+        slotAuthenticate(p->user, p->password);
+        return;
+    }
+    if (p->usernameDialog)
+        p->usernameDialog->setMessage(tr("Invalid and/or existing username"));
+}
+
+void PlayerController::slotCancelSelectUsername()
+{
+    closeDialogs();
+    nextState(StateLogin);
+}
+
+void PlayerController::slotStatusInfoEvent(qint32 message, QVariantList params)
+{
+    QStringList texts;
+    for (const QVariant& param : std::as_const(params))
+        texts.append(param.toString());
+    CommonController::slotUserNotify(message, 5, 2, texts, 0);
+}
+
+void PlayerController::slotUserInfo(QString, QString, QString, qreal balance, qreal)
+{
+    dd()->balance = balance;
+    if (dd()->buyDialog)
+        QMetaObject::invokeMethod(dd()->buyDialog.data(), "setValues", Q_ARG(double, dd()->buyinMin),
+                                  Q_ARG(double, dd()->buyinMax), Q_ARG(double, balance), Q_ARG(double, 0.0));
+    if (dd()->buyDialog)
+        QMetaObject::invokeMethod(dd()->buyDialog.data(), "setLoading", Q_ARG(bool, false));
+}
+
+void PlayerController::requestUserInfo()
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    auto* command = new ServerCommand(p->client, QStringLiteral("userInfo"), this);
+    QObject::connect(command, &Command::done, command, &QObject::deleteLater);
+    command->exec();
+}
+
+// --- Language --------------------------------------------------------------
+
+void PlayerController::slotLanguageChanged(QString language)
+{
+    Private* p = dd();
+    p->language = language;
+    QLocale::setDefault(QLocale(language));
+    if (p->theme)
+        p->theme->switchFont(!language.contains(QLatin1String("zh_CN")));
+    for (const auto& translator : p->translators)
+        QCoreApplication::removeTranslator(translator.get());
+    p->translators.clear();
+    const QStringList catalogues = p->theme ? p->theme->translations() : QStringList();
+    for (const QString& base : catalogues) {
+        const QString path = LocalResources::resourcePath(
+            QStringLiteral("/translations/%1_%2.qm").arg(base, language), QMetaType::fromType<QString>());
+        if (path.isEmpty() || !QFileInfo::exists(path))
+            continue;
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(path)) {
+            QCoreApplication::installTranslator(translator.get());
+            p->translators.push_back(std::move(translator));
+        }
+    }
+}
+
+// --- Update ----------------------------------------------------------------
+
+void PlayerController::slotNoUpdateAvailable()
+{
+    showSplash(SplashScene::StatusConnecting);
+    nextState(dd()->startState);
+}
+
+void PlayerController::slotUpdateAvailable(QString, QString)
+{
+    Private* p = dd();
+    showSplash(SplashScene::StatusPreparingUpdate);
+    p->updater->setProgressReceiver(p->splash);
+    p->updater->prepareUpdate();
+}
+
+void PlayerController::slotUpdateReady()
+{
+    Private* p = dd();
+    const QStringList arguments = p->arguments.isEmpty() ? QCoreApplication::arguments() : p->arguments;
+    p->updater->startUpdater(arguments.value(0), arguments.mid(1).join(QLatin1Char(' ')), true);
+    p->state = StateGameOver;
+    gameOver();
+}
+
+void PlayerController::slotUpdateFailed()
+{
+    showSplash(SplashScene::StatusUpdateFailed);
+    QTimer::singleShot(kUpdateFailedExitMs, this, &PlayerController::slotGameOver);
+}
+
+// --- Notices and the end ------------------------------------------------------
+
+void PlayerController::slotUserNotify(int message, qint32 timeout, qint32 options, QStringList params,
+                                      qint32 timestamp)
+{
+    CommonController::slotUserNotify(message, timeout, options, params, timestamp);
+    if (options == 1)
+        dd()->state = StateLeaving;
+}
+
+void PlayerController::slotUserNotify(QString message, qint32 timeout, qint32 options, QStringList params,
+                                      qint32 timestamp)
+{
+    CommonController::slotUserNotify(message, timeout, options, params, timestamp);
+    if (options == 1)
+        dd()->state = StateLeaving;
+}
+
+void PlayerController::slotGameOver()
+{
+    nextState(StateGameOver);
+}
+
+void PlayerController::gameOver()
+{
+    showSplash(SplashScene::StatusClosing);
+    CommonController::gameOver();
+}
+
+void PlayerController::slotActionClone()
+{
+    Private* p = dd();
+    const QStringList own = p->arguments.isEmpty() ? QCoreApplication::arguments() : p->arguments;
+    const QStringList arguments = RestartArguments::build(own, p->user, p->password, p->language);
+    // The new instance must be able to claim the single-instance lock.
+    if (p->releaseInstance)
+        p->releaseInstance();
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+}
+
+void PlayerController::slotReturnToLobby()
+{
+    Private* p = dd();
+    closeDialogs();
+    showSplash(SplashScene::StatusConnecting);
+    nextState(p->isTable ? StateGameOver : StateLobby);
+}
+
+} // namespace VeskGames

@@ -1,0 +1,71 @@
+#ifndef VESKGAMES_PLAYERCONTROLLER_P_H
+#define VESKGAMES_PLAYERCONTROLLER_P_H
+
+#include "commoncontroller_p.h"
+#include "currentupdater.h"
+#include "playercontroller.h"
+#include "servercommand.h"
+#include "splashscene.h"
+
+#include <QTranslator>
+
+#include <memory>
+
+namespace xmlrpc {
+class Client;
+}
+
+namespace VeskGames {
+
+class AbstractBuyDialogItem;
+class AbstractGameListDialogItem;
+class PlayerUsernameDialogItem;
+
+class PlayerController::Private : public CommonController::Private
+{
+public:
+    ApplicationState startState = StateStart;
+    ApplicationState state = StateNone;
+    QPointer<ServerCommand> lastCommand;
+    QPointer<QGraphicsWidget> loginDialog;
+    QPointer<PlayerUsernameDialogItem> usernameDialog;
+    QPointer<AbstractGameListDialogItem> gameList;
+    QPointer<AbstractBuyDialogItem> buyDialog;
+    QPointer<SplashScene> splash;
+    /// Credentials of the last authentication, for reconnection and tables.
+    QString user;
+    QString password;
+    double staticBuyin = 0;
+    bool authenticated = false;
+    bool demo = false;
+    int screen = -1;
+    QString language = QStringLiteral("en_US");
+    QString gameId;
+    double buyinMin = 0;
+    double buyinMax = 0;
+    QString currency;
+    int gameType = 0;
+    int tourStatus = 0;
+    double balance = 0;
+    QVariantMap settings;
+    QMap<QString, QPointer<PlayerController>> tables;
+    std::vector<std::unique_ptr<QTranslator>> translators;
+    QUrl kioskUrl;
+    xmlrpc::Client* kioskClient = nullptr;
+    QUrl updateUrl;
+    QString updateContext;
+    QString releaseTag;
+    std::unique_ptr<CurrentUpdater> updater;
+    bool gameOverExit = false;
+    QStringList arguments;
+    std::function<void()> releaseInstance;
+    /// A table controller owns its window and its server link.
+    std::unique_ptr<PokerTableView> ownView;
+    std::unique_ptr<Client> ownClient;
+    /// Whether this is a table controller a lobby made.
+    bool isTable = false;
+};
+
+} // namespace VeskGames
+
+#endif

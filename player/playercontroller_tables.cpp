@@ -1,0 +1,409 @@
+// The lobby, the tables it opens (a window and a server session each), the
+// buy-in on the way to a seat, and leaving.
+#include "playercontroller.h"
+
+#include "abstractbuydialogitem.h"
+#include "abstractgamelistdialogitem.h"
+#include "abstracttheme.h"
+#include "client.h"
+#include "gamescene.h"
+#include "infodialogitem.h"
+#include "playercontroller_p.h"
+#include "pokertableview.h"
+#include "windowactivator.h"
+
+#include <QCoreApplication>
+
+namespace VeskGames {
+
+namespace {
+
+constexpr int kFreeroll = 0x10000;
+constexpr int kInstantDeal = 0x4000;
+
+bool answeredFalse(const ServerCommand* command)
+{
+    return !command || command->hasError() ||
+           (command->result().typeId() == QMetaType::Bool && !command->result().toBool());
+}
+
+} // namespace
+
+void PlayerController::enterLobby()
+{
+    Private* p = dd();
+    p->gameId.clear();
+    PokerTableScene* current = currentScene();
+    if (!p->theme || !current)
+        return;
+    if (!p->gameList) {
+        AbstractGameListDialogItem* dialog =
+            p->theme->createGameListDialogItem(p->client, p->settings, current);
+        dialog->setTheme(p->theme);
+        dialog->setClient(p->client);
+        dialog->setUseDimmer(false);
+        QObject::connect(dialog, SIGNAL(actionQuit()), this, SLOT(gameOver()));
+        QObject::connect(dialog, SIGNAL(actionJoin(QString, qreal, qreal, QString, qint32)), this,
+                         SLOT(slotActionGameListJoin(QString, qreal, qreal, QString, qint32)));
+        QObject::connect(dialog, SIGNAL(actionRefreshGameList()), this, SLOT(slotActionRefreshGameList()));
+        QObject::connect(dialog, SIGNAL(actionRefreshFreerollList()), this,
+                         SLOT(slotActionRefreshFreerollList()));
+        QObject::connect(dialog, &AbstractGameListDialogItem::actionNeedTicket, this,
+                         &CommonController::slotRequestTicket);
+        QObject::connect(dialog, &AbstractGameListDialogItem::actionCashierClosed, this,
+                         &PlayerController::requestUserInfo);
+        p->gameList = dialog;
+    }
+    current->pushDialog(p->gameList, true);
+    slotActionRefreshGameList();
+}
+
+void PlayerController::slotActionRefreshGameList()
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    auto* command = new ServerCommand(p->client, QStringLiteral("gameList"), this);
+    QObject::connect(command, &Command::done, this, [this, command] {
+        // Only to a lobby still on top: a list for a dialog under the buy-in would be lost.
+        if (dd()->gameList && topDialog() == dd()->gameList)
+            QMetaObject::invokeMethod(dd()->gameList.data(), "slotGameList",
+                                      Q_ARG(VeskGames::Command*, command));
+        command->deleteLater();
+    });
+    command->exec();
+}
+
+void PlayerController::slotActionRefreshFreerollList()
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    auto* command = new ServerCommand(p->client, QStringLiteral("freerollList"), this);
+    QObject::connect(command, &Command::done, this, [this, command] {
+        if (dd()->gameList && topDialog() == dd()->gameList)
+            QMetaObject::invokeMethod(dd()->gameList.data(), "slotFreerollList",
+                                      Q_ARG(VeskGames::Command*, command));
+        command->deleteLater();
+    });
+    command->exec();
+}
+
+void PlayerController::slotActionGameListJoin(QString gameId, qreal min, qreal max, QString currency,
+                                              qint32 type)
+{
+    Private* p = dd();
+    if (gameId.isNull())
+        return;
+    if (singleWindow()) {
+        if (scene())
+            scene()->clearHand();
+        p->gameId = gameId;
+        p->buyinMin = min;
+        p->buyinMax = max;
+        p->currency = currency;
+        p->gameType = type;
+        showBuyDialog(true);
+        return;
+    }
+    for (const QPointer<PlayerController>& table : std::as_const(p->tables)) {
+        if (table && table->gameId() == gameId) {
+            WindowActivator::instance()->activate(table->view());
+            return;
+        }
+    }
+    PlayerController* table = createTableController(gameId, min, max, currency, type);
+    table->showSplash(SplashScene::StatusConnecting);
+    table->nextState(StateTableOpening);
+    if (table->view())
+        table->view()->show();
+    p->tables.insert(gameId, table);
+    QObject::connect(table, &QObject::destroyed, this, &PlayerController::controllerDeleted);
+    Q_EMIT tableCreated(table, gameId);
+
+    auto* command = new ServerCommand(p->client, {xmlrpc::Variant(gameId)}, QStringLiteral("gameOpen"), this);
+    command->setProperty("controller", QVariant::fromValue<QObject*>(table));
+    QObject::connect(command, &Command::done, this, &PlayerController::slotGameOpenReply);
+    command->exec();
+}
+
+PlayerController* PlayerController::createTableController(const QString& gameId, qreal min, qreal max,
+                                                          const QString& currency, qint32 type)
+{
+    Private* p = dd();
+    auto view = std::make_unique<PokerTableView>();
+    if (p->view)
+        view->setFixedSize(p->view->size());
+    auto client = std::make_unique<Client>();
+    if (p->client) {
+        client->setUseActiveMac(p->client->useActiveMac());
+        client->setHost(p->client->url(), p->client->ssl());
+    }
+    auto* table = new PlayerController(StateTableOpening, client.get(), view.get(), p->theme, false);
+    Private* t = table->dd();
+    t->ownView = std::move(view);
+    t->ownClient = std::move(client);
+    t->gameId = gameId;
+    t->buyinMin = min;
+    t->buyinMax = max;
+    t->currency = currency;
+    t->gameType = type;
+    t->settings = p->settings;
+    t->user = p->user;
+    t->password = p->password;
+    t->demo = p->demo;
+    t->screen = p->screen;
+    t->language = p->language;
+    t->authenticated = true;
+    t->feedPath = p->feedPath;
+    table->setShowUserName(showUserName());
+    table->setQuitOnGameOver(false);
+    return table;
+}
+
+void PlayerController::slotGameOpenReply(Command* cmd)
+{
+    auto* command = qobject_cast<ServerCommand*>(cmd);
+    if (command && answeredFalse(command)) {
+        auto* table = qobject_cast<PlayerController*>(command->property("controller").value<QObject*>());
+        delete table;
+    }
+    if (cmd)
+        cmd->deleteLater();
+}
+
+void PlayerController::slotGameOpen(int action, QString sessionId, QString selection, qint32)
+{
+    Private* p = dd();
+    // Tables, and a single window, join through the buy-in instead.
+    if (p->isTable || singleWindow())
+        return;
+    QPointer<PlayerController> table = p->tables.value(sessionId);
+    if (!table) {
+        table = p->tables.value(selection);
+        if (table) {
+            p->tables.remove(selection);
+        } else {
+            // Opened by the server: a table this player sits at elsewhere, or is invited to.
+            table = createTableController(selection, 0, 0, QString(), 0);
+            table->startUp(true);
+            QObject::connect(table, &QObject::destroyed, this, &PlayerController::controllerDeleted);
+            if (table->view()) {
+                table->view()->show();
+                WindowActivator::instance()->activate(table->view());
+            }
+            Q_EMIT tableCreated(table, selection);
+        }
+        p->tables.insert(sessionId, table);
+    }
+    openTable(table, action, sessionId);
+}
+
+void PlayerController::openTable(PlayerController* table, int action, const QString& sessionId)
+{
+    Client* client = table->client();
+    if (!client)
+        return;
+    client->connect();
+    client->setSessionId(sessionId);
+    client->startRefresh();
+    if (action & 2) {
+        table->showBuyDialog(true);
+        table->requestUserInfo();
+    } else if (action & 1) {
+        table->nextState(StateJoin);
+    } else {
+        table->nextState(StateTable);
+    }
+}
+
+void PlayerController::controllerDeleted(QObject* controller)
+{
+    Private* p = dd();
+    for (auto it = p->tables.begin(); it != p->tables.end();) {
+        if (!it.value() || it.value() == controller)
+            it = p->tables.erase(it);
+        else
+            ++it;
+    }
+}
+
+// --- Buying in ---------------------------------------------------------------
+
+void PlayerController::showBuyDialog(bool joining)
+{
+    Private* p = dd();
+    PokerTableScene* current = currentScene();
+    if (!p->theme || !current)
+        return;
+    if (p->buyDialog)
+        p->buyDialog->deleteLater();
+    AbstractBuyDialogItem* dialog =
+        p->theme->createBuyDialogItem(p->gameId, AbstractTheme::SliderPlain, current);
+    dialog->setTheme(p->theme);
+    QMetaObject::invokeMethod(dialog, "setValues", Q_ARG(double, p->buyinMin), Q_ARG(double, p->buyinMax),
+                              Q_ARG(double, p->balance), Q_ARG(double, 0.0));
+    // Until the balance is known the amount cannot be chosen.
+    QMetaObject::invokeMethod(dialog, "setLoading", Q_ARG(bool, true));
+    const bool autoRebuy = QCoreApplication::instance()->property("inifeatureautorebuyin").toBool();
+    QMetaObject::invokeMethod(dialog, "setShowAutomaticRebuy", Q_ARG(bool, autoRebuy), Q_ARG(bool, false));
+    if (joining) {
+        QObject::connect(dialog, SIGNAL(buyin(qreal)), this, SLOT(slotActionGameListBuyin(qreal)));
+        QObject::connect(dialog, SIGNAL(cancel()), this, SLOT(slotActionGameListBuyinCancel()));
+    } else {
+        QObject::connect(dialog, SIGNAL(buyin(qreal)), this, SLOT(slotBuyin(qreal)));
+    }
+    QObject::connect(dialog, SIGNAL(accountMightBeReloaded()), this, SLOT(requestUserInfo()));
+    p->buyDialog = dialog;
+    current->pushDialog(dialog, true);
+}
+
+void PlayerController::slotActionGameListBuyin(qreal amount)
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    QList<xmlrpc::Variant> params{xmlrpc::Variant(double(amount))};
+    // The lobby's own session buys for the table it names.
+    if (!p->isTable)
+        params << xmlrpc::Variant(p->gameId);
+    auto* command = new ServerCommand(p->client, params, QStringLiteral("userBuyin"), this);
+    QObject::connect(command, &Command::done, this, &PlayerController::slotActionGameListBuyinDone);
+    command->exec();
+}
+
+void PlayerController::slotActionGameListBuyinDone(Command* cmd)
+{
+    auto* command = qobject_cast<ServerCommand*>(cmd);
+    const bool bought = !answeredFalse(command);
+    if (cmd)
+        cmd->deleteLater();
+    if (!bought) {
+        if (dd()->buyDialog)
+            QMetaObject::invokeMethod(dd()->buyDialog.data(), "setError",
+                                      Q_ARG(QString, tr("The buy-in was refused.")));
+        return;
+    }
+    closeDialogs();
+    nextState(StateJoin);
+}
+
+void PlayerController::slotActionGameListBuyinCancel()
+{
+    closeDialogs();
+    nextState(dd()->isTable ? StateGameOver : StateLobby);
+}
+
+void PlayerController::slotBuyin(qreal amount)
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    auto* command =
+        new ServerCommand(p->client, {xmlrpc::Variant(double(amount))}, QStringLiteral("userBuyin"), this);
+    QObject::connect(command, &Command::done, command, &QObject::deleteLater);
+    command->exec();
+}
+
+// --- At the table ------------------------------------------------------------
+
+void PlayerController::slotGameJoin(bool ok, qint32)
+{
+    Private* p = dd();
+    if (ok && p->authenticated) {
+        if (p->startState == StateReconnect && p->staticBuyin > 0)
+            slotBuyin(p->staticBuyin);
+        p->state = StateTable;
+        closeDialogs();
+        if (p->view && scene())
+            p->view->showScene(scene());
+        Q_EMIT stateEntered(StateTable);
+        return;
+    }
+    if (p->state != StateLeaving)
+        nextState(StateGameOver);
+}
+
+void PlayerController::slotGameParametersEvent(GameParameters params)
+{
+    Private* p = dd();
+    CommonController::slotGameParametersEvent(params);
+    if (params.valid) {
+        p->gameType = params.type;
+        p->currency = params.currency;
+        // A table the server opened learns its buy-in range here.
+        if (p->buyinMax <= 0) {
+            p->buyinMin = params.buyinMin;
+            p->buyinMax = params.buyinMax;
+        }
+    }
+}
+
+void PlayerController::slotHandStatusEvent(qint32 handStatus, qint32 timestamp)
+{
+    Private* p = dd();
+    CommonController::slotHandStatusEvent(handStatus, timestamp);
+    // A leave completes when the hand is over.
+    if (p->state == StateLeaving && !(p->gameType & kInstantDeal) &&
+        (handStatus == 100 || handStatus == 101 || handStatus == 500))
+        nextState(StateGameOver);
+}
+
+void PlayerController::slotTourStatusEvent(qint32 status, qint32)
+{
+    dd()->tourStatus = status;
+}
+
+void PlayerController::slotActionLeave()
+{
+    Private* p = dd();
+    if (p->state == StateGameOver || p->state == StateLeaving)
+        return;
+    if (p->tourStatus != 0 && p->tourStatus != 1) {
+        slotUserNotify(tr("Tournament is running. You cannot leave the game."), 5, 2, {}, 0);
+        return;
+    }
+    nextState(p->state == StateTable ? StateLeaving : StateGameOver);
+}
+
+void PlayerController::slotActionTourLeave()
+{
+    nextState(StateLeaving);
+}
+
+void PlayerController::enterLeaving()
+{
+    Private* p = dd();
+    if (p->gameType & kFreeroll) {
+        nextState(StateGameOver);
+        return;
+    }
+    if (PokerTableScene* current = currentScene()) {
+        InfoDialogItem* info = current->createInfoDialog();
+        info->setText(
+            (p->gameType & kInstantDeal)
+                ? tr("Please wait, leaving pool.")
+                : tr("The player has left the table!\nYou can take the seat once the ongoing hand has "
+                     "finished!"));
+        current->pushDialog(info, true);
+    }
+    if (!p->client) {
+        nextState(StateGameOver);
+        return;
+    }
+    auto* command = new ServerCommand(p->client, QStringLiteral("gameLeave"), this);
+    QObject::connect(command, &Command::done, this, &PlayerController::slotWaitingGameOverDone);
+    command->exec();
+}
+
+void PlayerController::slotWaitingGameOverDone(Command* cmd)
+{
+    auto* command = qobject_cast<ServerCommand*>(cmd);
+    const bool refused = answeredFalse(command);
+    if (cmd)
+        cmd->deleteLater();
+    if (refused)
+        nextState(StateGameOver);
+}
+
+} // namespace VeskGames
