@@ -62,11 +62,14 @@ PlayerController::PlayerController(ApplicationState startState, Client* client, 
     QLocale::setDefault(QLocale(p->language));
 
     // The splash first, painted before anything else is built.
+    // Both scenes are laid out in the table's own 1024 x 768 coordinates.
+    const QRectF area(0, 0, 1024, 768);
     p->splash = new SplashScene(theme, this);
+    p->splash->setSceneRect(area);
     if (theme) {
         const QImage picture = theme->image(AbstractTheme::ImageType(0));
-        p->splash->setBackgroundBrush(QBrush(QPixmap::fromImage(picture)));
-        p->splash->setSceneRect(QRectF(QPointF(), picture.deviceIndependentSize()));
+        p->splash->setBackgroundBrush(QBrush(QPixmap::fromImage(
+            picture.scaled(area.size().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))));
     }
     p->splash->setupScene();
     if (view) {
@@ -75,11 +78,10 @@ PlayerController::PlayerController(ApplicationState startState, Client* client, 
     }
 
     auto* table = new GameScene(theme, this);
-    if (theme) {
-        const QImage cloth = theme->image(AbstractTheme::ImageTableBackground);
-        table->setBackgroundBrush(QBrush(QPixmap::fromImage(cloth)));
-        table->setSceneRect(QRectF(QPointF(), cloth.deviceIndependentSize()));
-    }
+    table->setSceneRect(area);
+    if (theme)
+        table->setBackgroundBrush(
+            QBrush(QPixmap::fromImage(theme->image(AbstractTheme::ImageTableBackground))));
     table->setupScene();
     setScene(table);
 

@@ -97,6 +97,8 @@ public Q_SLOTS:
     void slotGameJoin(bool ok, qint32 timestamp) override;
     void slotGameParametersEvent(VeskGames::GameParameters params) override;
     void slotHandStatusEvent(qint32 handStatus, qint32 timestamp) override;
+    void slotGameEventUserData(qint32 position, QString userName, qint32 avatarId, qreal userStack,
+                               qint32 userStatus, qint32 timestamp, QString displayName) override;
     void slotTourStatusEvent(qint32 status, qint32 timestamp);
     void slotUserNotify(int message, qint32 timeout, qint32 options, QStringList params,
                         qint32 timestamp) override;

@@ -327,6 +327,11 @@ void PlayerController::slotGameJoin(bool ok, qint32)
 void PlayerController::slotGameParametersEvent(GameParameters params)
 {
     Private* p = dd();
+    // The table's seats before anything is played on them.
+    if (params.valid && scene() && scene()->playerCount() != params.seats) {
+        scene()->setPlayerCount(params.seats);
+        scene()->setupScene();
+    }
     CommonController::slotGameParametersEvent(params);
     if (params.valid) {
         p->gameType = params.type;
@@ -337,6 +342,17 @@ void PlayerController::slotGameParametersEvent(GameParameters params)
             p->buyinMax = params.buyinMax;
         }
     }
+}
+
+void PlayerController::slotGameEventUserData(qint32 position, QString userName, qint32 avatarId,
+                                             qreal userStack, qint32 userStatus, qint32 timestamp,
+                                             QString displayName)
+{
+    CommonController::slotGameEventUserData(position, userName, avatarId, userStack, userStatus, timestamp,
+                                            displayName);
+    // The table turns so that the player's own seat is at the bottom.
+    if (userName == dd()->user)
+        apply([user = dd()->user](GameScene* s) { s->setLocalPlayer(user); });
 }
 
 void PlayerController::slotHandStatusEvent(qint32 handStatus, qint32 timestamp)

@@ -138,6 +138,8 @@ private Q_SLOTS:
         program.controller->startUp(true);
         QCOMPARE(program.controller->state(), StateLogin);
         QVERIFY(loginDialog(program));
+        QCoreApplication::processEvents();
+        QVERIFY(program.view.grab().save(SCREENSHOT_DIR "/player-login.png"));
         QCOMPARE(states.size(), 1);
     }
 
@@ -186,6 +188,7 @@ private Q_SLOTS:
         Program program(m_server.port(), m_theme.get());
         GameListDialogItem* lobby = toLobby(program, "demo2");
         QVERIFY(lobby);
+        QVERIFY(program.view.grab().save(SCREENSHOT_DIR "/player-lobby.png"));
         QPointer<PlayerController> table = join(program, lobby, "holdem-nl-050-1");
         QVERIFY(table);
         QVERIFY(table->view() != &program.view);
@@ -201,6 +204,9 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(table->state(), StateTable, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(table->parameters().valid, 20000);
         QCOMPARE(table->view()->scene(), static_cast<QGraphicsScene*>(table->scene()));
+        // For the picture only: the deal has had time to land.
+        QTest::qWait(2500);
+        QVERIFY(table->view()->grab().save(SCREENSHOT_DIR "/player-table.png"));
 
         // The same game again raises the window it has.
         QSignalSpy created(program.controller.get(), &PlayerController::tableCreated);
