@@ -37,6 +37,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
 fi
 "$root/build/bin/player" -help
-# The onlookers' table shows the server's bots playing; the player's own
-# table (log-in, lobby, seat) is not part of this build yet.
-"$root/build/bin/player" -community -host 127.0.0.1 -port 7777 "$@"
+# Log in as demo1 / demo, pick a table in the lobby, buy in and sit down.
+# With -community the onlookers' table shows the server's bots instead.
+"$root/build/bin/player" -host 127.0.0.1 -port 7777 -disableUpdate "$@"
