@@ -135,6 +135,8 @@ private:
     void askKiosk();
     void showBuyDialog(bool joining);
     void sendCommand(const QString& method, const QList<xmlrpc::Variant>& params);
+    /// Asks for a lobby list and hands the answer to the lobby's \a receiverSlot.
+    void refreshLobby(const QString& method, const char* receiverSlot);
     PlayerController* createTableController(const QString& gameId, qreal min, qreal max,
                                             const QString& currency, qint32 type);
     void openTable(PlayerController* table, int action, const QString& sessionId);

@@ -58,35 +58,30 @@ void PlayerController::enterLobby()
     slotActionRefreshGameList();
 }
 
-void PlayerController::slotActionRefreshGameList()
+void PlayerController::refreshLobby(const QString& method, const char* receiverSlot)
 {
     Private* p = dd();
     if (!p->client)
         return;
-    auto* command = new ServerCommand(p->client, QStringLiteral("gameList"), this);
-    QObject::connect(command, &Command::done, this, [this, command] {
+    auto* command = new ServerCommand(p->client, method, this);
+    QObject::connect(command, &Command::done, this, [this, command, receiverSlot] {
         // Only to a lobby still on top: a list for a dialog under the buy-in would be lost.
         if (dd()->gameList && topDialog() == dd()->gameList)
-            QMetaObject::invokeMethod(dd()->gameList.data(), "slotGameList",
+            QMetaObject::invokeMethod(dd()->gameList.data(), receiverSlot,
                                       Q_ARG(VeskGames::Command*, command));
         command->deleteLater();
     });
     command->exec();
 }
 
+void PlayerController::slotActionRefreshGameList()
+{
+    refreshLobby(QStringLiteral("gameList"), "slotGameList");
+}
+
 void PlayerController::slotActionRefreshFreerollList()
 {
-    Private* p = dd();
-    if (!p->client)
-        return;
-    auto* command = new ServerCommand(p->client, QStringLiteral("freerollList"), this);
-    QObject::connect(command, &Command::done, this, [this, command] {
-        if (dd()->gameList && topDialog() == dd()->gameList)
-            QMetaObject::invokeMethod(dd()->gameList.data(), "slotFreerollList",
-                                      Q_ARG(VeskGames::Command*, command));
-        command->deleteLater();
-    });
-    command->exec();
+    refreshLobby(QStringLiteral("freerollList"), "slotFreerollList");
 }
 
 void PlayerController::slotActionGameListJoin(QString gameId, qreal min, qreal max, QString currency,
