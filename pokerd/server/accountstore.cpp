@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include <unistd.h>
 
@@ -21,7 +22,32 @@ namespace Pokerd {
 
 namespace {
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QList<AccountStore::Seat> seatsFrom(const QJsonValue& value)
+{
+    QList<AccountStore::Seat> seats;
+    for (const QJsonValue& entry : value.toArray()) {
+        const QJsonObject o = entry.toObject();
+        AccountStore::Seat seat;
+        seat.table = o.value(QStringLiteral("table")).toString();
+        seat.seat = o.value(QStringLiteral("seat")).toInt(-1);
+        seat.chips = Cents(o.value(QStringLiteral("chipsCents")).toDouble());
+        if (!seat.table.isEmpty() && seat.chips > 0)
+            seats.append(seat);
+    }
+    return seats;
 }
+
+QJsonArray seatsJson(const QList<AccountStore::Seat>& seats)
+{
+    QJsonArray array;
+    for (const AccountStore::Seat& seat : seats)
+        array.append(QJsonObject{{QStringLiteral("table"), seat.table},
+                                 {QStringLiteral("seat"), seat.seat},
+                                 {QStringLiteral("chipsCents"), double(seat.chips)}});
+    return array;
+}
+} // namespace
 
 class AccountStore::Private
 {
@@ -76,6 +102,9 @@ public:
             a.atTables = Cents(o.value(QStringLiteral("atTablesCents")).toDouble());
             a.starting = Cents(o.value(QStringLiteral("startingCents")).toDouble(double(DefaultStarting)));
             a.settings = o.value(QStringLiteral("settings")).toObject().toVariantMap();
+            a.nickname = o.value(QStringLiteral("nickname")).toString();
+            a.seats = seatsFrom(o.value(QStringLiteral("seats")));
+            a.heldSeats = seatsFrom(o.value(QStringLiteral("heldSeats")));
             // JSON has one kind of number; a client's integer setting must come back as one.
             for (QVariant& value : a.settings) {
                 const double number = value.toDouble();
@@ -92,15 +121,21 @@ public:
     {
         QJsonObject users;
         for (const Account& a : accounts) {
-            users.insert(a.name,
-                         QJsonObject{{QStringLiteral("passwordHash"), a.passwordHash},
-                                     {QStringLiteral("firstName"), a.firstName},
-                                     {QStringLiteral("lastName"), a.lastName},
-                                     {QStringLiteral("email"), a.email},
-                                     {QStringLiteral("balanceCents"), double(a.balance)},
-                                     {QStringLiteral("atTablesCents"), double(a.atTables)},
-                                     {QStringLiteral("startingCents"), double(a.starting)},
-                                     {QStringLiteral("settings"), QJsonObject::fromVariantMap(a.settings)}});
+            QJsonObject o{{QStringLiteral("passwordHash"), a.passwordHash},
+                          {QStringLiteral("firstName"), a.firstName},
+                          {QStringLiteral("lastName"), a.lastName},
+                          {QStringLiteral("email"), a.email},
+                          {QStringLiteral("balanceCents"), double(a.balance)},
+                          {QStringLiteral("atTablesCents"), double(a.atTables)},
+                          {QStringLiteral("startingCents"), double(a.starting)},
+                          {QStringLiteral("settings"), QJsonObject::fromVariantMap(a.settings)}};
+            if (!a.nickname.isEmpty())
+                o.insert(QStringLiteral("nickname"), a.nickname);
+            if (!a.seats.isEmpty())
+                o.insert(QStringLiteral("seats"), seatsJson(a.seats));
+            if (!a.heldSeats.isEmpty())
+                o.insert(QStringLiteral("heldSeats"), seatsJson(a.heldSeats));
+            users.insert(a.name, o);
         }
         return QJsonDocument(QJsonObject{{QStringLiteral("accounts"), users}}).toJson(QJsonDocument::Compact);
     }
@@ -149,7 +184,16 @@ bool AccountStore::open(QString* error)
     for (Account& a : d->accounts) {
         if (a.atTables != 0) {
             a.balance += a.atTables;
+            // The seats are offered again, for no more than came back.
+            Cents listed = 0;
+            for (const Seat& seat : std::as_const(a.seats))
+                listed += seat.chips;
+            a.heldSeats = listed <= a.atTables ? a.seats : QList<Seat>();
             a.atTables = 0;
+            d->dirty = true;
+        }
+        if (!a.seats.isEmpty()) {
+            a.seats.clear();
             d->dirty = true;
         }
     }
@@ -243,6 +287,47 @@ QStringList AccountStore::names() const
     return d->accounts.keys();
 }
 
+QString AccountStore::accountFor(const QString& login) const
+{
+    if (d->accounts.contains(login))
+        return login;
+    if (login.isEmpty())
+        return QString();
+    for (const Account& a : std::as_const(d->accounts)) {
+        if (a.nickname.compare(login, Qt::CaseInsensitive) == 0)
+            return a.name;
+    }
+    return QString();
+}
+
+bool AccountStore::nameTaken(const QString& name) const
+{
+    for (const Account& a : std::as_const(d->accounts)) {
+        if (a.name.compare(name, Qt::CaseInsensitive) == 0 ||
+            a.nickname.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool AccountStore::setNickname(const QString& account, const QString& nickname)
+{
+    auto it = d->accounts.find(account);
+    if (it == d->accounts.end() || !it->nickname.isEmpty() || nickname.isEmpty() || nameTaken(nickname))
+        return false;
+    it->nickname = nickname;
+    if (save())
+        return true;
+    it->nickname.clear(); // not written, so not chosen
+    return false;
+}
+
+QString AccountStore::shownName(const QString& account) const
+{
+    const auto it = d->accounts.constFind(account);
+    return it == d->accounts.constEnd() || it->nickname.isEmpty() ? account : it->nickname;
+}
+
 AccountStore::Account AccountStore::account(const QString& name) const
 {
     return d->accounts.value(name);
@@ -296,6 +381,24 @@ void AccountStore::setAtTables(const QString& name, Cents amount)
         return;
     it->atTables = amount;
     d->dirty = true;
+}
+
+void AccountStore::setSeats(const QString& name, const QList<Seat>& seats)
+{
+    auto it = d->accounts.find(name);
+    if (it == d->accounts.end() || it->seats == seats)
+        return;
+    it->seats = seats;
+    d->dirty = true;
+}
+
+QList<AccountStore::Seat> AccountStore::takeHeldSeats(const QString& name)
+{
+    auto it = d->accounts.find(name);
+    if (it == d->accounts.end() || it->heldSeats.isEmpty())
+        return {};
+    d->dirty = true;
+    return std::exchange(it->heldSeats, {});
 }
 
 void AccountStore::setSettings(const QString& name, const QVariantMap& settings)

@@ -18,6 +18,18 @@ namespace Pokerd {
 class AccountStore
 {
 public:
+    /// A seat a player had at a table, with the chips in front of them.
+    struct Seat
+    {
+        QString table;
+        int seat = -1;
+        Cents chips = 0;
+        bool operator==(const Seat& o) const
+        {
+            return table == o.table && seat == o.seat && chips == o.chips;
+        }
+    };
+
     struct Account
     {
         QString name;
@@ -29,6 +41,11 @@ public:
         Cents atTables = 0; ///< chips taken to tables, still the player's money
         Cents starting = 0; ///< what the account began with; the cashier tops up to it
         QVariantMap settings;
+        QString nickname;  ///< what the tables show, chosen once on a partner portal
+        QList<Seat> seats; ///< where the chips at tables are, as of the last flush
+        /// Seats of a server that stopped: the chips are back in the balance and
+        /// the player is offered the seats again at the next log-in.
+        QList<Seat> heldSeats;
     };
 
     explicit AccountStore(const QString& folder);
@@ -52,6 +69,16 @@ public:
     /// \a sha1Hex is the password's SHA-1 digest in hex, either case.
     bool checkPassword(const QString& name, const QString& sha1Hex) const;
     bool exists(const QString& name) const;
+    /// The account \a login names: its own name, or its nickname in any case.
+    /// Empty when there is none.
+    QString accountFor(const QString& login) const;
+    /// Whether \a name is an account's name or nickname, in any case.
+    bool nameTaken(const QString& name) const;
+    /// Gives the account a nickname, written at once; false when it has one
+    /// already, the name is taken or it could not be written.
+    bool setNickname(const QString& account, const QString& nickname);
+    /// The name the tables show for \a account.
+    QString shownName(const QString& account) const;
     QStringList names() const;
     Account account(const QString& name) const;
 
@@ -67,6 +94,10 @@ public:
     bool topUp(const QString& name);
     /// Records what the player now has at tables; written by the next flush().
     void setAtTables(const QString& name, Cents amount);
+    /// Where the player's chips at tables are; written by the next flush().
+    void setSeats(const QString& name, const QList<Seat>& seats);
+    /// The held seats, which are given up by taking them.
+    QList<Seat> takeHeldSeats(const QString& name);
     /// Merged into the stored settings; written by the next flush().
     void setSettings(const QString& name, const QVariantMap& settings);
 

@@ -11,9 +11,11 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUuid>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -36,6 +38,9 @@ struct Session
     bool requestSeen = false; ///< and polled since it was asked
     bool lostEvents = false;  ///< did not poll for too long: its queue was dropped
     bool isChild = false;     ///< made by gameOpen for a table window
+    int preferredSeat = -1;   ///< the seat the player had before the server stopped
+    Cents heldChips = 0;      ///< and the chips, taken from the balance when the seat is taken
+    QString portalUser;       ///< an account that must choose a nickname before it plays
     QVariantList events;
     QElapsedTimer idle; ///< since the last call
     int batches = 0;    ///< polls answered with events
@@ -164,7 +169,7 @@ public:
         makeRoomFor(peer);
         Session session;
         session.idle.start();
-        session.id = newId();
+        session.id = sessionTag() + newId();
         session.user = user;
         session.terminal = terminal;
         session.peer = peer;
@@ -212,19 +217,50 @@ public:
         return totals;
     }
 
+    /// Session ids begin with this server's own tag, so that a client still
+    /// polling a server that stopped can be told it talks to another one now.
+    QString sessionTag() const { return serverId.left(8) + QLatin1Char('-'); }
+
+    /// Table sessions for the tables the user sits at, or sat at before the
+    /// server stopped (to the same seat when it is free, with the chips from
+    /// the balance once the client joins), announced to \a session as
+    /// server-opened tables. False when there are none.
+    bool reopenSeats(Session& session)
+    {
+        const QList<AccountStore::Seat> held = accounts->takeHeldSeats(session.user);
+        bool any = false;
+        for (Table* t : std::as_const(tables)) {
+            const QString id = t->config().id;
+            Cents chips = 0;
+            int seat = t->seatOfUser(session.user);
+            if (seat < 0) {
+                const auto it = std::find_if(held.cbegin(), held.cend(),
+                                             [&](const AccountStore::Seat& s) { return s.table == id; });
+                if (it == held.cend() || it->chips > t->config().buyinMax ||
+                    it->chips > accounts->account(session.user).balance)
+                    continue;
+                chips = it->chips;
+                seat = it->seat;
+            }
+            Session& child = create(session.user, session.terminal, session.peer);
+            child.tableId = id;
+            child.isChild = true;
+            child.heldChips = chips;
+            child.preferredSeat = seat;
+            session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameOpen")},
+                                              {QStringLiteral("action"), 1},
+                                              {QStringLiteral("childSessionId"), child.id},
+                                              {QStringLiteral("selection"), id},
+                                              {QStringLiteral("timestamp"), now()}});
+            any = true;
+        }
+        return any;
+    }
+
     Session* findSession(const QString& id)
     {
         const auto it = sessions.find(id);
         return it == sessions.end() ? nullptr : &it.value();
-    }
-
-    bool hasSeat(const QString& user) const
-    {
-        for (Table* t : tables) {
-            if (t->hasSeat(user))
-                return true;
-        }
-        return false;
     }
 
     bool passwordMatches(int mode, const QString& user, const QStringList& credentials) const
@@ -240,20 +276,31 @@ public:
         return accounts->checkPassword(user, PasswordHash::digestOf(second));
     }
 
-    static QVariantMap authenticateEvent(bool accepted, bool reconnect, const QString& user)
+    static QVariantMap authenticateEvent(bool accepted, bool reconnect, const QString& user,
+                                         bool selectNickname = false)
     {
         return {{QStringLiteral("event"), QStringLiteral("authenticate")},
                 {QStringLiteral("ok"), accepted},
                 {QStringLiteral("reconnect"), reconnect},
                 {QStringLiteral("formattedUserName"), user},
-                {QStringLiteral("portalSelectUsername"), false}};
+                {QStringLiteral("portalSelectUsername"), selectNickname}};
     }
 
     void storeTableChips()
     {
         const QMap<QString, Cents> totals = chipsAtTables();
-        for (const QString& name : accounts->names())
+        QMap<QString, QList<AccountStore::Seat>> seats;
+        for (Table* t : std::as_const(tables)) {
+            const QMap<QString, Cents> stacks = t->peopleStacks();
+            for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it) {
+                if (it.value() > 0)
+                    seats[it.key()].append({t->config().id, t->seatOfUser(it.key()), it.value()});
+            }
+        }
+        for (const QString& name : accounts->names()) {
             accounts->setAtTables(name, totals.value(name));
+            accounts->setSeats(name, seats.value(name));
+        }
     }
 };
 
@@ -375,20 +422,22 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             return fault(BadParameters, tr("authenticate expects a mode and a list of credentials."));
         const int mode = param(0).toInt();
         const QStringList credentials = param(1).toStringList();
-        const QString user = credentials.value(0);
+        const QString login = credentials.value(0);
         const QString terminal = credentials.value(2);
-        if (user.isEmpty() && credentials.value(1).isEmpty()) {
+        if (login.isEmpty() && credentials.value(1).isEmpty()) {
             // A community display: an onlooker without an account.
             Session& session = d->create(QString(), terminal, peer);
             *newSessionId = session.id;
             session.events.append(Private::authenticateEvent(true, false, QString()));
             return ok();
         }
-        const QString userKey = QStringLiteral("user:") + user;
+        // A nickname logs in as well as the account's name: the client keeps the name it is shown.
+        const QString user = d->accounts->accountFor(login);
+        const QString userKey = QStringLiteral("user:") + (user.isEmpty() ? login : user);
         const QString addressKey = QStringLiteral("address:") + peer;
         // Blocked attempts are not even checked: guessing stays slow and cheap for us.
         const bool blocked = d->userLogins.isBlocked(userKey) || d->addressLogins.isBlocked(addressKey);
-        const bool accepted = !blocked && d->passwordMatches(mode, user, credentials);
+        const bool accepted = !blocked && !user.isEmpty() && d->passwordMatches(mode, user, credentials);
         if (!accepted) {
             if (!blocked) {
                 d->userLogins.failed(userKey);
@@ -402,15 +451,34 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             return ok();
         }
         d->userLogins.succeeded(userKey);
+        if (mode == 2 && d->accounts->account(user).nickname.isEmpty()) {
+            // Through a partner portal the tables show a nickname, chosen before anything else.
+            Session& pending = d->create(QString(), terminal, peer);
+            pending.portalUser = user;
+            *newSessionId = pending.id;
+            pending.events.append(Private::authenticateEvent(true, false, user, true));
+            return ok();
+        }
         Session& session = d->create(user, terminal, peer);
         *newSessionId = session.id;
-        session.events.append(Private::authenticateEvent(true, d->hasSeat(user), user));
+        const int at = int(session.events.size());
+        const bool reopened = d->reopenSeats(session);
+        session.events.insert(at, Private::authenticateEvent(true, reopened, d->accounts->shownName(user)));
         return ok();
     }
 
     const auto found = d->sessions.find(sessionId);
-    if (found == d->sessions.end())
+    if (found == d->sessions.end()) {
+        // A session of a server that ran before this one: the client learns
+        // that the server is another one now and tells its player so.
+        if (method == QLatin1String("refresh") && !sessionId.isEmpty() &&
+            !sessionId.startsWith(d->sessionTag()))
+            return ok(xmlrpc::Variant(
+                QVariantList{QVariantMap{{QStringLiteral("event"), QStringLiteral("serverInfo")},
+                                         {QStringLiteral("id"), d->serverId},
+                                         {QStringLiteral("timestamp"), now()}}}));
         return fault(NotLoggedIn, tr("Not logged in."));
+    }
     Session& session = found.value();
     session.idle.restart();
     Table* table = d->table(session.tableId);
@@ -531,11 +599,15 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         session.events.append(joinEvent(true));
         if (session.user.isEmpty()) {
             wanted->watch(session.id);
-        } else if (wanted->join(session.user, session.id, 1) < 0) {
+        } else if (wanted->join(session.user, session.id, 1, std::exchange(session.preferredSeat, -1),
+                                d->accounts->shownName(session.user)) < 0) {
             session.events.last() = joinEvent(false);
             return ok(xmlrpc::Variant(false));
         } else if (session.bought > 0) {
             wanted->addChips(session.id, std::exchange(session.bought, 0));
+        } else if (const Cents held = std::exchange(session.heldChips, 0);
+                   held > 0 && d->accounts->takeToTable(session.user, held)) {
+            wanted->addChips(session.id, held);
         }
         return ok();
     }
@@ -609,8 +681,16 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return ok();
     }
     if (method == QLatin1String("portalAccountAdd")) {
+        // Only the account this session logged in for, once; the name is the
+        // tables' to show: letters and digits, at most ten, nobody else's.
+        static const QRegularExpression allowed(QStringLiteral("^[A-Za-z0-9]{1,10}$"));
+        const QString chosen = param(0).toString();
+        const bool accepted = !session.portalUser.isEmpty() &&
+                              d->accounts->accountFor(param(2).toString()) == session.portalUser &&
+                              allowed.match(chosen).hasMatch() &&
+                              d->accounts->setNickname(session.portalUser, chosen);
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("portalAccountAdd")},
-                                          {QStringLiteral("ok"), false}});
+                                          {QStringLiteral("ok"), accepted}});
         return ok();
     }
     if (method == QLatin1String("userTicket")) {

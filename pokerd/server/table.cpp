@@ -25,6 +25,7 @@ const char* const kBotNames[] = {"Aino",  "Bertil", "Cecilia", "Dmitri", "Elin",
 struct Player
 {
     QString user;
+    QString shown;   ///< the name the table shows
     QString session; ///< empty for a bot
     int avatarId = 0;
     Cents stack = 0;
@@ -35,6 +36,7 @@ struct Player
     std::unique_ptr<Bot> bot;
 
     bool isBot() const { return bot != nullptr; }
+    const QString& shownName() const { return shown.isEmpty() ? user : shown; }
     int status() const { return leaving ? StatusLeaving : sittingOut ? StatusSittingOut : StatusActive; }
 };
 
@@ -177,7 +179,8 @@ QVariantMap Table::parametersEvent() const
             {QStringLiteral("timestamp"), now()}};
 }
 
-int Table::join(const QString& user, const QString& session, int avatarId)
+int Table::join(const QString& user, const QString& session, int avatarId, int preferredSeat,
+                const QString& shownName)
 {
     const int existing = d->seatOf(session);
     if (existing >= 0)
@@ -194,11 +197,14 @@ int Table::join(const QString& user, const QString& session, int avatarId)
         sendRunningHand(session, own);
         return own;
     }
-    for (int seat = 0; seat < d->config.seats; ++seat) {
+    const bool preferredFree =
+        preferredSeat >= 0 && preferredSeat < d->config.seats && !d->players.count(preferredSeat);
+    for (int seat = preferredFree ? preferredSeat : 0; seat < d->config.seats; ++seat) {
         if (d->players.count(seat))
             continue;
         Player player;
         player.user = user;
+        player.shown = shownName.isEmpty() ? user : shownName;
         player.session = session;
         player.avatarId = avatarId;
         d->players.emplace(seat, std::move(player));
@@ -368,6 +374,11 @@ QString Table::lastRecord() const
     return record.text(record.firstSeat());
 }
 
+int Table::seatOfUser(const QString& user) const
+{
+    return d->seatOfUser(user);
+}
+
 int Table::playerCount() const
 {
     return int(d->players.size());
@@ -422,7 +433,7 @@ void Table::sendSeatData(int seat, const QString& onlySession)
         data.insert(QStringLiteral("userDisplayName"), QString());
     } else {
         const Player& p = it->second;
-        data.insert(QStringLiteral("userName"), p.user);
+        data.insert(QStringLiteral("userName"), p.shownName());
         data.insert(QStringLiteral("userAvatarId"), p.avatarId);
         // Mid-hand the stack is what is left behind the bets.
         const bool inHand = d->handRunning && d->engine && d->engine->stacks().contains(seat);
@@ -466,7 +477,7 @@ void Table::slotStartHand()
         if (!player.isBot() && stacks.contains(seat))
             d->recordSeats.insert(player.user, seat);
         if (stacks.contains(seat))
-            seated.append({{QStringLiteral("userName"), player.user},
+            seated.append({{QStringLiteral("userName"), player.shownName()},
                            {QStringLiteral("position"), seat + 1},
                            {QStringLiteral("userStack"), HandEngine::toUnits(player.stack)}});
     }
@@ -657,7 +668,7 @@ QVariantMap Table::stateSnapshot() const
         }
         seats.append(
             QVariantMap{{QStringLiteral("seat"), seat},
-                        {QStringLiteral("name"), player.user},
+                        {QStringLiteral("name"), player.shownName()},
                         {QStringLiteral("stack"), HandEngine::toUnits(inHand ? view.stack : player.stack)},
                         {QStringLiteral("bet"), HandEngine::toUnits(inHand ? view.bet : 0)},
                         {QStringLiteral("folded"), views.contains(seat) && view.folded},

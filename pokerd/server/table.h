@@ -35,11 +35,16 @@ public:
 
     /// Seats a person with no chips yet; -1 when the table is full. A user
     /// has one seat: joining from another session takes the seat over (the
-    /// earlier session hears seatTakenOver()).
-    int join(const QString& user, const QString& session, int avatarId);
+    /// earlier session hears seatTakenOver()). \a preferredSeat is taken when
+    /// it is free; \a shownName is what the other players see (the user name
+    /// when empty).
+    int join(const QString& user, const QString& session, int avatarId, int preferredSeat = -1,
+             const QString& shownName = QString());
     void watch(const QString& session);
     bool isSeated(const QString& session) const;
     bool hasSeat(const QString& user) const;
+    /// The user's seat; -1 without one.
+    int seatOfUser(const QString& user) const;
     /// Chips bought during a hand wait beside the seat until it is over.
     bool addChips(const QString& session, Cents amount);
     /// The stack and the chips waiting beside it.

@@ -179,7 +179,144 @@ private Q_SLOTS:
         const QVariantMap event = firstEvent(session, "authenticate");
         QCOMPARE(event.value("ok").toBool(), accepted);
         QCOMPARE(event.value("reconnect").toBool(), false);
-        QCOMPARE(call(session, "gameOpen", {"busy"}).value().toBool(), accepted);
+        // Through a portal the account has to choose a nickname before it plays.
+        QCOMPARE(event.value("portalSelectUsername").toBool(), accepted && mode == 2);
+        QCOMPARE(call(session, "gameOpen", {"busy"}).value().toBool(), accepted && mode == 1);
+    }
+
+    void portalNicknames_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("forAccount");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("letters and digits") << "Ace5"
+                                            << "demo1" << true;
+        QTest::newRow("ten letters") << "Abcdefghij"
+                                     << "demo1" << true;
+        QTest::newRow("eleven letters") << "Abcdefghijk"
+                                        << "demo1" << false;
+        QTest::newRow("empty") << ""
+                               << "demo1" << false;
+        QTest::newRow("blank inside") << "Ace 5"
+                                      << "demo1" << false;
+        QTest::newRow("punctuation") << "Ace!"
+                                     << "demo1" << false;
+        QTest::newRow("markup") << "<b>x</b>"
+                                << "demo1" << false;
+        QTest::newRow("letter outside ASCII") << QString::fromUtf8("\xc3\x85sa") << "demo1" << false;
+        QTest::newRow("another account's name") << "demo2"
+                                                << "demo1" << false;
+        QTest::newRow("that name in capitals") << "DEMO2"
+                                               << "demo1" << false;
+        QTest::newRow("for another account") << "Ace5"
+                                             << "demo2" << false;
+    }
+
+    void portalNicknames()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, forAccount);
+        QFETCH(bool, accepted);
+        const QStringList portal{"demo1", "demo", "t", "partner"};
+        const QString pending = login(portal, 2);
+        QCOMPARE(firstEvent(pending, "authenticate").value("portalSelectUsername").toBool(), true);
+        call(pending, "portalAccountAdd", {chosen, "partner", forAccount});
+        QCOMPARE(firstEvent(pending, "portalAccountAdd").value("ok").toBool(), accepted);
+        QCOMPARE(m_accounts->account("demo1").nickname, accepted ? chosen : QString());
+        QVERIFY(m_accounts->account("demo2").nickname.isEmpty());
+        if (!accepted)
+            return;
+
+        // From now on the account logs in as itself, under either name, and is shown by its nickname.
+        for (const QString& name : {QString("demo1"), chosen.toLower()}) {
+            QStringList credentials = portal;
+            credentials[0] = name;
+            const QVariantMap event = firstEvent(login(credentials, 2), "authenticate");
+            QCOMPARE(event.value("ok").toBool(), true);
+            QCOMPARE(event.value("portalSelectUsername").toBool(), false);
+            QCOMPARE(event.value("formattedUserName").toString(), chosen);
+        }
+        // Chosen once, and nobody else's.
+        const QString again = login(portal, 2);
+        call(again, "portalAccountAdd", {"Other1", "partner", "demo1"});
+        QCOMPARE(firstEvent(again, "portalAccountAdd").value("ok").toBool(), false);
+        const QString other = login({"demo3", "demo", "t", "partner"}, 2);
+        call(other, "portalAccountAdd", {chosen.toUpper(), "partner", "demo3"});
+        QCOMPARE(firstEvent(other, "portalAccountAdd").value("ok").toBool(), false);
+        // A session that is logged in already has nothing to choose.
+        const QString plain = login({"demo4", kDigest, "t"});
+        call(plain, "portalAccountAdd", {"Fresh1", "partner", "demo4"});
+        QCOMPARE(firstEvent(plain, "portalAccountAdd").value("ok").toBool(), false);
+
+        // The tables show the nickname, never the account's name.
+        const QString child = seatAtBusy("demo1", 30.0);
+        QVERIFY(!child.isEmpty());
+        QStringList names;
+        for (const QVariant& seat : m_server->tables().at(0)->stateSnapshot().value("seats").toList())
+            names.append(seat.toMap().value("name").toString());
+        QVERIFY(names.contains(chosen));
+        QVERIFY(!names.contains("demo1"));
+    }
+
+    void seatsComeBackAfterARestart()
+    {
+        const QString before = seatAtBusy("demo6", 40.0);
+        QVERIFY(!before.isEmpty());
+        Table* busy = m_server->tables().at(0);
+        const int seat = busy->seatOfUser("demo6");
+        QSignalSpy hands(busy, &Table::handFinished);
+        QVERIFY(hands.wait(10000));
+        const QString folder = m_accounts->path().section('/', 0, -2);
+        const Cents total = m_accounts->account("demo6").balance + m_accounts->account("demo6").atTables;
+        m_server.reset();
+        m_accounts.reset();
+
+        m_accounts = std::make_unique<AccountStore>(folder);
+        QString error;
+        QVERIFY2(m_accounts->open(&error), qPrintable(error));
+        // The chips are back in the balance; the seat is held.
+        QCOMPARE(m_accounts->account("demo6").balance, total);
+        const QList<AccountStore::Seat> held = m_accounts->account("demo6").heldSeats;
+        QCOMPARE(held.size(), 1);
+        QCOMPARE(held.first().table, QString("busy"));
+        QCOMPARE(held.first().seat, seat);
+        const Cents chips = held.first().chips;
+        QVERIFY(chips > 0);
+        Table::Timing timing;
+        timing.botDelayMs = 1;
+        timing.actionTimeoutMs = 10000;
+        m_server = std::make_unique<PokerServer>(
+            m_accounts.get(), QList<TableConfig>{table("busy", 6, 3), table("pair", 2, 0)}, 8, timing);
+
+        // A client still polling the stopped server hears that this is another one.
+        const QVariantList told = events(before);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.first().toMap().value("event").toString(), QString("serverInfo"));
+        QCOMPARE(told.first().toMap().value("id").toString(), m_server->serverId());
+        // An id this server might have made but did not is no such thing.
+        QVERIFY(call(m_server->serverId().left(8) + "-nothing", "refresh").isFault());
+
+        // Logging in again opens the table, at the same seat with the same chips.
+        const QString lobby = login({"demo6", kDigest, "t"});
+        const QVariantList loggedIn = events(lobby);
+        QVariantMap authenticated, opened;
+        for (const QVariant& e : loggedIn) {
+            if (e.toMap().value("event") == "authenticate")
+                authenticated = e.toMap();
+            if (e.toMap().value("event") == "gameOpen")
+                opened = e.toMap();
+        }
+        QCOMPARE(authenticated.value("reconnect").toBool(), true);
+        QCOMPARE(opened.value("action").toInt(), 1);
+        QCOMPARE(opened.value("selection").toString(), QString("busy"));
+        const QString child = opened.value("childSessionId").toString();
+        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        busy = m_server->tables().at(0);
+        QCOMPARE(busy->seatOfUser("demo6"), seat);
+        QCOMPARE(busy->peopleStacks().value("demo6"), chips);
+        QCOMPARE(m_accounts->account("demo6").balance, total - chips);
+        // Offered once: the next log-in has nothing more to open.
+        QVERIFY(m_accounts->account("demo6").heldSeats.isEmpty());
     }
 
     void guessingIsThrottled()
@@ -292,7 +429,17 @@ private Q_SLOTS:
 
         // Logging in again finds the seat and gets back to it: the same seat, not a second one.
         const QString again = login({"demo5", kDigest, "t"});
-        QCOMPARE(firstEvent(again, "authenticate").value("reconnect").toBool(), true);
+        QVariantMap opened;
+        for (const QVariant& e : events(again)) {
+            const QVariantMap event = e.toMap();
+            if (event.value("event") == "authenticate")
+                QCOMPARE(event.value("reconnect").toBool(), true);
+            if (event.value("event") == "gameOpen")
+                opened = event;
+        }
+        // The table comes back as one the server opens.
+        QCOMPARE(opened.value("selection").toString(), QString("busy"));
+        QCOMPARE(opened.value("action").toInt(), 1);
         QVERIFY(call(again, "gameJoin", {"busy"}).value().toBool());
         QCOMPARE(busy->playerCount(), players);
         QCOMPARE(busy->peopleStacks().value("demo5"), Cents(4000));
