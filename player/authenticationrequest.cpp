@@ -2,7 +2,9 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QHostAddress>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace VeskGames {
 
@@ -49,6 +51,17 @@ QList<xmlrpc::Variant> AuthenticationRequest::parameters(const QString& user, co
     }
     return {xmlrpc::Variant(type), xmlrpc::Variant(list), xmlrpc::Variant(language),
             xmlrpc::Variant(utcOffset)};
+}
+
+bool AuthenticationRequest::exposesPassword(const QUrl& server)
+{
+    if (server.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0)
+        return false;
+    const QString host = server.host();
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return false;
+    const QHostAddress address(host);
+    return address.isNull() || !address.isLoopback();
 }
 
 } // namespace VeskGames

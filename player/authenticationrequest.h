@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+class QUrl;
+
 namespace VeskGames {
 
 /// The parameters of the "authenticate" call and the terminal identity it carries.
@@ -28,6 +30,9 @@ public:
                                              const QString& password, const QString& identifier,
                                              const QString& partnerName, const QString& language,
                                              int utcOffset);
+    /// Whether a clear password sent to \a server could be read on the way:
+    /// no TLS and another machine.
+    static bool exposesPassword(const QUrl& server);
 };
 
 } // namespace VeskGames

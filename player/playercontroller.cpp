@@ -230,6 +230,11 @@ void PlayerController::setGameOverExit(bool exit)
     dd()->gameOverExit = exit;
 }
 
+void PlayerController::setProgram(const QString& program)
+{
+    dd()->program = program;
+}
+
 void PlayerController::setArguments(const QStringList& arguments)
 {
     dd()->arguments = arguments;
@@ -450,6 +455,13 @@ void PlayerController::slotAuthenticateHashDone(QString user, QString encryptedP
         AuthenticationRequest::terminalIdentifier(p->client->macAddress(), user, p->demo, p->screen);
     p->user = user;
     p->password = password;
+    // The protocol sends the clear password beside its digest: say once where that can be read.
+    static bool warned = false;
+    if (!password.isEmpty() && !warned && AuthenticationRequest::exposesPassword(p->client->url())) {
+        warned = true;
+        qWarning("player: %s is reached without TLS; the password can be read on the way",
+                 qPrintable(p->client->url().host()));
+    }
     const QString partner = QCoreApplication::instance()->property("iniportalpartnername").toString();
     sendCommand(QStringLiteral("authenticate"),
                 AuthenticationRequest::parameters(user, encryptedPassword, password, identifier, partner,
@@ -475,7 +487,9 @@ void PlayerController::slotAuthenticateEvent(bool ok, bool reconnect, QString us
         if (auto* login = qobject_cast<AbstractLoginDialogItem*>(p->loginDialog.data()))
             login->addCompletionUsername(p->user, p->password);
         requestUserInfo();
-        nextState(reconnect ? StateTable : StateLobby);
+        // With a window per table the tables come back as server-opened ones;
+        // this window stays the lobby.
+        nextState(reconnect && (p->isTable || singleWindow()) ? StateTable : StateLobby);
         return;
     }
     if (ok || p->state == StateLeaving)
@@ -717,7 +731,10 @@ void PlayerController::slotActionClone()
     // The new instance must be able to claim the single-instance lock.
     if (p->releaseInstance)
         p->releaseInstance();
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+    qint64 processId = 0;
+    if (QProcess::startDetached(p->program.isEmpty() ? QCoreApplication::applicationFilePath() : p->program,
+                                arguments, QString(), &processId))
+        Q_EMIT restarted(processId);
 }
 
 void PlayerController::slotReturnToLobby()

@@ -60,6 +60,8 @@ public:
     void setGameOverExit(bool exit);
     /// The program's own command line, for a restart.
     void setArguments(const QStringList& arguments);
+    /// The program file a restart starts; this program's own by default.
+    void setProgram(const QString& program);
     /// Gives up the single-instance claim before a restart starts the next instance.
     void setInstanceRelease(std::function<void()> release);
 
@@ -113,6 +115,8 @@ Q_SIGNALS:
     void stateEntered(VeskGames::ApplicationState state);
     /// A table controller was made for \a gameId.
     void tableCreated(VeskGames::PlayerController* table, const QString& gameId);
+    /// A restart started the next instance as process \a processId.
+    void restarted(qint64 processId);
 
 private Q_SLOTS:
     void controllerDeleted(QObject* controller);

@@ -58,6 +58,7 @@ public:
     std::unique_ptr<CurrentUpdater> updater;
     bool gameOverExit = false;
     QStringList arguments;
+    QString program; ///< started by a restart; this program's file when empty
     std::function<void()> releaseInstance;
     /// A table controller owns its window and its server link.
     std::unique_ptr<PokerTableView> ownView;

@@ -151,6 +151,10 @@ PlayerController* PlayerController::createTableController(const QString& gameId,
     t->language = p->language;
     t->authenticated = true;
     t->feedPath = p->feedPath;
+    // A restart from a table window starts the same program the same way.
+    t->arguments = p->arguments;
+    t->program = p->program;
+    t->releaseInstance = p->releaseInstance;
     table->setShowUserName(showUserName());
     table->setQuitOnGameOver(false);
     return table;

@@ -6,6 +6,7 @@
 #include "restartarguments.h"
 
 #include <QTest>
+#include <QUrl>
 
 using namespace VeskGames;
 
@@ -78,6 +79,26 @@ private Q_SLOTS:
     {
         QCOMPARE(AuthenticationRequest::digest("demo"), QString("89e495e7941cf9e40e6980d14a16bf023ccd4c91"));
         QCOMPARE(AuthenticationRequest::digest(QString::fromUtf8("p\xc3\xa4ss")).size(), 40);
+    }
+
+    void passwordExposure_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("exposed");
+        QTest::newRow("loopback") << "http://127.0.0.1:7777/" << false;
+        QTest::newRow("loopback, IPv6") << "http://[::1]:7777/" << false;
+        QTest::newRow("localhost") << "http://LocalHost/" << false;
+        QTest::newRow("another machine") << "http://10.0.0.5/" << true;
+        QTest::newRow("a name") << "http://poker.example.org/" << true;
+        QTest::newRow("a name that looks local") << "http://localhost.example.org/" << true;
+        QTest::newRow("TLS") << "https://poker.example.org/" << false;
+    }
+
+    void passwordExposure()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, exposed);
+        QCOMPARE(AuthenticationRequest::exposesPassword(QUrl(url)), exposed);
     }
 
     void restart_data()

@@ -9,22 +9,40 @@
 class PokerdProcess
 {
 public:
-    bool start(const QString& dataDir, const QStringList& extra = {})
+    /// \a port 0 takes a free one.
+    bool start(const QString& dataDir, const QStringList& extra = {}, quint16 port = 0)
     {
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_lines.clear();
         m_process.start(QStringLiteral(POKERD_PATH),
-                        QStringList{"--listen", "127.0.0.1:0", "--data", dataDir, "--seed", "42",
-                                    "--bot-delay", "0", "--hand-delay", "20", "--action-timeout", "5"} +
+                        QStringList{"--listen", QStringLiteral("127.0.0.1:%1").arg(port), "--data", dataDir,
+                                    "--seed", "42", "--bot-delay", "0", "--hand-delay", "20",
+                                    "--action-timeout", "5"} +
                             extra);
         if (!m_process.waitForStarted(10000))
             return false;
-        while (m_port == 0 && m_process.waitForReadyRead(20000)) {
-            const QString line = QString::fromLocal8Bit(m_process.readLine());
-            const QRegularExpressionMatch match = QRegularExpression(":(\\d+) ").match(line);
-            if (match.hasMatch())
-                m_port = match.captured(1).toUShort();
-        }
+        const QString first = line(QStringLiteral("pokerd listening"));
+        const QRegularExpressionMatch match = QRegularExpression(":(\\d+) ").match(first);
+        if (match.hasMatch())
+            m_port = match.captured(1).toUShort();
         return m_port != 0;
+    }
+
+    /// The first line of the server's output that begins with \a prefix,
+    /// waiting for it; empty when the server ends or goes quiet first.
+    QString line(const QString& prefix)
+    {
+        for (int i = 0;; ++i) {
+            while (i >= m_lines.size()) {
+                while (!m_process.canReadLine()) {
+                    if (!m_process.waitForReadyRead(20000))
+                        return QString();
+                }
+                m_lines.append(QString::fromLocal8Bit(m_process.readLine()).trimmed());
+            }
+            if (m_lines.at(i).startsWith(prefix))
+                return m_lines.at(i);
+        }
     }
 
     void kill()
@@ -48,6 +66,7 @@ public:
 
 private:
     QProcess m_process;
+    QStringList m_lines;
     quint16 m_port = 0;
 };
 

@@ -11,11 +11,11 @@ ScriptedHttpServer::ScriptedHttpServer(QObject* parent) : QObject(parent)
 
 ScriptedHttpServer::~ScriptedHttpServer() = default;
 
-bool ScriptedHttpServer::listen()
+bool ScriptedHttpServer::listen(quint16 port)
 {
     m_server = std::make_unique<QTcpServer>();
     connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &ScriptedHttpServer::onConnection);
-    return m_server->listen(QHostAddress::LocalHost, 0);
+    return m_server->listen(QHostAddress::LocalHost, port);
 }
 
 bool ScriptedHttpServer::listen(const QSslConfiguration& tls)

@@ -44,7 +44,8 @@ public:
     explicit ScriptedHttpServer(QObject* parent = nullptr);
     ~ScriptedHttpServer() override;
 
-    bool listen();
+    /// \a port 0 takes a free one.
+    bool listen(quint16 port = 0);
     /// HTTPS with the given certificate and key.
     bool listen(const QSslConfiguration& tls);
     quint16 port() const;

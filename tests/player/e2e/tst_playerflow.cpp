@@ -1,75 +1,21 @@
 // The player's way from the log-in to a seat, against the real server: the
 // log-in dialog, the lobby, a table window of its own with its own server
 // session through the buy-in, a second table, the same game twice, leaving,
-// static credentials and a language change.
-#include "buydialogitem.h"
-#include "client.h"
+// static credentials, a portal nickname and a language change.
 #include "defaulttheme.h"
-#include "gamelistdialogitem.h"
-#include "gamelistrows.h"
 #include "gamescene.h"
 #include "localresources.h"
-#include "logindialogitem.h"
-#include "playercontroller.h"
+#include "playerprogram.h"
+#include "playerusernamedialogitem.h"
 #include "pokerdprocess.h"
-#include "pokertableview.h"
 #include "pushbuttonitem.h"
 
-#include <QGraphicsProxyWidget>
-#include <QLineEdit>
 #include <QPointer>
-#include <QSignalSpy>
-#include <QStandardItemModel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTreeView>
 
 using namespace VeskGames;
-
-namespace {
-
-QLineEdit* field(QGraphicsWidget* dialog, const char* name)
-{
-    for (QGraphicsItem* item : dialog->childItems()) {
-        if (auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item)) {
-            if (auto* edit = proxy->widget()->findChild<QLineEdit*>(QLatin1String(name)))
-                return edit;
-        }
-    }
-    return nullptr;
-}
-
-int rowOf(const QStandardItemModel* model, const QString& id)
-{
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->index(row, 0).data(GameListRows::RecordRole).toMap().value("id").toString() == id)
-            return row;
-    }
-    return -1;
-}
-
-/// A player program in this process: its link, its window and its controller.
-struct Program
-{
-    Client client;
-    PokerTableView view;
-    std::unique_ptr<PlayerController> controller;
-
-    Program(quint16 port, AbstractTheme* theme, ApplicationState start = StateStart)
-    {
-        client.setHost(QStringLiteral("127.0.0.1"), port);
-        view.resize(1024, 768);
-        view.show();
-        controller = std::make_unique<PlayerController>(start, &client, &view, theme, false);
-    }
-    ~Program()
-    {
-        // Table windows first: they share the theme.
-        controller.reset();
-    }
-};
-
-} // namespace
+using PlayerTest::Program;
 
 class TestPlayerFlow : public QObject
 {
@@ -78,47 +24,6 @@ class TestPlayerFlow : public QObject
     QTemporaryDir m_dir;
     PokerdProcess m_server;
     std::unique_ptr<DefaultTheme> m_theme;
-
-    LoginDialogItem* loginDialog(Program& program)
-    {
-        return qobject_cast<LoginDialogItem*>(program.controller->topDialog());
-    }
-
-    void logIn(Program& program, const QString& user, const QString& password)
-    {
-        LoginDialogItem* login = nullptr;
-        QTRY_VERIFY((login = loginDialog(program)) != nullptr);
-        field(login, "usernameLineEdit")->setText(user);
-        field(login, "passwordLineEdit")->setText(password);
-        login->slotDoAuth();
-    }
-
-    /// Logs in and waits for the lobby with its games.
-    GameListDialogItem* toLobby(Program& program, const QString& user)
-    {
-        program.controller->startUp(true);
-        logIn(program, user, "demo");
-        GameListDialogItem* lobby = nullptr;
-        [&] {
-            QTRY_VERIFY_WITH_TIMEOUT(
-                (lobby = qobject_cast<GameListDialogItem*>(program.controller->topDialog())), 20000);
-        }();
-        if (!lobby)
-            return nullptr;
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(rowOf(lobby->model(), "holdem-nl-050-1") >= 0, 20000); }();
-        return lobby;
-    }
-
-    /// Picks \a game in the lobby and joins: a table controller appears.
-    PlayerController* join(Program& program, GameListDialogItem* lobby, const QString& game)
-    {
-        QSignalSpy created(program.controller.get(), &PlayerController::tableCreated);
-        lobby->treeView()->setCurrentIndex(lobby->model()->index(rowOf(lobby->model(), game), 1));
-        lobby->slotJoin();
-        if (created.isEmpty() && !created.wait(10000))
-            return nullptr;
-        return created.first().at(0).value<PlayerController*>();
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -137,7 +42,7 @@ private Q_SLOTS:
         QSignalSpy states(program.controller.get(), &PlayerController::stateEntered);
         program.controller->startUp(true);
         QCOMPARE(program.controller->state(), StateLogin);
-        QVERIFY(loginDialog(program));
+        QVERIFY(program.top<LoginDialogItem>());
         QCoreApplication::processEvents();
         QVERIFY(program.view.grab().save(SCREENSHOT_DIR "/player-login.png"));
         QCOMPARE(states.size(), 1);
@@ -167,29 +72,29 @@ private Q_SLOTS:
         Program program(m_server.port(), m_theme.get());
         QSignalSpy states(program.controller.get(), &PlayerController::stateEntered);
         program.controller->startUp(true);
-        logIn(program, user, password);
+        QVERIFY(program.logIn(user, password));
         // Past the wait for the answer, to where it leads.
         QTRY_VERIFY_WITH_TIMEOUT(states.size() >= 3, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(int(program.controller->state()), state, 20000);
         if (message) {
-            LoginDialogItem* login = loginDialog(program);
+            auto* login = program.top<LoginDialogItem>();
             QVERIFY(login);
             QVERIFY2(!login->message().isEmpty(), "a refused log-in says why");
             QVERIFY(!program.controller->isAuthenticated());
         } else {
             QVERIFY(program.controller->isAuthenticated());
             QCOMPARE(program.controller->user(), user);
-            QTRY_VERIFY(qobject_cast<GameListDialogItem*>(program.controller->topDialog()));
+            QTRY_VERIFY(program.top<GameListDialogItem>());
         }
     }
 
     void lobbyToTableThroughTheBuyin()
     {
         Program program(m_server.port(), m_theme.get());
-        GameListDialogItem* lobby = toLobby(program, "demo2");
+        GameListDialogItem* lobby = program.toLobby("demo2");
         QVERIFY(lobby);
         QVERIFY(program.view.grab().save(SCREENSHOT_DIR "/player-lobby.png"));
-        QPointer<PlayerController> table = join(program, lobby, "holdem-nl-050-1");
+        QPointer<PlayerController> table = program.join(lobby, "holdem-nl-050-1");
         QVERIFY(table);
         QVERIFY(table->view() != &program.view);
         QVERIFY(table->client() != &program.client);
@@ -216,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(program.controller->tables().size(), 1);
 
         // A second table: another window, another session.
-        QPointer<PlayerController> second = join(program, lobby, "omaha-pl-1-2");
+        QPointer<PlayerController> second = program.join(lobby, "omaha-pl-1-2");
         QVERIFY(second);
         QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<BuyDialogItem*>(second->topDialog()), 20000);
         QCOMPARE(program.controller->tables().size(), 2);
@@ -244,10 +149,41 @@ private Q_SLOTS:
         QCOMPARE(program.controller->user(), QString("demo3"));
     }
 
+    void portalNickname()
+    {
+        // A partner edition logs in through the portal: a new account picks its nickname first.
+        qApp->setProperty("iniportalpartnername", "partner");
+        const auto unset = qScopeGuard([] { qApp->setProperty("iniportalpartnername", QVariant()); });
+        Program program(m_server.port(), m_theme.get());
+        program.controller->startUp(true);
+        QVERIFY(program.logIn("demo5", "demo"));
+        PlayerUsernameDialogItem* nickname = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((nickname = program.top<PlayerUsernameDialogItem>()), 20000);
+        QCOMPARE(program.controller->state(), StateSelectUsername);
+
+        // Taken by another account: refused by the server, asked again.
+        nickname->nameEdit()->setText("demo1");
+        nickname->slotSave();
+        QTRY_COMPARE_WITH_TIMEOUT(nickname->message(), QString("Invalid and/or existing username"), 20000);
+        QTRY_VERIFY(nickname->saveButton()->isEnabled());
+        QCOMPARE(program.controller->state(), StateSelectUsername);
+
+        nickname->nameEdit()->setText("Flush5");
+        nickname->slotSave();
+        QTRY_VERIFY_WITH_TIMEOUT(program.top<GameListDialogItem>(), 20000);
+        QCOMPARE(program.controller->user(), QString("Flush5"));
+        QCOMPARE(qApp->property("iniusername").toString(), QString("Flush5"));
+
+        // The next time the lobby follows the log-in straight away, under the nickname.
+        Program again(m_server.port(), m_theme.get());
+        QVERIFY(again.toLobby("demo5"));
+        QCOMPARE(again.controller->user(), QString("Flush5"));
+    }
+
     void languageChangeRetranslatesTheLobby()
     {
         Program program(m_server.port(), m_theme.get());
-        GameListDialogItem* lobby = toLobby(program, "demo4");
+        GameListDialogItem* lobby = program.toLobby("demo4");
         QVERIFY(lobby);
         const QString english = lobby->joinButton()->text();
         program.controller->slotLanguageChanged("de_DE");
