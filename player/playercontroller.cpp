@@ -10,6 +10,7 @@
 #include "infodialogitem.h"
 #include "localresources.h"
 #include "playercontroller_p.h"
+#include "playergamescene.h"
 #include "playerusernamedialogitem.h"
 #include "pokertableview.h"
 #include "restartarguments.h"
@@ -77,13 +78,14 @@ PlayerController::PlayerController(ApplicationState startState, Client* client, 
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 
-    auto* table = new GameScene(theme, this);
+    auto* table = new PlayerGameScene(theme, this);
     table->setSceneRect(area);
     if (theme)
         table->setBackgroundBrush(
             QBrush(QPixmap::fromImage(theme->image(AbstractTheme::ImageTableBackground))));
     table->setupScene();
     setScene(table);
+    connectPlayerScene(table);
 
     if (view)
         QObject::connect(view, &PokerTableView::closeWindow, this, &PlayerController::slotActionLeave);
@@ -487,6 +489,7 @@ void PlayerController::slotAuthenticateEvent(bool ok, bool reconnect, QString us
         if (auto* login = qobject_cast<AbstractLoginDialogItem*>(p->loginDialog.data()))
             login->addCompletionUsername(p->user, p->password);
         requestUserInfo();
+        loadUserSettings();
         // With a window per table the tables come back as server-opened ones;
         // this window stays the lobby.
         nextState(reconnect && (p->isTable || singleWindow()) ? StateTable : StateLobby);
@@ -507,6 +510,15 @@ void PlayerController::slotCancelAuthenticate()
     nextState(StateGameOver);
 }
 
+QUrl PlayerController::kioskEndpoint() const
+{
+    const Private* p = dd();
+    if (!p->kioskUrl.isEmpty())
+        return p->kioskUrl;
+    return QUrl(
+        QStringLiteral("http://127.0.0.1:%1/").arg(kKioskPort + (p->screen >= 0 ? 10 * p->screen : 0)));
+}
+
 void PlayerController::askKiosk()
 {
     Private* p = dd();
@@ -518,11 +530,7 @@ void PlayerController::askKiosk()
                          &PlayerController::slotKioskCredentials);
         QObject::connect(p->kioskClient, &xmlrpc::Client::failed, this, &PlayerController::slotKioskFailed);
     }
-    QUrl url = p->kioskUrl;
-    if (url.isEmpty())
-        url = QUrl(
-            QStringLiteral("http://127.0.0.1:%1/").arg(kKioskPort + (p->screen >= 0 ? 10 * p->screen : 0)));
-    p->kioskClient->setUrl(url);
+    p->kioskClient->setUrl(kioskEndpoint());
     p->kioskClient->request({xmlrpc::Variant(QStringLiteral("VeskPoker"))}, QStringLiteral("getCredentials"));
 }
 
@@ -611,6 +619,11 @@ void PlayerController::slotCancelSelectUsername()
 
 void PlayerController::slotStatusInfoEvent(qint32 message, QVariantList params)
 {
+    // The table's own lines: players and position.
+    if (PlayerGameScene* table = playerScene(); table && (message == 1 || message == 2)) {
+        table->setStatusInfo(message, params);
+        return;
+    }
     QStringList texts;
     for (const QVariant& param : std::as_const(params))
         texts.append(param.toString());

@@ -3,6 +3,7 @@
 
 #include "applicationstate.h"
 #include "commoncontroller.h"
+#include "pokertableview.h"
 #include "xmlrpc/variant.h"
 
 #include <QMap>
@@ -13,6 +14,7 @@ class QGraphicsWidget;
 
 namespace VeskGames {
 
+class PlayerGameScene;
 class PokerTableScene;
 class SplashScene;
 
@@ -46,6 +48,10 @@ public:
     QString gameId() const;
     /// Table controllers by session (or, until the server opened it, game) id.
     QMap<QString, PlayerController*> tables() const;
+    /// The player's table, or null before there is one.
+    PlayerGameScene* playerScene() const;
+    /// The user's settings as last loaded or changed.
+    QVariantMap userSettings() const;
     /// The dialog on top of the scene shown now, if any.
     QGraphicsWidget* topDialog() const;
 
@@ -108,6 +114,28 @@ public Q_SLOTS:
                         qint32 timestamp) override;
     void slotGameOver();
     void slotActionClone() override;
+    void slotActionFold();
+    void slotActionCheck();
+    void slotActionBet(qreal amount);
+    void slotActionReturn();
+    void slotActionSitOut();
+    void slotActionFoldAndLeave();
+    void slotActionKeyPressed(VeskGames::PokerTableView::Action action);
+    void slotActionCashier();
+    void slotActionLock();
+    void slotActionGameHistory();
+    void slotActionPayout();
+    void slotGameRequestAction(qint32 position, qint32 timeout, qreal postSmall, qreal postBig,
+                               qreal potLimit, qreal postNowWait, bool isCallAllIn, bool canRaise,
+                               qint32 timestamp);
+    void slotGameRequestRebuy(qint32 position, qint32 timeout, qint32 timestamp);
+    void slotGameRequestFoldAndLeave(qint32 position);
+    void slotUserStatusChange(qint32 position, qint32 userStatus) override;
+    void slotGameEventActionShow(qint32 position, QVector<VeskGames::Card> cards, qint32 timestamp) override;
+    void loadUserSettings();
+    void saveUserSettings(QVariantMap settings);
+    void saveUserSettings();
+    void slotLoadUserSettingsDone(VeskGames::Command* cmd);
     void gameOver() override;
 
 Q_SIGNALS:
@@ -139,6 +167,11 @@ private:
     void askKiosk();
     void showBuyDialog(bool joining);
     void sendCommand(const QString& method, const QList<xmlrpc::Variant>& params);
+    /// A request nothing waits for.
+    void sendAction(const QString& method, const QList<xmlrpc::Variant>& params);
+    void connectPlayerScene(PlayerGameScene* table);
+    void applySettings(const QVariantMap& settings);
+    QUrl kioskEndpoint() const;
     /// Asks for a lobby list and hands the answer to the lobby's \a receiverSlot.
     void refreshLobby(const QString& method, const char* receiverSlot);
     PlayerController* createTableController(const QString& gameId, qreal min, qreal max,

@@ -43,6 +43,8 @@ public:
     QString gameId;
     double buyinMin = 0;
     double buyinMax = 0;
+    /// The amount of the last buy-in, bought again by an automatic re-buy.
+    double lastBuyin = 0;
     QString currency;
     int gameType = 0;
     int tourStatus = 0;

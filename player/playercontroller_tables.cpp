@@ -9,6 +9,7 @@
 #include "gamescene.h"
 #include "infodialogitem.h"
 #include "playercontroller_p.h"
+#include "playergamescene.h"
 #include "pokertableview.h"
 #include "windowactivator.h"
 
@@ -262,6 +263,7 @@ void PlayerController::slotActionGameListBuyin(qreal amount)
     Private* p = dd();
     if (!p->client)
         return;
+    p->lastBuyin = amount;
     QList<xmlrpc::Variant> params{xmlrpc::Variant(double(amount))};
     // The lobby's own session buys for the table it names.
     if (!p->isTable)
@@ -298,6 +300,7 @@ void PlayerController::slotBuyin(qreal amount)
     Private* p = dd();
     if (!p->client)
         return;
+    p->lastBuyin = amount;
     auto* command =
         new ServerCommand(p->client, {xmlrpc::Variant(double(amount))}, QStringLiteral("userBuyin"), this);
     QObject::connect(command, &Command::done, command, &QObject::deleteLater);
@@ -333,6 +336,10 @@ void PlayerController::slotGameParametersEvent(GameParameters params)
     }
     CommonController::slotGameParametersEvent(params);
     if (params.valid) {
+        apply([params](GameScene* s) {
+            if (auto* table = qobject_cast<PlayerGameScene*>(s))
+                table->setGameParameters(params);
+        });
         p->gameType = params.type;
         p->currency = params.currency;
         // A table the server opened learns its buy-in range here.

@@ -468,6 +468,11 @@ void GameScene::setShowAvatars(bool show)
         seat->setShowAvatar(show, true);
 }
 
+bool GameScene::showAvatars() const
+{
+    return d->showAvatars;
+}
+
 void GameScene::setUseOneNumberCards(bool use)
 {
     d->useOneNumberCards = use;

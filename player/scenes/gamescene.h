@@ -46,7 +46,7 @@ public:
     /// Takes the last hand off the table: cards, actions, bets, board, pots.
     virtual void clearHand();
     /// The seat is out of this hand: its cards leave the table.
-    void foldSeat(int position);
+    virtual void foldSeat(int position);
     /// Takes the seat's cards off the table.
     void clearSeatCards(int position);
     bool isFolded(int position) const;
@@ -70,6 +70,7 @@ public:
     void setGameType(int flags);
     void setLocalPlayer(const QString& name);
     void setShowAvatars(bool show);
+    bool showAvatars() const;
     void setUseOneNumberCards(bool use);
     void setShowChips(bool show);
     void markBestHands();
