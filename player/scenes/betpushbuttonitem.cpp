@@ -69,15 +69,27 @@ QRectF BetPushButtonItem::amountArea() const
 
 void BetPushButtonItem::updateAmountPath()
 {
+    // Themes size their fonts in pixels, others in points: keep the unit.
+    const bool pixels = font().pixelSize() > 0;
+    qreal size = (pixels ? font().pixelSize() : font().pointSizeF()) * kAmountScale;
+    const auto apply = [this, pixels](qreal s) {
+        if (pixels)
+            d->font.setPixelSize(qMax(1, qRound(s)));
+        else
+            d->font.setPointSizeF(qMax<qreal>(1, s));
+    };
     d->font = font();
-    d->font.setPointSizeF(qMax<qreal>(1, font().pointSizeF() * kAmountScale));
+    apply(size);
     d->path = QPainterPath();
     if (d->text.isEmpty())
         return;
     // Long amounts shrink until they fit, never below a readable size.
-    const qreal room = qMax<qreal>(1, size().width() - 2 * kMargin);
-    while (d->font.pointSizeF() > 6 && QFontMetricsF(d->font).horizontalAdvance(d->text) > room)
-        d->font.setPointSizeF(d->font.pointSizeF() - 0.5);
+    const qreal room = qMax<qreal>(1, this->size().width() - 2 * kMargin);
+    const qreal smallest = pixels ? 8 : 6;
+    while (size > smallest && QFontMetricsF(d->font).horizontalAdvance(d->text) > room) {
+        size -= pixels ? 1 : 0.5;
+        apply(size);
+    }
     d->path = DrawUtils::makePath(d->font, d->text);
 }
 

@@ -209,7 +209,7 @@ void PlayerGameScene::action(int position, int timeout, double valueMin, double 
 
         const bool toCall = value > kEpsilon;
         d->checkCall->setText(toCall ? tr("Call") : tr("Check"));
-        d->checkCall->setAmountText(toCall ? TextUtils::doubleToString(value) : QString());
+        d->checkCall->setAmountText(toCall ? moneyText(value) : QString());
         d->betRaise->setText(toCall ? tr("Raise") : tr("Bet"));
 
         if (valueMin > kEpsilon && valueMax - valueMin >= kEpsilon) {
@@ -235,7 +235,7 @@ void PlayerGameScene::action(int position, int timeout, double valueMin, double 
             d->betRaise->show();
             setBetWidgetVisible(false);
             d->betRaise->setText(tr("All-in"));
-            d->betRaise->setAmountText(TextUtils::doubleToString(myBet + valueMin));
+            d->betRaise->setAmountText(moneyText(myBet + valueMin));
         }
         if (!canRaise) {
             d->betRaise->hide();
@@ -333,6 +333,14 @@ double PlayerGameScene::betAmount() const
     return 0;
 }
 
+QString PlayerGameScene::moneyText(double amount) const
+{
+    // Tournament chips are plain numbers; a cash table's are money.
+    if (d->gameTypeFlags & (0x2000 | 0x10000))
+        return TextUtils::doubleToString(amount);
+    return TextUtils::doubleToCurrencyString(amount, d->parameters.currency);
+}
+
 // --- the player's decisions ------------------------------------------------
 
 void PlayerGameScene::slotFold()
@@ -383,7 +391,7 @@ void PlayerGameScene::slotPlayerTimeout()
 
 void PlayerGameScene::slotSliderValueChanged(double value)
 {
-    d->betRaise->setAmountText(TextUtils::doubleToString(value));
+    d->betRaise->setAmountText(moneyText(value));
 }
 
 void PlayerGameScene::keyAction(PokerTableView::Action action)

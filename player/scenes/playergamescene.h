@@ -174,6 +174,7 @@ private:
     void updateHandText();
     void connectSideButtons();
     void store(const QString& key, const QVariant& value);
+    QString moneyText(double amount) const;
 
     class Private;
     std::unique_ptr<Private> d;

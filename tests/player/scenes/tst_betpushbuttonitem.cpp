@@ -51,12 +51,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("amount");
         QTest::addColumn<qreal>("scale");
+        QTest::addColumn<bool>("pixels");
         QTest::newRow("call") << "Call"
-                              << "20.00" << 1.0;
+                              << "20.00" << 1.0 << false;
         QTest::newRow("call at 2x") << "Call"
-                                    << "20.00" << 2.0;
+                                    << "20.00" << 2.0 << false;
         QTest::newRow("a long amount") << "Raise"
-                                       << "1,234,567,890.00 EUR" << 1.0;
+                                       << "1,234,567,890.00 EUR" << 1.0 << false;
+        // Themes give their fonts in pixels.
+        QTest::newRow("pixel font") << "Call"
+                                    << "€20" << 1.0 << true;
     }
 
     void twoLines()
@@ -64,11 +68,15 @@ private Q_SLOTS:
         QFETCH(QString, label);
         QFETCH(QString, amount);
         QFETCH(qreal, scale);
+        QFETCH(bool, pixels);
         QGraphicsScene scene;
         auto* button = new BetPushButtonItem;
         scene.addItem(button);
         QFont font = button->font();
-        font.setPointSize(14);
+        if (pixels)
+            font.setPixelSize(20);
+        else
+            font.setPointSize(14);
         button->setFont(font);
         button->setTextBrush(Qt::white);
         button->setTextPen(QPen(Qt::black, 1));
@@ -78,7 +86,11 @@ private Q_SLOTS:
 
         // The amount fits the button's width.
         QVERIFY(QFontMetricsF(button->amountFont()).horizontalAdvance(amount) <= 120);
-        QVERIFY(button->amountFont().pointSizeF() < font.pointSizeF());
+        if (pixels)
+            QVERIFY(button->amountFont().pixelSize() < font.pixelSize() &&
+                    button->amountFont().pixelSize() >= 8);
+        else
+            QVERIFY(button->amountFont().pointSizeF() < font.pointSizeF());
 
         const QImage image = render(button, scale);
         if (scale > 1)
