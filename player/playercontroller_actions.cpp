@@ -151,25 +151,32 @@ void PlayerController::slotGameRequestAction(qint32 position, qint32 timeout, qr
                                              qreal potLimit, qreal postNowWait, bool isCallAllIn,
                                              bool canRaise, qint32 timestamp)
 {
-    PlayerGameScene* table = playerScene();
-    if (!table)
-        return;
-    if (position == table->viewPosition() && view()) {
-        WindowActivator::instance()->activate(view());
-        // Somebody else's window in front: ask for the player's eye.
-        if (!view()->isActiveWindow())
-            QApplication::alert(view()->window());
-    }
-    // The request's own time is the reference: the turn started when it was sent.
-    table->action(position, timeout, postSmall, postBig, potLimit, postNowWait, isCallAllIn, canRaise,
-                  timestamp, timestamp);
+    // The request takes its turn behind the batch it came with: the new hand
+    // it belongs to must be on the table before the controls show.
+    apply([this, position, timeout, postSmall, postBig, potLimit, postNowWait, isCallAllIn, canRaise,
+           timestamp](GameScene* s) {
+        auto* table = qobject_cast<PlayerGameScene*>(s);
+        if (!table)
+            return;
+        if (position == table->viewPosition() && view()) {
+            WindowActivator::instance()->activate(view());
+            // Somebody else's window in front: ask for the player's eye.
+            if (!view()->isActiveWindow())
+                QApplication::alert(view()->window());
+        }
+        // The request's own time is the reference: the turn started when it was sent.
+        table->action(position, timeout, postSmall, postBig, potLimit, postNowWait, isCallAllIn, canRaise,
+                      timestamp, timestamp);
+    });
 }
 
 void PlayerController::slotGameRequestFoldAndLeave(qint32 position)
 {
-    PlayerGameScene* table = playerScene();
-    if (table && position == table->viewPosition())
-        table->offerFoldAndLeave();
+    apply([position](GameScene* s) {
+        auto* table = qobject_cast<PlayerGameScene*>(s);
+        if (table && position == table->viewPosition())
+            table->offerFoldAndLeave();
+    });
 }
 
 void PlayerController::slotGameRequestRebuy(qint32 position, qint32, qint32)
