@@ -509,6 +509,186 @@ Sie können den Platz nach dem Ende der laufenden Hand einnehmen!</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::PlayerGameScene</name>
+    <message>
+        <source>Fold</source>
+        <translation>Passen</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Mitgehen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Schieben</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Join
+new game</source>
+        <translation>Neues
+Spiel</translation>
+    </message>
+    <message>
+        <source>Confirm Close</source>
+        <translation>Schließen bestätigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sitting Out</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3 (%4 min)</source>
+        <translation>%1 %2
+Ante: %3 (%4 Min.)</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3</source>
+        <translation>%1 %2
+Ante: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)
+Ante: %6</source>
+        <translation>%1 %2
+%3/%4 (%5 Min.)
+Ante: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)</source>
+        <translation>%1 %2
+%3/%4 (%5 Min.)</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4
+Ante: %5</source>
+        <translation>%1 %2
+%3/%4
+Ante: %5</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4</source>
+        <translation>%1 %2
+%3/%4</translation>
+    </message>
+    <message>
+        <source>Game-ID: %1</source>
+        <translation>Spiel-Nr.: %1</translation>
+    </message>
+    <message>
+        <source>Players: %1 Active: %2</source>
+        <translation>Spieler: %1 Aktiv: %2</translation>
+    </message>
+    <message>
+        <source>Position: %2/%1</source>
+        <translation>Platz: %2/%1</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerOptionsDialogItem</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>&lt;-</source>
+        <translation>&lt;-</translation>
+    </message>
+    <message>
+        <source>-&gt;</source>
+        <translation>-&gt;</translation>
+    </message>
+    <message>
+        <source>Hand History</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Show Avatars</source>
+        <translation>Avatare zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Avatars</source>
+        <translation>Avatare verbergen</translation>
+    </message>
+    <message>
+        <source>Use Chips To Bet</source>
+        <translation>Mit Chips setzen</translation>
+    </message>
+    <message>
+        <source>Use Slider To Bet</source>
+        <translation>Mit Regler setzen</translation>
+    </message>
+    <message>
+        <source>Show Holecards</source>
+        <translation>Karten zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Holecards</source>
+        <translation>Karten verbergen</translation>
+    </message>
+    <message>
+        <source>Mute Sounds</source>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Play Sounds</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Stay and watch</source>
+        <translation>Bleiben und zusehen</translation>
+    </message>
+    <message>
+        <source>Join new game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
     <message>
         <source>Nickname</source>

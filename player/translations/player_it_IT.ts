@@ -509,6 +509,186 @@ Potrai prendere posto al termine della mano in corso!</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::PlayerGameScene</name>
+    <message>
+        <source>Fold</source>
+        <translation>Lascia</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Rilancia</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Punta</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Join
+new game</source>
+        <translation>Nuova
+partita</translation>
+    </message>
+    <message>
+        <source>Confirm Close</source>
+        <translation>Conferma chiusura</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Sitting Out</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Rientra</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3 (%4 min)</source>
+        <translation>%1 %2
+Ante: %3 (%4 min)</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3</source>
+        <translation>%1 %2
+Ante: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)
+Ante: %6</source>
+        <translation>%1 %2
+%3/%4 (%5 min)
+Ante: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)</source>
+        <translation>%1 %2
+%3/%4 (%5 min)</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4
+Ante: %5</source>
+        <translation>%1 %2
+%3/%4
+Ante: %5</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4</source>
+        <translation>%1 %2
+%3/%4</translation>
+    </message>
+    <message>
+        <source>Game-ID: %1</source>
+        <translation>ID partita: %1</translation>
+    </message>
+    <message>
+        <source>Players: %1 Active: %2</source>
+        <translation>Giocatori: %1 Attivi: %2</translation>
+    </message>
+    <message>
+        <source>Position: %2/%1</source>
+        <translation>Posizione: %2/%1</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerOptionsDialogItem</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>&lt;-</source>
+        <translation>&lt;-</translation>
+    </message>
+    <message>
+        <source>-&gt;</source>
+        <translation>-&gt;</translation>
+    </message>
+    <message>
+        <source>Hand History</source>
+        <translation>Storico mani</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Show Avatars</source>
+        <translation>Mostra avatar</translation>
+    </message>
+    <message>
+        <source>Hide Avatars</source>
+        <translation>Nascondi avatar</translation>
+    </message>
+    <message>
+        <source>Use Chips To Bet</source>
+        <translation>Punta con le fiches</translation>
+    </message>
+    <message>
+        <source>Use Slider To Bet</source>
+        <translation>Punta con il cursore</translation>
+    </message>
+    <message>
+        <source>Show Holecards</source>
+        <translation>Mostra carte</translation>
+    </message>
+    <message>
+        <source>Hide Holecards</source>
+        <translation>Nascondi carte</translation>
+    </message>
+    <message>
+        <source>Mute Sounds</source>
+        <translation>Disattiva suoni</translation>
+    </message>
+    <message>
+        <source>Play Sounds</source>
+        <translation>Attiva suoni</translation>
+    </message>
+    <message>
+        <source>Stay and watch</source>
+        <translation>Resta a guardare</translation>
+    </message>
+    <message>
+        <source>Join new game</source>
+        <translation>Nuova partita</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
     <message>
         <source>Nickname</source>

@@ -509,6 +509,186 @@ Du kan ta platsen när den pågående given är slut!</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::PlayerGameScene</name>
+    <message>
+        <source>Fold</source>
+        <translation>Lägg ner</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pott</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Syna</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Passa</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Höj</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Satsa</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Join
+new game</source>
+        <translation>Nytt
+spel</translation>
+    </message>
+    <message>
+        <source>Confirm Close</source>
+        <translation>Bekräfta stängning</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Sitting Out</source>
+        <translation>Sitter ute</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Återvänd</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Lås</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3 (%4 min)</source>
+        <translation>%1 %2
+Ante: %3 (%4 min)</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3</source>
+        <translation>%1 %2
+Ante: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)
+Ante: %6</source>
+        <translation>%1 %2
+%3/%4 (%5 min)
+Ante: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)</source>
+        <translation>%1 %2
+%3/%4 (%5 min)</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4
+Ante: %5</source>
+        <translation>%1 %2
+%3/%4
+Ante: %5</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4</source>
+        <translation>%1 %2
+%3/%4</translation>
+    </message>
+    <message>
+        <source>Game-ID: %1</source>
+        <translation>Spel-ID: %1</translation>
+    </message>
+    <message>
+        <source>Players: %1 Active: %2</source>
+        <translation>Spelare: %1 Aktiva: %2</translation>
+    </message>
+    <message>
+        <source>Position: %2/%1</source>
+        <translation>Plats: %2/%1</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerOptionsDialogItem</name>
+    <message>
+        <source>Options</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>&lt;-</source>
+        <translation>&lt;-</translation>
+    </message>
+    <message>
+        <source>-&gt;</source>
+        <translation>-&gt;</translation>
+    </message>
+    <message>
+        <source>Hand History</source>
+        <translation>Handhistorik</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Show Avatars</source>
+        <translation>Visa avatarer</translation>
+    </message>
+    <message>
+        <source>Hide Avatars</source>
+        <translation>Dölj avatarer</translation>
+    </message>
+    <message>
+        <source>Use Chips To Bet</source>
+        <translation>Satsa med marker</translation>
+    </message>
+    <message>
+        <source>Use Slider To Bet</source>
+        <translation>Satsa med reglage</translation>
+    </message>
+    <message>
+        <source>Show Holecards</source>
+        <translation>Visa kort</translation>
+    </message>
+    <message>
+        <source>Hide Holecards</source>
+        <translation>Dölj kort</translation>
+    </message>
+    <message>
+        <source>Mute Sounds</source>
+        <translation>Stäng av ljud</translation>
+    </message>
+    <message>
+        <source>Play Sounds</source>
+        <translation>Spela ljud</translation>
+    </message>
+    <message>
+        <source>Stay and watch</source>
+        <translation>Stanna och titta</translation>
+    </message>
+    <message>
+        <source>Join new game</source>
+        <translation>Nytt spel</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
     <message>
         <source>Nickname</source>

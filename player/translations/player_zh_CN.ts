@@ -508,6 +508,186 @@ You can take the seat once the ongoing hand has finished!</source>
     </message>
 </context>
 <context>
+    <name>VeskGames::PlayerGameScene</name>
+    <message>
+        <source>Fold</source>
+        <translation>弃牌</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>底池</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>跟注</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>过牌</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>加注</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>下注</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>全下</translation>
+    </message>
+    <message>
+        <source>Join
+new game</source>
+        <translation>加入
+新游戏</translation>
+    </message>
+    <message>
+        <source>Confirm Close</source>
+        <translation>确认关闭</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Sitting Out</source>
+        <translation>暂离</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3 (%4 min)</source>
+        <translation>%1 %2
+前注：%3（%4 分钟）</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Ante: %3</source>
+        <translation>%1 %2
+前注：%3</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)
+Ante: %6</source>
+        <translation>%1 %2
+%3/%4（%5 分钟）
+前注：%6</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4 (%5 min)</source>
+        <translation>%1 %2
+%3/%4（%5 分钟）</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4
+Ante: %5</source>
+        <translation>%1 %2
+%3/%4
+前注：%5</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3/%4</source>
+        <translation>%1 %2
+%3/%4</translation>
+    </message>
+    <message>
+        <source>Game-ID: %1</source>
+        <translation>牌局编号：%1</translation>
+    </message>
+    <message>
+        <source>Players: %1 Active: %2</source>
+        <translation>玩家：%1 在玩：%2</translation>
+    </message>
+    <message>
+        <source>Position: %2/%1</source>
+        <translation>名次：%2/%1</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::PlayerOptionsDialogItem</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>&lt;-</source>
+        <translation>&lt;-</translation>
+    </message>
+    <message>
+        <source>-&gt;</source>
+        <translation>-&gt;</translation>
+    </message>
+    <message>
+        <source>Hand History</source>
+        <translation>牌局记录</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Show Avatars</source>
+        <translation>显示头像</translation>
+    </message>
+    <message>
+        <source>Hide Avatars</source>
+        <translation>隐藏头像</translation>
+    </message>
+    <message>
+        <source>Use Chips To Bet</source>
+        <translation>用筹码下注</translation>
+    </message>
+    <message>
+        <source>Use Slider To Bet</source>
+        <translation>用滑块下注</translation>
+    </message>
+    <message>
+        <source>Show Holecards</source>
+        <translation>显示底牌</translation>
+    </message>
+    <message>
+        <source>Hide Holecards</source>
+        <translation>隐藏底牌</translation>
+    </message>
+    <message>
+        <source>Mute Sounds</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Play Sounds</source>
+        <translation>播放声音</translation>
+    </message>
+    <message>
+        <source>Stay and watch</source>
+        <translation>留下观看</translation>
+    </message>
+    <message>
+        <source>Join new game</source>
+        <translation>加入新游戏</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
     <message>
         <source>Nickname</source>
