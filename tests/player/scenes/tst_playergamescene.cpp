@@ -378,6 +378,16 @@ private Q_SLOTS:
         QSignalSpy history(scene.get(), &PlayerGameScene::actionGameHistory);
         options->historyButton()->click();
         QCOMPARE(history.size(), 1);
+        for (const qreal scale : {1.0, 2.0}) {
+            QImage image(QSize(1024, 768) * scale, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            scene->render(&painter, QRectF(0, 0, 1024, 768), QRectF(0, 0, 1024, 768));
+            painter.end();
+            QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/player-options-%1x.png").arg(int(scale))));
+        }
         options->closeButton()->click();
         QCOMPARE(scene->dialogCount(), 0);
     }
