@@ -210,11 +210,43 @@ public:
             for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it)
                 totals[it.key()] += it.value();
         }
+        for (Table* t : std::as_const(tables)) {
+            const QMap<QString, Cents> held = t->heldMoney();
+            for (auto it = held.constBegin(); it != held.constEnd(); ++it)
+                totals[it.key()] += it.value();
+        }
         for (const Session& session : sessions) {
             if (session.bought > 0)
                 totals[session.user] += session.bought;
         }
         return totals;
+    }
+
+    /// Registers \a session for the Sit & Go at \a t, paying from what the
+    /// session bought for it or else from the balance; or unregisters it,
+    /// the money going back to what the session holds.
+    bool setRegistered(Session& session, Table* t, bool registering)
+    {
+        if (session.user.isEmpty())
+            return false;
+        const Cents cost = t->tournamentCost();
+        if (!registering) {
+            if (!t->unregisterPlayer(session.id))
+                return false;
+            session.bought += cost;
+            return true;
+        }
+        if (t->tourStatus() != 1 || t->hasSeat(session.user))
+            return false;
+        const Cents missing = cost - qMin(cost, session.bought);
+        if (missing > 0 && !accounts->takeToTable(session.user, missing))
+            return false;
+        session.bought += missing;
+        if (!t->registerPlayer(session.user, session.id, 1, accounts->shownName(session.user)))
+            return false; // the money stays with the session, and goes back with it
+        session.bought -= cost;
+        accounts->setAtTables(session.user, chipsAtTables().value(session.user));
+        return true;
     }
 
     /// Session ids begin with this server's own tag, so that a client still
@@ -324,6 +356,9 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
                     d->accounts->returnFromTable(user, chips, d->chipsAtTables().value(user));
                     d->queue(session, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
                 });
+        connect(table, &Table::tournamentFinishedFor, this, [this](const QString& user, Cents prize) {
+            d->accounts->returnFromTable(user, prize, d->chipsAtTables().value(user));
+        });
         connect(table, &Table::seatTakenOver, this, [this](const QString&, const QString& previous) {
             if (Session* old = d->findSession(previous)) {
                 old->tableId.clear();
@@ -559,8 +594,10 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         Session& child = d->create(session.user, session.terminal, session.peer);
         child.tableId = wanted->config().id;
         child.isChild = true;
-        // Bit 2: buy chips first; bit 1: join, the chips are there already.
-        const int action = wanted->peopleStacks().value(session.user) > 0 ? 1 : 2;
+        // Bit 2: buy chips first; bit 1: join, the chips are there already
+        // (or come with registering, at a Sit & Go).
+        const int action =
+            wanted->config().isSitAndGo() || wanted->peopleStacks().value(session.user) > 0 ? 1 : 2;
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameOpen")},
                                           {QStringLiteral("action"), action},
                                           {QStringLiteral("childSessionId"), child.id},
@@ -597,6 +634,14 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             table->leave(session.id);
         session.tableId = tableId;
         session.events.append(joinEvent(true));
+        if (wanted->config().isSitAndGo()) {
+            // A seat there is taken by registering; until then the table is watched.
+            if (wanted->hasSeat(session.user))
+                wanted->join(session.user, session.id, 1);
+            else
+                wanted->watch(session.id);
+            return ok();
+        }
         if (session.user.isEmpty()) {
             wanted->watch(session.id);
         } else if (wanted->join(session.user, session.id, 1, std::exchange(session.preferredSeat, -1),
@@ -630,8 +675,15 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             const bool seated = buyTable->isSeated(target->id);
             const Cents chips = seated ? buyTable->chipsOf(target->id) : target->bought;
             const TableConfig& c = buyTable->config();
-            accepted = amount > 0 && chips + amount <= c.buyinMax && (chips > 0 || amount >= c.buyinMin) &&
-                       d->accounts->takeToTable(session.user, amount);
+            if (c.isSitAndGo()) {
+                // Exactly the buy-in and fee, held until registering takes it.
+                accepted = !seated && buyTable->tourStatus() == 1 &&
+                           target->bought + amount == buyTable->tournamentCost() &&
+                           d->accounts->takeToTable(session.user, amount);
+            } else
+                accepted = amount > 0 && chips + amount <= c.buyinMax &&
+                           (chips > 0 || amount >= c.buyinMin) &&
+                           d->accounts->takeToTable(session.user, amount);
             if (accepted && seated)
                 accepted = buyTable->addChips(target->id, amount);
             else if (accepted)
@@ -657,6 +709,11 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             session.requestOpen = true;
         return ok(xmlrpc::Variant(accepted));
     }
+    if (method == QLatin1String("gameSetting") && table && table->config().isSitAndGo() &&
+        (param(0).toString() == QLatin1String("register") ||
+         param(0).toString() == QLatin1String("unregister")))
+        return ok(xmlrpc::Variant(
+            d->setRegistered(session, table, param(0).toString() == QLatin1String("register"))));
     if (method == QLatin1String("gameSetting")) {
         return ok(xmlrpc::Variant(table != nullptr && table->setting(session.id, param(0).toString())));
     }

@@ -1,116 +1,9 @@
 #include "table.h"
 
-#include "blindrotation.h"
-#include "bot.h"
-#include "handrecord.h"
 #include "handsnapshot.h"
-
-#include <QDateTime>
-#include <QTimer>
-
-#include <deque>
+#include "table_p.h"
 
 namespace Pokerd {
-
-namespace {
-
-constexpr int kKeptRecords = 10;
-constexpr int kTimeoutsBeforeSittingOut = 2;
-
-enum PlayerStatus { StatusEmpty = 0, StatusActive = 1, StatusSittingOut = 2, StatusLeaving = 4 };
-
-const char* const kBotNames[] = {"Aino",  "Bertil", "Cecilia", "Dmitri", "Elin",
-                                 "Farid", "Greta",  "Hugo",    "Ines",   "Jonas"};
-
-struct Player
-{
-    QString user;
-    QString shown;   ///< the name the table shows
-    QString session; ///< empty for a bot
-    int avatarId = 0;
-    Cents stack = 0;
-    Cents waiting = 0; ///< bought during a hand, joins the stack after it
-    bool sittingOut = false;
-    bool leaving = false;
-    int timeouts = 0;
-    std::unique_ptr<Bot> bot;
-
-    bool isBot() const { return bot != nullptr; }
-    const QString& shownName() const { return shown.isEmpty() ? user : shown; }
-    int status() const { return leaving ? StatusLeaving : sittingOut ? StatusSittingOut : StatusActive; }
-};
-
-qint32 now()
-{
-    return qint32(QDateTime::currentSecsSinceEpoch());
-}
-
-} // namespace
-
-class Table::Private
-{
-public:
-    TableConfig config;
-    Timing timing;
-    quint32 seed = 1;
-    std::map<int, Player> players; ///< by seat
-    QStringList watchers;
-    std::unique_ptr<HandEngine> engine;
-    std::unique_ptr<HandRecord> record;
-    QMap<QString, int> recordSeats; ///< user -> seat in the running hand
-    std::deque<std::pair<std::unique_ptr<HandRecord>, QMap<QString, int>>> records;
-    std::unique_ptr<BlindRotation> blinds;
-    int handId = 0;
-    int handsPlayed = 0;
-    Cents chipsAtStart = 0; ///< in the hand and waiting beside it
-    Cents boughtDuringHand = 0;
-    bool handRunning = false;
-    /// The last hand as it ended: what the table still shows until the next.
-    int lastHandId = -1;
-    int lastButton = -1;
-    QByteArray lastBoard;
-    QTimer nextHand;
-    QTimer actionTimer;
-
-    int seatOf(const QString& session) const
-    {
-        for (const auto& [seat, player] : players) {
-            if (!player.isBot() && player.session == session)
-                return seat;
-        }
-        return -1;
-    }
-
-    int seatOfUser(const QString& user) const
-    {
-        for (const auto& [seat, player] : players) {
-            if (!player.isBot() && player.user == user)
-                return seat;
-        }
-        return -1;
-    }
-
-    Cents waitingChips() const
-    {
-        Cents total = 0;
-        for (const auto& entry : players)
-            total += entry.second.waiting;
-        return total;
-    }
-
-    HandConfig handConfig() const
-    {
-        HandConfig c;
-        c.gameType = config.type;
-        c.limit = config.limit;
-        c.smallBlind = config.smallBlind;
-        c.bigBlind = config.bigBlind;
-        c.ante = config.ante;
-        c.seats = config.seats;
-        c.rakeCap = qMax<Cents>(config.bigBlind, config.ante) * 3;
-        return c;
-    }
-};
 
 Table::Table(const TableConfig& config, quint32 seed, const Timing& timing, QObject* parent)
     : QObject(parent), d(std::make_unique<Private>())
@@ -122,6 +15,12 @@ Table::Table(const TableConfig& config, quint32 seed, const Timing& timing, QObj
     d->nextHand.setSingleShot(true);
     connect(&d->nextHand, &QTimer::timeout, this, &Table::slotStartHand);
     d->actionTimer.setSingleShot(true);
+    if (config.isSitAndGo()) {
+        d->nextTournament.setSingleShot(true);
+        connect(&d->nextTournament, &QTimer::timeout, this, &Table::openTournament);
+        openTournament();
+        return;
+    }
 
     for (int i = 0; i < config.botCount(); ++i) {
         Player bot;
@@ -163,6 +62,13 @@ QVariantMap Table::listing(bool isPlaying) const
 QVariantMap Table::parametersEvent() const
 {
     const TableConfig& c = d->config;
+    // The prizes as amounts, first place first.
+    QStringList prizes;
+    if (d->tournament) {
+        for (Cents prize : d->tournament->prizes())
+            prizes.append(QString::number(HandEngine::toUnits(prize), 'f', 2));
+    }
+    const QString payouts = prizes.join(QLatin1Char('|'));
     return {{QStringLiteral("event"), QStringLiteral("gameParameters")},
             {QStringLiteral("type"), c.type},
             {QStringLiteral("limit"), c.limit},
@@ -174,7 +80,10 @@ QVariantMap Table::parametersEvent() const
             {QStringLiteral("buyinMax"), HandEngine::toUnits(c.buyinMax)},
             {QStringLiteral("rake"), 0.05},
             {QStringLiteral("ante"), HandEngine::toUnits(c.ante)},
-            {QStringLiteral("tourPayoutValues"), QString()},
+            {QStringLiteral("tourPayoutValues"), payouts},
+            {QStringLiteral("tourBuyinFee"), HandEngine::toUnits(c.tourFee)},
+            {QStringLiteral("tourStakeChangeInterval"), c.isSitAndGo() ? c.tourLevelSeconds : 0},
+            {QStringLiteral("tourStartStack"), c.isSitAndGo() ? HandEngine::toUnits(c.tourStartStack) : 0.0},
             {QStringLiteral("currency"), c.currency},
             {QStringLiteral("timestamp"), now()}};
 }
@@ -194,9 +103,12 @@ int Table::join(const QString& user, const QString& session, int avatarId, int p
         for (const auto& entry : d->players)
             sendSeatData(entry.first, session);
         Q_EMIT seatTakenOver(user, previous);
+        sendTourStatus(session);
         sendRunningHand(session, own);
         return own;
     }
+    if (d->tournament)
+        return -1; // a seat here is taken by registering
     const bool preferredFree =
         preferredSeat >= 0 && preferredSeat < d->config.seats && !d->players.count(preferredSeat);
     for (int seat = preferredFree ? preferredSeat : 0; seat < d->config.seats; ++seat) {
@@ -227,6 +139,7 @@ void Table::watch(const QString& session)
     Q_EMIT eventFor(session, parametersEvent());
     for (const auto& entry : d->players)
         sendSeatData(entry.first, session);
+    sendTourStatus(session);
     sendRunningHand(session, -1);
 }
 
@@ -243,8 +156,8 @@ bool Table::hasSeat(const QString& user) const
 bool Table::addChips(const QString& session, Cents amount)
 {
     const int seat = d->seatOf(session);
-    if (seat < 0 || amount <= 0)
-        return false;
+    if (seat < 0 || amount <= 0 || d->tournament)
+        return false; // tournament chips are not bought
     if (d->handRunning && d->engine && d->engine->stacks().contains(seat)) {
         // The hand in play owns the stack; these chips wait beside it.
         d->players[seat].waiting += amount;
@@ -330,6 +243,25 @@ void Table::leave(const QString& session)
     const int seat = d->seatOf(session);
     if (seat < 0)
         return;
+    if (d->tournament) {
+        Player& player = d->players[seat];
+        const QString user = player.user;
+        if (d->tournament->status() == Tournament::Registering) {
+            // Not started: the seat and its money go back.
+            d->players.erase(seat);
+            sendSeatData(seat);
+            Q_EMIT playerLeft(user, session, tournamentCost());
+            return;
+        }
+        // The chips stay in play, blinded away, until they win or run out.
+        player.session.clear();
+        player.sittingOut = true;
+        sendStatusChange(seat);
+        if (d->engine && d->engine->actingSeat() == seat && foldLeavingPlayer())
+            afterAction();
+        Q_EMIT playerLeft(user, session, 0);
+        return;
+    }
     const bool inHand = d->handRunning && d->engine && d->engine->stacks().contains(seat);
     if (inHand) {
         d->players[seat].leaving = true;
@@ -387,6 +319,8 @@ int Table::playerCount() const
 QMap<QString, Cents> Table::peopleStacks() const
 {
     QMap<QString, Cents> stacks;
+    if (d->tournament)
+        return stacks; // tournament chips are not money
     for (const auto& [seat, player] : d->players) {
         if (!player.isBot())
             stacks.insert(player.user, player.stack + player.waiting);
@@ -452,14 +386,22 @@ void Table::slotStartHand()
 {
     if (d->handRunning)
         return;
+    if (d->tournament) {
+        if (!d->tournamentRunning())
+            return;
+        updateBlindLevel();
+    }
     for (auto& [seat, player] : d->players) {
+        if (d->tournament)
+            break; // nobody buys chips in a tournament
         // Bots buy again when they run low; they never run out of money.
         if (player.isBot() && player.stack < d->config.buyinMin)
             player.stack = d->config.buyinMax;
     }
     QMap<int, BlindRotation::SeatState> seats;
     for (const auto& [seat, player] : d->players) {
-        const bool ready = player.stack > 0 && !player.sittingOut && !player.leaving;
+        // In a tournament whoever has chips is dealt in, there or not.
+        const bool ready = player.stack > 0 && ((!player.sittingOut && !player.leaving) || d->tournament);
         seats.insert(seat, ready ? BlindRotation::Ready : BlindRotation::Away);
     }
     const BlindRotation::Hand hand = d->blinds->next(seats);
@@ -468,6 +410,7 @@ void Table::slotStartHand()
     QMap<int, Cents> stacks;
     for (int seat : hand.dealtIn)
         stacks.insert(seat, d->players.at(seat).stack);
+    d->stacksAtStart = stacks;
     ++d->handId;
 
     d->record = std::make_unique<HandRecord>();
@@ -566,7 +509,15 @@ bool Table::foldLeavingPlayer()
 {
     const int seat = d->engine->actingSeat();
     const auto it = d->players.find(seat);
-    if (it == d->players.end() || !it->second.leaving)
+    if (it == d->players.end())
+        return false;
+    if (d->tournament && it->second.sittingOut && !it->second.isBot()) {
+        // Away from a tournament: checks when it can, folds when it must.
+        d->actionTimer.stop();
+        d->engine->timeout(seat);
+        return true;
+    }
+    if (!it->second.leaving)
         return false;
     d->actionTimer.stop();
     return d->engine->act(seat, HandEngine::Fold);
@@ -638,13 +589,16 @@ void Table::finishHand()
         d->players[seat].leaving = false;
         leave(session);
     }
+    if (d->tournament)
+        placeBustedPlayers(d->stacksAtStart);
     deliver(HandEvent{{{QStringLiteral("event"), QStringLiteral("gameEvent")},
                        {QStringLiteral("handStatus"), 100},
                        {QStringLiteral("timestamp"), now()}},
                       -1,
                       -1});
     Q_EMIT handFinished();
-    d->nextHand.start(d->timing.betweenHandsMs);
+    if (!d->tournament || d->tournamentRunning())
+        d->nextHand.start(d->timing.betweenHandsMs);
 }
 
 } // namespace Pokerd

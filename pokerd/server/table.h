@@ -65,6 +65,21 @@ public:
     /// Chips of the people at the table (stacks and chips waiting), by user name.
     QMap<QString, Cents> peopleStacks() const;
     int handsPlayed() const;
+    /// At a Sit & Go: 1 open for registration, 2 running, 3 finished; 0 elsewhere.
+    int tourStatus() const;
+    /// Takes a seat in the Sit & Go open for registration, with its starting
+    /// stack; false when the user has one or none is free. The table starts
+    /// when the last seat is taken.
+    bool registerPlayer(const QString& user, const QString& session, int avatarId,
+                        const QString& shownName = QString());
+    /// Gives the seat up again before the start; false without one.
+    bool unregisterPlayer(const QString& session);
+    /// What the people in the Sit & Go paid (buy-in and fee), by user name:
+    /// theirs until they finish, back to them should the server stop.
+    QMap<QString, Cents> heldMoney() const;
+    /// The buy-in and fee of one Sit & Go seat.
+    Cents tournamentCost() const;
+
     /// The table as it stands, for logs and tests: hand, dealer, board, the
     /// pots still in the middle and every occupied seat with its real cards.
     QVariantMap stateSnapshot() const;
@@ -76,6 +91,9 @@ Q_SIGNALS:
     /// The person in \a session was asked to act.
     void actionRequested(const QString& session);
     void handFinished();
+    /// \a user finished a Sit & Go and won \a prize (maybe 0); what was paid
+    /// for the seat is no longer held.
+    void tournamentFinishedFor(const QString& user, Cents prize);
 
 private:
     void slotStartHand();
@@ -90,6 +108,15 @@ private:
     void sendSeatData(int seat, const QString& onlySession = QString());
     void sendStatusChange(int seat);
     void finishHand();
+    // At a Sit & Go:
+    void openTournament();
+    void startTournament();
+    /// The next hand's blinds; tells everybody when they rose.
+    void updateBlindLevel();
+    /// After a hand: who ran out of chips finishes, the last one wins.
+    void placeBustedPlayers(const QMap<int, Cents>& stacksAtStart);
+    void sendTourStatus(const QString& onlySession = QString());
+    void sendToAll(const QVariantMap& event);
 
     class Private;
     std::unique_ptr<Private> d;

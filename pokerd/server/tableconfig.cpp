@@ -91,7 +91,25 @@ QList<TableConfig> TableConfig::defaults()
     empty.buyinMax = 40000;
     empty.bots = 0;
     tables.append(empty);
+
+    TableConfig sitAndGo = holdem;
+    sitAndGo.id = QStringLiteral("sng-holdem-3");
+    sitAndGo.name = QStringLiteral("Sit & Go Hold'em 3 seats");
+    sitAndGo.type = 0x2001;
+    sitAndGo.smallBlind = 1000;
+    sitAndGo.bigBlind = 2000;
+    sitAndGo.buyinMin = 1000;
+    sitAndGo.buyinMax = 1000;
+    sitAndGo.tourFee = 100;
+    sitAndGo.tourPayouts = {65, 35};
+    sitAndGo.seats = 3;
+    tables.append(sitAndGo);
     return tables;
+}
+
+QList<int> TableConfig::payoutShares() const
+{
+    return tourPayouts.isEmpty() ? QList<int>{50, 30, 20} : tourPayouts;
 }
 
 QString TableConfig::problem() const
@@ -115,6 +133,23 @@ QString TableConfig::problem() const
         return QStringLiteral("the limit must be 1 (no limit) or 2 (pot limit)");
     if (buyinMin <= 0 || buyinMin > buyinMax)
         return QStringLiteral("the buy-in range must be positive and in order");
+    if (isSitAndGo()) {
+        if (tourFee < 0 || tourFee == HandEngine::InvalidAmount)
+            return QStringLiteral("the fee cannot be negative");
+        if (tourStartStack <= 0 || tourStartStack == HandEngine::InvalidAmount)
+            return QStringLiteral("the starting stack must be positive");
+        if (tourLevelSeconds < 1)
+            return QStringLiteral("a blind level lasts at least a second");
+        int total = 0;
+        const QList<int> shares = payoutShares();
+        for (int share : shares) {
+            if (share < 0)
+                return QStringLiteral("a prize share cannot be negative");
+            total += share;
+        }
+        if (total != 100 || shares.size() > seats)
+            return QStringLiteral("the prize shares must add up to 100 and fit the seats");
+    }
     return QString();
 }
 
@@ -147,6 +182,15 @@ QList<TableConfig> TableConfig::load(const QString& path, QString* error)
         t.seats = qBound(2, o.value("seats").toInt(6), 10);
         t.currency = o.value("currency").toString(t.currency);
         t.bots = o.value("bots").toInt(-1);
+        if (t.isSitAndGo()) {
+            t.tourFee = HandEngine::fromUnits(o.value("fee").toDouble(0));
+            t.tourStartStack = HandEngine::fromUnits(o.value("startStack").toDouble(1500));
+            t.tourLevelSeconds = o.value("levelSeconds").toInt(300);
+            if (o.contains("payouts")) {
+                for (const QJsonValue& share : o.value("payouts").toArray())
+                    t.tourPayouts.append(share.toInt(-1));
+            }
+        }
         const QString fault = t.problem();
         if (!fault.isEmpty()) {
             *error = QStringLiteral("%1: table \"%2\" is not usable: %3").arg(path, t.id, fault);

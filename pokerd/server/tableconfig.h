@@ -22,9 +22,25 @@ struct TableConfig
     Cents buyinMax = 10000;
     int seats = 6;
     QString currency = QStringLiteral("EUR");
-    int bots = -1; ///< -1: fill all but two seats
+    int bots = -1; ///< -1: fill all but two seats (all but one at a Sit & Go)
+    // A Sit & Go (type flag 0x2000): the buy-in is buyinMin, the fee goes to
+    // the house; every player starts with tourStartStack chips, the blinds
+    // double every tourLevelSeconds, the places paid get payoutShares()
+    // percent of the buy-ins.
+    Cents tourFee = 0;
+    Cents tourStartStack = 150000;
+    int tourLevelSeconds = 300;
+    QList<int> tourPayouts; ///< empty: 50, 30 and 20
 
-    int botCount() const { return bots >= 0 ? qMin(bots, seats) : qMax(2, seats - 2); }
+    QList<int> payoutShares() const;
+
+    bool isSitAndGo() const { return type & 0x2000; }
+    int botCount() const
+    {
+        if (bots >= 0)
+            return qMin(bots, seats);
+        return isSitAndGo() ? seats - 1 : qMax(2, seats - 2);
+    }
 
     /// Why the table cannot be played, or an empty string.
     QString problem() const;

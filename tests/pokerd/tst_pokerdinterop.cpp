@@ -39,7 +39,7 @@ private Q_SLOTS:
         QCOMPARE(out.value("unknown_method").toArray().at(0).toInt(), -32601);
 
         const QJsonArray games = out.value("games").toArray();
-        QCOMPARE(games.size(), 9); // the server's default tables
+        QCOMPARE(games.size(), 10); // the server's default tables
         const QJsonObject first = games.at(0).toObject();
         for (const char* member : {"id", "name", "type", "currency", "limit", "stakeMin", "stakeMax", "ante",
                                    "buyinMin", "buyinMax", "seats", "players", "isPlaying"})

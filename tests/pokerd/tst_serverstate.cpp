@@ -248,6 +248,16 @@ private Q_SLOTS:
         QTest::newRow("ante only") << QByteArray(R"([{"id": "a", "smallBlind": 0, "bigBlind": 0, "ante": 1},
                                                      {"id": "b", "limit": 2, "seats": 12, "bigBlind": 2}])")
                                    << 2 << false;
+        QTest::newRow("sit and go") << QByteArray(R"([{"id": "s", "type": 8193, "seats": 3, "buyinMin": 10,
+                                                       "buyinMax": 10, "fee": 1, "payouts": [65, 35]}])")
+                                    << 1 << false;
+        QTest::newRow("prizes above the pool")
+            << QByteArray(R"([{"id": "s", "type": 8193, "payouts": [70, 40]}])") << -1 << true;
+        QTest::newRow("more prizes than seats")
+            << QByteArray(R"([{"id": "s", "type": 8193, "seats": 2, "payouts": [50, 30, 20]}])") << -1 << true;
+        QTest::newRow("negative fee") << QByteArray(R"([{"id": "s", "type": 8193, "fee": -1}])") << -1 << true;
+        QTest::newRow("no starting chips")
+            << QByteArray(R"([{"id": "s", "type": 8193, "startStack": 0}])") << -1 << true;
     }
 
     void tableFiles()
@@ -272,7 +282,7 @@ private Q_SLOTS:
     void defaultTables()
     {
         const QList<TableConfig> tables = TableConfig::defaults();
-        QCOMPARE(tables.size(), 9);
+        QCOMPARE(tables.size(), 10);
         QCOMPARE(tables.at(0).type, 0x1001);
         QCOMPARE(tables.at(1).type, 0x1002);
         QCOMPARE(tables.at(1).limit, 2);
@@ -284,8 +294,16 @@ private Q_SLOTS:
         QSet<int> kinds;
         int full = 0;
         int empty = 0;
+        int sitAndGos = 0;
         for (const TableConfig& t : tables) {
             QVERIFY2(t.problem().isEmpty(), qPrintable(t.id));
+            if (t.isSitAndGo()) {
+                // One seat left for a person; the buy-in is one amount.
+                ++sitAndGos;
+                QCOMPARE(t.botCount(), t.seats - 1);
+                QCOMPARE(t.buyinMin, t.buyinMax);
+                continue;
+            }
             kinds.insert((t.type & 0x3) * 10 + t.limit);
             if (t.botCount() == t.seats)
                 ++full;
@@ -297,6 +315,7 @@ private Q_SLOTS:
         QCOMPARE(kinds, (QSet<int>{11, 12, 21, 22}));
         QCOMPARE(full, 1);
         QCOMPARE(empty, 1);
+        QCOMPARE(sitAndGos, 1);
     }
 
     void handRecord()

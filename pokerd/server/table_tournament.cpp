@@ -1,0 +1,192 @@
+#include "table.h"
+
+#include "table_p.h"
+
+namespace Pokerd {
+
+namespace {
+
+constexpr int kBetweenTournamentsMs = 2000;
+
+} // namespace
+
+int Table::tourStatus() const
+{
+    return d->tournament ? int(d->tournament->status()) : 0;
+}
+
+Cents Table::tournamentCost() const
+{
+    return d->config.buyinMin + d->config.tourFee;
+}
+
+QMap<QString, Cents> Table::heldMoney() const
+{
+    QMap<QString, Cents> held;
+    if (!d->tournament)
+        return held;
+    for (const auto& [seat, player] : d->players) {
+        if (!player.isBot())
+            held.insert(player.user, tournamentCost());
+    }
+    return held;
+}
+
+void Table::sendToAll(const QVariantMap& event)
+{
+    deliver(HandEvent{event, -1, -1});
+}
+
+void Table::sendTourStatus(const QString& onlySession)
+{
+    if (!d->tournament)
+        return;
+    const QVariantMap event{{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                            {QStringLiteral("tourStatus"), int(d->tournament->status())},
+                            {QStringLiteral("timestamp"), now()}};
+    if (onlySession.isEmpty())
+        sendToAll(event);
+    else
+        Q_EMIT eventFor(onlySession, event);
+}
+
+void Table::openTournament()
+{
+    const TableConfig& c = d->config;
+    // The stakes of the first level, whatever the last one reached.
+    if (d->tournament) {
+        d->config.smallBlind = d->tournament->smallBlindAt(0);
+        d->config.bigBlind = d->tournament->bigBlindAt(0);
+    }
+    d->tournament.emplace(c.seats, c.buyinMin, c.payoutShares(), c.smallBlind, c.bigBlind,
+                          c.tourLevelSeconds);
+    d->level = 0;
+    d->blinds = std::make_unique<BlindRotation>(c.smallBlind, c.bigBlind);
+    d->players.clear();
+    for (int i = 0; i < c.botCount(); ++i) {
+        Player bot;
+        bot.user = QStringLiteral("%1 (bot)").arg(QLatin1String(kBotNames[i % 10]));
+        bot.avatarId = i % 10 + 1;
+        bot.stack = c.tourStartStack;
+        bot.bot = std::make_unique<Bot>(d->seed * 31 + quint32(i) + quint32(d->handId));
+        d->players.emplace(i * c.seats / qMax(1, c.botCount()), std::move(bot));
+    }
+    // A new table: what the last one showed is gone.
+    sendToAll({{QStringLiteral("event"), QStringLiteral("gameEvent")},
+               {QStringLiteral("handStatus"), 500},
+               {QStringLiteral("timestamp"), now()}});
+    sendToAll(parametersEvent());
+    for (int seat = 0; seat < c.seats; ++seat)
+        sendSeatData(seat);
+    sendTourStatus();
+    if (int(d->players.size()) >= c.seats)
+        startTournament();
+}
+
+bool Table::registerPlayer(const QString& user, const QString& session, int avatarId,
+                           const QString& shownName)
+{
+    if (!d->tournament || d->tournament->status() != Tournament::Registering || d->seatOfUser(user) >= 0 ||
+        session.isEmpty())
+        return false;
+    for (int seat = 0; seat < d->config.seats; ++seat) {
+        if (d->players.count(seat))
+            continue;
+        Player player;
+        player.user = user;
+        player.shown = shownName.isEmpty() ? user : shownName;
+        player.session = session;
+        player.avatarId = avatarId;
+        player.stack = d->config.tourStartStack;
+        d->players.emplace(seat, std::move(player));
+        d->watchers.removeAll(session);
+        sendSeatData(seat);
+        if (int(d->players.size()) >= d->config.seats)
+            startTournament();
+        return true;
+    }
+    return false;
+}
+
+bool Table::unregisterPlayer(const QString& session)
+{
+    const int seat = d->seatOf(session);
+    if (seat < 0 || !d->tournament || d->tournament->status() != Tournament::Registering)
+        return false;
+    d->players.erase(seat);
+    if (!d->watchers.contains(session))
+        d->watchers.append(session);
+    sendSeatData(seat);
+    return true;
+}
+
+void Table::startTournament()
+{
+    d->tournament->setStatus(Tournament::Running);
+    d->tournamentClock.start();
+    sendTourStatus();
+    d->nextHand.start(d->timing.betweenHandsMs);
+}
+
+void Table::updateBlindLevel()
+{
+    const int level = d->tournament->levelAt(d->tournamentClock.elapsed());
+    if (level == d->level)
+        return;
+    d->level = level;
+    d->config.smallBlind = d->tournament->smallBlindAt(level);
+    d->config.bigBlind = d->tournament->bigBlindAt(level);
+    sendToAll(parametersEvent());
+}
+
+void Table::placeBustedPlayers(const QMap<int, Cents>& stacksAtStart)
+{
+    QMap<int, Cents> busted;
+    int stillPlaying = 0;
+    for (const auto& [seat, player] : d->players) {
+        if (player.stack > 0)
+            ++stillPlaying;
+        else if (stacksAtStart.contains(seat))
+            busted.insert(seat, stacksAtStart.value(seat));
+    }
+    QMap<int, int> places = Tournament::places(busted, stillPlaying);
+    if (stillPlaying == 1) {
+        for (const auto& [seat, player] : d->players) {
+            if (player.stack > 0)
+                places.insert(seat, 1);
+        }
+    }
+    // The worst place first, as they would have left one by one.
+    QList<int> order = places.keys();
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return places.value(a) > places.value(b); });
+    for (int seat : std::as_const(order)) {
+        const int place = places.value(seat);
+        const Cents prize = d->tournament->prizeFor(place);
+        sendToAll({{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                   {QStringLiteral("tourBusted"), place},
+                   {QStringLiteral("tourPrice"), HandEngine::toUnits(prize)},
+                   {QStringLiteral("position"), seat + 1},
+                   {QStringLiteral("timestamp"), now()}});
+        const Player& player = d->players.at(seat);
+        const QString user = player.user;
+        const QString session = player.session;
+        const bool person = !player.isBot();
+        d->players.erase(seat);
+        d->blinds->seatFreed(seat);
+        sendSeatData(seat);
+        if (person) {
+            // Still sees the table to the end, from the rail.
+            if (!session.isEmpty() && !d->watchers.contains(session))
+                d->watchers.append(session);
+            Q_EMIT tournamentFinishedFor(user, prize);
+        }
+    }
+    if (stillPlaying <= 1) {
+        d->tournament->setStatus(Tournament::Finished);
+        sendTourStatus();
+        d->nextHand.stop();
+        d->nextTournament.start(qMax(kBetweenTournamentsMs, d->timing.betweenHandsMs * 4));
+    }
+}
+
+} // namespace Pokerd

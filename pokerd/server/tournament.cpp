@@ -1,0 +1,68 @@
+#include "tournament.h"
+
+#include <algorithm>
+
+namespace Pokerd {
+
+namespace {
+
+// Past this the blinds stop growing: doubling further overflows nothing
+// useful, every stack is all-in from the blinds long before.
+constexpr int kLastLevel = 30;
+
+} // namespace
+
+Tournament::Tournament(int players, Cents buyin, const QList<int>& shares, Cents smallBlind, Cents bigBlind,
+                       int levelSeconds)
+    : m_players(players), m_buyin(buyin), m_shares(shares), m_smallBlind(smallBlind), m_bigBlind(bigBlind),
+      m_levelSeconds(qMax(1, levelSeconds))
+{}
+
+QList<Cents> Tournament::prizes() const
+{
+    QList<Cents> prizes;
+    Cents paid = 0;
+    for (int share : m_shares) {
+        prizes.append(prizePool() * share / 100);
+        paid += prizes.last();
+    }
+    // What rounding leaves over goes to the winner: the pool is paid out whole.
+    if (!prizes.isEmpty())
+        prizes.first() += prizePool() - paid;
+    return prizes;
+}
+
+Cents Tournament::prizeFor(int place) const
+{
+    return prizes().value(place - 1, 0);
+}
+
+int Tournament::levelAt(qint64 elapsedMs) const
+{
+    if (elapsedMs <= 0)
+        return 0;
+    return int(qMin<qint64>(kLastLevel, elapsedMs / (qint64(m_levelSeconds) * 1000)));
+}
+
+Cents Tournament::smallBlindAt(int level) const
+{
+    return m_smallBlind << qBound(0, level, kLastLevel);
+}
+
+Cents Tournament::bigBlindAt(int level) const
+{
+    return m_bigBlind << qBound(0, level, kLastLevel);
+}
+
+QMap<int, int> Tournament::places(const QMap<int, Cents>& bustedStartStacks, int stillPlaying)
+{
+    QList<int> seats = bustedStartStacks.keys();
+    std::stable_sort(seats.begin(), seats.end(),
+                     [&](int a, int b) { return bustedStartStacks.value(a) > bustedStartStacks.value(b); });
+    QMap<int, int> places;
+    for (int i = 0; i < seats.size(); ++i)
+        places.insert(seats.at(i), stillPlaying + 1 + i);
+    return places;
+}
+
+} // namespace Pokerd
