@@ -720,7 +720,11 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
     if (method == QLatin1String("gameLeave")) {
         if (!table)
             return ok(xmlrpc::Variant(false));
+        const bool seated = table->isSeated(session.id);
         table->leave(session.id);
+        // Only watching (a tournament's rail, say): nothing to wait for.
+        if (!seated)
+            session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameClose")}});
         return ok();
     }
     if (method == QLatin1String("gameHistory")) {

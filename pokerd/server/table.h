@@ -23,6 +23,8 @@ public:
         int botDelayMs = 700;
         int betweenHandsMs = 2500;
         int actionTimeoutMs = 15000;
+        /// From a Sit & Go's end to the next one's registration.
+        int betweenTournamentsMs = 15000;
     };
 
     Table(const TableConfig& config, quint32 seed, const Timing& timing, QObject* parent = nullptr);

@@ -4,12 +4,6 @@
 
 namespace Pokerd {
 
-namespace {
-
-constexpr int kBetweenTournamentsMs = 2000;
-
-} // namespace
-
 int Table::tourStatus() const
 {
     return d->tournament ? int(d->tournament->status()) : 0;
@@ -185,7 +179,7 @@ void Table::placeBustedPlayers(const QMap<int, Cents>& stacksAtStart)
         d->tournament->setStatus(Tournament::Finished);
         sendTourStatus();
         d->nextHand.stop();
-        d->nextTournament.start(qMax(kBetweenTournamentsMs, d->timing.betweenHandsMs * 4));
+        d->nextTournament.start(d->timing.betweenTournamentsMs);
     }
 }
 

@@ -119,6 +119,7 @@ private Q_SLOTS:
         timing.botDelayMs = 1;
         timing.betweenHandsMs = 5;
         timing.actionTimeoutMs = 200;
+        timing.betweenTournamentsMs = 100;
         m_server = std::make_unique<PokerServer>(
             m_accounts.get(), QList<TableConfig>{sitAndGo("sng3", 3, 2), sitAndGo("sng4", 4, 1)}, 11, timing);
     }
