@@ -14,6 +14,7 @@
 #include "playerusernamedialogitem.h"
 #include "pokertableview.h"
 #include "restartarguments.h"
+#include "sngregisterdialog.h"
 #include "xmlrpc/client.h"
 
 #include <QCoreApplication>
@@ -630,9 +631,13 @@ void PlayerController::slotStatusInfoEvent(qint32 message, QVariantList params)
     CommonController::slotUserNotify(message, 5, 2, texts, 0);
 }
 
-void PlayerController::slotUserInfo(QString, QString, QString, qreal balance, qreal)
+void PlayerController::slotUserInfo(QString, QString, QString, qreal balance, qreal session)
 {
     dd()->balance = balance;
+    dd()->session = session;
+    dd()->userInfoSeen = true;
+    if (dd()->sngDialog)
+        dd()->sngDialog->setBalance(balance);
     if (dd()->buyDialog)
         QMetaObject::invokeMethod(dd()->buyDialog.data(), "setValues", Q_ARG(double, dd()->buyinMin),
                                   Q_ARG(double, dd()->buyinMax), Q_ARG(double, balance), Q_ARG(double, 0.0));

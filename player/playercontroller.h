@@ -108,6 +108,15 @@ public Q_SLOTS:
     void slotGameEventUserData(qint32 position, QString userName, qint32 avatarId, qreal userStack,
                                qint32 userStatus, qint32 timestamp, QString displayName) override;
     void slotTourStatusEvent(qint32 status, qint32 timestamp);
+    void slotTourBuyin();
+    void slotTourBuyinDone(VeskGames::Command* command);
+    void slotTourRegister(bool buyinOk);
+    void slotTourRegisterDone(VeskGames::Command* command);
+    void slotUnregister();
+    void slotTourUnregisterDone(VeskGames::Command* command);
+    void slotTourBusted(qint32 position, qint32 place, qreal amount, qint32 timestamp) override;
+    void slotFreerollBusted(qint32 place, qreal amount, QString currency, qint32 timeout,
+                            qint32 timestamp) override;
     void slotUserNotify(int message, qint32 timeout, qint32 options, QStringList params,
                         qint32 timestamp) override;
     void slotUserNotify(QString message, qint32 timeout, qint32 options, QStringList params,
@@ -166,6 +175,8 @@ private:
     void enterSelectUsername();
     void askKiosk();
     void showBuyDialog(bool joining);
+    /// The Sit & Go dialog for the current game, registering or informing.
+    void showSnGDialog(bool registering);
     void sendCommand(const QString& method, const QList<xmlrpc::Variant>& params);
     /// A request nothing waits for.
     void sendAction(const QString& method, const QList<xmlrpc::Variant>& params);

@@ -140,11 +140,6 @@ void PlayerController::slotActionGameHistory()
     sendAction(QStringLiteral("gameHistory"), {});
 }
 
-void PlayerController::slotActionPayout()
-{
-    requestUserInfo();
-}
-
 // --- the server's requests -------------------------------------------------
 
 void PlayerController::slotGameRequestAction(qint32 position, qint32 timeout, qreal postSmall, qreal postBig,

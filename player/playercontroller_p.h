@@ -20,6 +20,8 @@ namespace VeskGames {
 class AbstractBuyDialogItem;
 class AbstractGameListDialogItem;
 class PlayerUsernameDialogItem;
+class SnGRegisterDialog;
+class InfoDialogItem;
 
 class PlayerController::Private : public CommonController::Private
 {
@@ -49,6 +51,11 @@ public:
     int gameType = 0;
     int tourStatus = 0;
     double balance = 0;
+    /// What the server holds for the player's games, as userInfo last said.
+    double session = 0;
+    bool userInfoSeen = false;
+    QPointer<SnGRegisterDialog> sngDialog;
+    QPointer<InfoDialogItem> registeredDialog;
     QVariantMap settings;
     QMap<QString, QPointer<PlayerController>> tables;
     std::vector<std::unique_ptr<QTranslator>> translators;

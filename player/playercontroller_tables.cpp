@@ -11,6 +11,7 @@
 #include "playercontroller_p.h"
 #include "playergamescene.h"
 #include "pokertableview.h"
+#include "sngfinisheddialog.h"
 #include "windowactivator.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kFreeroll = 0x10000;
 constexpr int kInstantDeal = 0x4000;
+constexpr int kSitAndGo = 0x2000;
 
 bool answeredFalse(const ServerCommand* command)
 {
@@ -152,6 +154,8 @@ PlayerController* PlayerController::createTableController(const QString& gameId,
     t->language = p->language;
     t->authenticated = true;
     t->feedPath = p->feedPath;
+    // One tournament and out, at every table this program opens.
+    t->gameOverExit = p->gameOverExit;
     // A restart from a table window starts the same program the same way.
     t->arguments = p->arguments;
     t->program = p->program;
@@ -367,13 +371,17 @@ void PlayerController::slotHandStatusEvent(qint32 handStatus, qint32 timestamp)
     CommonController::slotHandStatusEvent(handStatus, timestamp);
     // A leave completes when the hand is over.
     if (p->state == StateLeaving && !(p->gameType & kInstantDeal) &&
-        (handStatus == 100 || handStatus == 101 || handStatus == 500))
+        (handStatus == 100 || handStatus == 101 || handStatus == 500)) {
         nextState(StateGameOver);
-}
-
-void PlayerController::slotTourStatusEvent(qint32 status, qint32)
-{
-    dd()->tourStatus = status;
+        return;
+    }
+    // A new Sit & Go replaces the last one's result.
+    if (!(parameters().type & kSitAndGo) || handStatus != 500)
+        return;
+    apply([](GameScene* s) {
+        if (qobject_cast<SnGFinishedDialog*>(s->topWidgetDialog()))
+            s->popDialog();
+    });
 }
 
 void PlayerController::slotActionLeave()

@@ -38,6 +38,10 @@ DialogBase::DialogBase(QObject* parent) : QObject(parent), d(std::make_unique<Pr
     d->frame->setObjectName(QStringLiteral("DialogFrame"));
     d->frame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     d->frame->setFocusPolicy(Qt::NoFocus);
+    // A light panel, as the table's own dialogs have: the dialog reads the
+    // same over any table picture.
+    d->frame->setStyleSheet(QStringLiteral(
+        "QFrame#DialogFrame { background: #f4f3ee; border: 1px solid #6a6a6a; border-radius: 10px; }"));
     d->backgroundProxy = new DialogBackgroundProxyWidget;
     d->backgroundProxy->setWidget(d->dialogWidget);
     d->backgroundProxy->setZValue(10000);
@@ -45,6 +49,7 @@ DialogBase::DialogBase(QObject* parent) : QObject(parent), d(std::make_unique<Pr
     d->contentWidget = new QWidget;
     d->contentWidget->setAttribute(Qt::WA_NoSystemBackground);
     d->contentWidget->setAttribute(Qt::WA_TranslucentBackground);
+    d->contentWidget->setStyleSheet(QStringLiteral("QLabel { color: #202020; background: transparent; }"));
     d->contentProxy = new QGraphicsProxyWidget;
     d->contentProxy->setWidget(d->contentWidget);
     d->contentProxy->setZValue(10001);

@@ -409,6 +409,27 @@
     </message>
 </context>
 <context>
+    <name>VeskGames::FreerollBustedDialogItem</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Congratulations!
+You finished in %1 place and won %2!</source>
+        <translation>Glückwunsch!
+Sie wurden %1 und gewinnen %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place and won %2!</source>
+        <translation>Sie wurden %1 und gewinnen %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>Sie wurden %1!</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameHistoryDialogItem</name>
     <message>
         <source>Hand History</source>
@@ -506,6 +527,14 @@ Platz</translation>
 You can take the seat once the ongoing hand has finished!</source>
         <translation>Der Spieler hat den Tisch verlassen!
 Sie können den Platz nach dem Ende der laufenden Hand einnehmen!</translation>
+    </message>
+    <message>
+        <source>You are registered!</source>
+        <translation>Sie sind angemeldet!</translation>
+    </message>
+    <message>
+        <source>Unregister</source>
+        <translation>Abmelden</translation>
     </message>
 </context>
 <context>
@@ -721,6 +750,120 @@ Spitzname kann nicht mehr geändert werden.</translation>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>Ungültiger oder bereits vergebener Benutzername</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGFinishedDialog</name>
+    <message>
+        <source>Sit &amp; Go</source>
+        <translation>Sit &amp; Go</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Verlassen</translation>
+    </message>
+    <message>
+        <source>Congratulations! You finished in %1 place
+and won %2!</source>
+        <translation>Glückwunsch! Sie wurden %1
+und gewinnen %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place
+and won %2!</source>
+        <translation>Sie wurden %1
+und gewinnen %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>Sie wurden %1!</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGRegisterDialog</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Registration</source>
+        <translation>Sit &amp; Go Anmeldung</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Information</source>
+        <translation>Sit &amp; Go Information</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Perioden</translation>
+    </message>
+    <message>
+        <source>Buy-in</source>
+        <translation>Buy-in</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Kontostand</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>1st %1 </source>
+        <translation>1. %1 </translation>
+    </message>
+    <message>
+        <source>2nd %1 </source>
+        <translation>2. %1 </translation>
+    </message>
+    <message>
+        <source>3rd %1</source>
+        <translation>3. %1</translation>
+    </message>
+    <message>
+        <source>Registration failed</source>
+        <translation>Anmeldung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Buyin failed</source>
+        <translation>Buy-in fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No funds available</source>
+        <translation>Kein Guthaben verfügbar</translation>
     </message>
 </context>
 <context>

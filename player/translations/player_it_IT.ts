@@ -409,6 +409,27 @@
     </message>
 </context>
 <context>
+    <name>VeskGames::FreerollBustedDialogItem</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Congratulations!
+You finished in %1 place and won %2!</source>
+        <translation>Congratulazioni!
+Sei arrivato %1 e hai vinto %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place and won %2!</source>
+        <translation>Sei arrivato %1 e hai vinto %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>Sei arrivato %1!</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameHistoryDialogItem</name>
     <message>
         <source>Hand History</source>
@@ -506,6 +527,14 @@ libero</translation>
 You can take the seat once the ongoing hand has finished!</source>
         <translation>Il giocatore ha lasciato il tavolo!
 Potrai prendere posto al termine della mano in corso!</translation>
+    </message>
+    <message>
+        <source>You are registered!</source>
+        <translation>Sei iscritto!</translation>
+    </message>
+    <message>
+        <source>Unregister</source>
+        <translation>Annulla iscrizione</translation>
     </message>
 </context>
 <context>
@@ -721,6 +750,120 @@ scelto, il soprannome non può essere cambiato.</translation>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>Nome utente non valido o già esistente</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGFinishedDialog</name>
+    <message>
+        <source>Sit &amp; Go</source>
+        <translation>Sit &amp; Go</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Congratulations! You finished in %1 place
+and won %2!</source>
+        <translation>Congratulazioni! Sei arrivato %1
+e hai vinto %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place
+and won %2!</source>
+        <translation>Sei arrivato %1
+e hai vinto %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>Sei arrivato %1!</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGRegisterDialog</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Registration</source>
+        <translation>Iscrizione Sit &amp; Go</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Information</source>
+        <translation>Informazioni Sit &amp; Go</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Buy-in</source>
+        <translation>Buy-in</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Premi</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Iscriviti</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>1st %1 </source>
+        <translation>1° %1 </translation>
+    </message>
+    <message>
+        <source>2nd %1 </source>
+        <translation>2° %1 </translation>
+    </message>
+    <message>
+        <source>3rd %1</source>
+        <translation>3° %1</translation>
+    </message>
+    <message>
+        <source>Registration failed</source>
+        <translation>Iscrizione non riuscita</translation>
+    </message>
+    <message>
+        <source>Buyin failed</source>
+        <translation>Buy-in non riuscito</translation>
+    </message>
+    <message>
+        <source>No funds available</source>
+        <translation>Fondi non disponibili</translation>
     </message>
 </context>
 <context>

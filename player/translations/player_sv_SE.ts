@@ -409,6 +409,27 @@
     </message>
 </context>
 <context>
+    <name>VeskGames::FreerollBustedDialogItem</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Congratulations!
+You finished in %1 place and won %2!</source>
+        <translation>Grattis!
+Du kom på %1 plats och vann %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place and won %2!</source>
+        <translation>Du kom på %1 plats och vann %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>Du kom på %1 plats!</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameHistoryDialogItem</name>
     <message>
         <source>Hand History</source>
@@ -506,6 +527,14 @@ plats</translation>
 You can take the seat once the ongoing hand has finished!</source>
         <translation>Spelaren har lämnat bordet!
 Du kan ta platsen när den pågående given är slut!</translation>
+    </message>
+    <message>
+        <source>You are registered!</source>
+        <translation>Du är anmäld!</translation>
+    </message>
+    <message>
+        <source>Unregister</source>
+        <translation>Avanmäl</translation>
     </message>
 </context>
 <context>
@@ -721,6 +750,120 @@ smeknamn kan inte ändras.</translation>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>Ogiltigt eller upptaget användarnamn</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGFinishedDialog</name>
+    <message>
+        <source>Sit &amp; Go</source>
+        <translation>Sit &amp; Go</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Lämna</translation>
+    </message>
+    <message>
+        <source>Congratulations! You finished in %1 place
+and won %2!</source>
+        <translation>Grattis! Du kom på %1 plats
+och vann %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place
+and won %2!</source>
+        <translation>Du kom på %1 plats
+och vann %2!</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>Du kom på %1 plats!</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGRegisterDialog</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Registration</source>
+        <translation>Sit &amp; Go-anmälan</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Information</source>
+        <translation>Sit &amp; Go-information</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Marker</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Perioder</translation>
+    </message>
+    <message>
+        <source>Buy-in</source>
+        <translation>Inköp</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Priser</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Anmäl</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuter</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>1st %1 </source>
+        <translation>1:a %1 </translation>
+    </message>
+    <message>
+        <source>2nd %1 </source>
+        <translation>2:a %1 </translation>
+    </message>
+    <message>
+        <source>3rd %1</source>
+        <translation>3:e %1</translation>
+    </message>
+    <message>
+        <source>Registration failed</source>
+        <translation>Anmälan misslyckades</translation>
+    </message>
+    <message>
+        <source>Buyin failed</source>
+        <translation>Inköpet misslyckades</translation>
+    </message>
+    <message>
+        <source>No funds available</source>
+        <translation>Inga medel tillgängliga</translation>
     </message>
 </context>
 <context>

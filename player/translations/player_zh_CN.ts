@@ -409,6 +409,27 @@
     </message>
 </context>
 <context>
+    <name>VeskGames::FreerollBustedDialogItem</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Congratulations!
+You finished in %1 place and won %2!</source>
+        <translation>恭喜！
+您获得第%1名，赢得%2！</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place and won %2!</source>
+        <translation>您获得第%1名，赢得%2！</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>您获得第%1名！</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::GameHistoryDialogItem</name>
     <message>
         <source>Hand History</source>
@@ -505,6 +526,14 @@ Seat</source>
 You can take the seat once the ongoing hand has finished!</source>
         <translation>玩家已离开牌桌！
 当前牌局结束后即可入座！</translation>
+    </message>
+    <message>
+        <source>You are registered!</source>
+        <translation>您已报名！</translation>
+    </message>
+    <message>
+        <source>Unregister</source>
+        <translation>取消报名</translation>
     </message>
 </context>
 <context>
@@ -720,6 +749,120 @@ selected your nickname cannot be changed.</source>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>用户名无效或已存在</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGFinishedDialog</name>
+    <message>
+        <source>Sit &amp; Go</source>
+        <translation>坐满即玩</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>离开</translation>
+    </message>
+    <message>
+        <source>Congratulations! You finished in %1 place
+and won %2!</source>
+        <translation>恭喜！您获得第%1名
+赢得%2！</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place
+and won %2!</source>
+        <translation>您获得第%1名
+赢得%2！</translation>
+    </message>
+    <message>
+        <source>You finished in %1 place!</source>
+        <translation>您获得第%1名！</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::SnGRegisterDialog</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Registration</source>
+        <translation>坐满即玩报名</translation>
+    </message>
+    <message>
+        <source>Sit &amp; Go Information</source>
+        <translation>坐满即玩信息</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>筹码</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>级别</translation>
+    </message>
+    <message>
+        <source>Buy-in</source>
+        <translation>买入</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>奖金</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>余额</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>报名</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>1st %1 </source>
+        <translation>第1名 %1 </translation>
+    </message>
+    <message>
+        <source>2nd %1 </source>
+        <translation>第2名 %1 </translation>
+    </message>
+    <message>
+        <source>3rd %1</source>
+        <translation>第3名 %1</translation>
+    </message>
+    <message>
+        <source>Registration failed</source>
+        <translation>报名失败</translation>
+    </message>
+    <message>
+        <source>Buyin failed</source>
+        <translation>买入失败</translation>
+    </message>
+    <message>
+        <source>No funds available</source>
+        <translation>无可用资金</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,172 @@
+// Tournaments from the player's chair against the real server: a Sit & Go
+// from its registration dialog through the hands to the result and the
+// prize in the balance, and leaving when the next one opens.
+#include "betpushbuttonitem.h"
+#include "client.h"
+#include "defaulttheme.h"
+#include "infodialogitem.h"
+#include "localresources.h"
+#include "playergamescene.h"
+#include "playerprogram.h"
+#include "pokerdprocess.h"
+#include "pushbuttonitem.h"
+#include "sngfinisheddialog.h"
+#include "sngregisterdialog.h"
+#include "textutils.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace VeskGames;
+using PlayerTest::Program;
+
+namespace {
+
+// Small stacks and fast levels: a tournament over in a few dozen hands.
+QByteArray tablesFile()
+{
+    const QJsonObject cash{{"id", "holdem"}, {"name", "Holdem"}, {"smallBlind", 0.5},
+                           {"bigBlind", 1},  {"buyinMin", 20},   {"buyinMax", 100}};
+    const QJsonObject sitAndGo{{"id", "sng"},
+                               {"name", "Sit and Go"},
+                               {"type", 0x2001},
+                               {"seats", 3},
+                               {"bots", 2},
+                               {"smallBlind", 5},
+                               {"bigBlind", 10},
+                               {"buyinMin", 10},
+                               {"buyinMax", 10},
+                               {"fee", 1},
+                               {"startStack", 60},
+                               {"levelSeconds", 3},
+                               {"payouts", QJsonArray{65, 35}}};
+    return QJsonDocument(QJsonArray{cash, sitAndGo}).toJson();
+}
+
+} // namespace
+
+class TestPlayerTournaments : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    PokerdProcess m_server;
+    std::unique_ptr<DefaultTheme> m_theme;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qRegisterMetaType<VeskGames::PlayerController*>();
+        LocalResources::setSearchPaths({QStringLiteral(":")});
+        m_theme = std::make_unique<DefaultTheme>();
+        QFile tables(m_dir.filePath("tables.json"));
+        QVERIFY(tables.open(QIODevice::WriteOnly));
+        tables.write(tablesFile());
+        tables.close();
+        QVERIFY(m_server.start(m_dir.filePath("data"), {"--tables", tables.fileName(), "--action-timeout",
+                                                        "20", "--bot-delay", "5", "--hand-delay", "50"}));
+    }
+
+    void cleanupTestCase() { m_theme.reset(); }
+
+    void sitAndGoFromRegistrationToThePrize()
+    {
+        Program program(m_server.port(), m_theme.get());
+        GameListDialogItem* lobby = program.toLobby("demo6", "sng");
+        QVERIFY(lobby);
+        QPointer<PlayerController> table = program.join(lobby, "sng");
+        QVERIFY(table);
+        double balance = -1;
+        connect(table->client(), &Client::userInfo, this,
+                [&balance](QString, QString, QString, qreal b, qreal) { balance = b; });
+
+        PlayerGameScene* scene = nullptr;
+        SnGRegisterDialog* registration = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (scene = table->playerScene()) &&
+                (registration = qobject_cast<SnGRegisterDialog*>(scene->topWidgetDialog())),
+            20000);
+        QCOMPARE(registration->mode(), SnGRegisterDialog::Registration);
+        QCOMPARE(registration->rowText("Buy-in"), QStringLiteral("10 EUR + 1 EUR"));
+        QCOMPARE(registration->rowText("Chips"), QStringLiteral("60"));
+        QCOMPARE(registration->rowText("Prizes"), QStringLiteral("1st 19.50 EUR 2nd 10.50 EUR"));
+        QTRY_VERIFY_WITH_TIMEOUT(balance >= 0, 10000);
+        const double before = balance;
+        QCOMPARE(registration->rowText("Balance"), TextUtils::doubleToString(before) + " EUR");
+
+        double ownPrize = -1;
+        int ownPlace = -1;
+        connect(table->client(), &Client::tourBusted, this,
+                [&, table](qint32 position, qint32 place, qreal amount, qint32) {
+                    if (table && position == table->playerScene()->viewPosition()) {
+                        ownPlace = place;
+                        ownPrize = amount;
+                    }
+                });
+        registration->registerButton()->click();
+        // The last seat taken starts it: the registration gives way to the table.
+        QTRY_VERIFY_WITH_TIMEOUT(!scene->topWidgetDialog() && table->parameters().tourStartStack > 0, 20000);
+
+        // Plays every turn offered through the table's own button until the end.
+        SnGFinishedDialog* finished = nullptr;
+        int turns = 0;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         if (!table)
+                             return true;
+                         finished = qobject_cast<SnGFinishedDialog*>(scene->topWidgetDialog());
+                         if (finished)
+                             return true;
+                         if (scene->checkCallButton()->isVisible()) {
+                             scene->checkCallButton()->click();
+                             ++turns;
+                         }
+                         return false;
+                     },
+                     240000),
+                 "the tournament did not end for the player");
+        QVERIFY(table);
+        QVERIFY(finished);
+        QVERIFY(turns > 0);
+        QVERIFY(ownPlace >= 0 && ownPlace <= 2);
+        QCOMPARE(finished->text(), SnGFinishedDialog::resultText(ownPlace, ownPrize, "EUR"));
+        QCOMPARE(ownPrize, ownPlace == 0 ? 19.5 : ownPlace == 1 ? 10.5 : 0.0);
+        // The prize is in the balance.
+        QTRY_COMPARE_WITH_TIMEOUT(balance, before - 11 + ownPrize, 10000);
+
+        // Staying: the next tournament's registration replaces the result...
+        finished->closeButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<SnGRegisterDialog*>(scene->topWidgetDialog()), 60000);
+        // ...and a program meant for one tournament leaves when the next one opens.
+        table->setGameOverExit(true);
+        table->slotTourStatusEvent(3, 0);
+        table->slotTourStatusEvent(1, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!table || table->state() == StateGameOver, 20000);
+    }
+
+    void buyinRefusedLeavesTheDialogOpen()
+    {
+        Program program(m_server.port(), m_theme.get());
+        GameListDialogItem* lobby = program.toLobby("demo7", "sng");
+        QVERIFY(lobby);
+        QPointer<PlayerController> table = program.join(lobby, "sng");
+        QVERIFY(table);
+        SnGRegisterDialog* registration = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(table->playerScene() && (registration = qobject_cast<SnGRegisterDialog*>(
+                                                              table->playerScene()->topWidgetDialog())),
+                                 20000);
+        // The server refuses a buy-in it did not ask for.
+        table->slotTourRegister(false);
+        QCOMPARE(registration->statusText(), QStringLiteral("Buyin failed"));
+        QVERIFY(registration->registerButton()->isEnabled());
+        QCOMPARE(table->playerScene()->topWidgetDialog(), registration);
+    }
+};
+
+QTEST_MAIN(TestPlayerTournaments)
+#include "tst_playertournaments.moc"
