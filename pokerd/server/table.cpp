@@ -437,6 +437,16 @@ void Table::slotStartHand()
     for (Cents c : std::as_const(stacks))
         d->chipsAtStart += c;
     d->engine->start(stacks, hand.blinds, d->handId);
+    if (d->config.type & 0x4000) {
+        // A pool: whoever is dealt in may fold at once and go, ahead of the turn.
+        for (const auto& [seat, player] : d->players) {
+            if (!player.isBot() && stacks.contains(seat))
+                Q_EMIT eventFor(player.session, {{QStringLiteral("event"), QStringLiteral("gameRequest")},
+                                                 {QStringLiteral("foldAndLeave"), true},
+                                                 {QStringLiteral("position"), seat + 1},
+                                                 {QStringLiteral("timestamp"), now()}});
+        }
+    }
     afterAction();
 }
 
@@ -591,6 +601,18 @@ void Table::finishHand()
     }
     if (d->tournament)
         placeBustedPlayers(d->stacksAtStart);
+    if (!d->tournament) {
+        // Out of chips at a cash table: asked to buy again, or to go.
+        for (const auto& [seat, player] : d->players) {
+            if (!player.isBot() && player.stack == 0 && !player.session.isEmpty())
+                Q_EMIT eventFor(player.session,
+                                {{QStringLiteral("event"), QStringLiteral("gameRequest")},
+                                 {QStringLiteral("rebuy"), true},
+                                 {QStringLiteral("position"), seat + 1},
+                                 {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
+                                 {QStringLiteral("timestamp"), now()}});
+        }
+    }
     deliver(HandEvent{{{QStringLiteral("event"), QStringLiteral("gameEvent")},
                        {QStringLiteral("handStatus"), 100},
                        {QStringLiteral("timestamp"), now()}},

@@ -585,6 +585,75 @@ private Q_SLOTS:
         QCOMPARE(refused, 0);
     }
 
+    void aBustedPlayerIsAskedToBuyAgain()
+    {
+        const QString child = open(login({"demo8", kDigest, "t"}), "duel");
+        QVERIFY(call(child, "userBuyin", {20.0}).value().toBool());
+        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        int mine = -1;
+        double stack = 20;
+        bool asked = false;
+        bool askedWithChips = false;
+        int timeout = 0;
+        // All in every time until the chips are gone.
+        const auto play = [&] {
+            for (const QVariant& v : events(child)) {
+                const QVariantMap e = v.toMap();
+                if (e.value("userName") == "demo8") {
+                    mine = e.value("position").toInt();
+                    stack = e.value("userStack").toDouble();
+                }
+                if (e.value("event") != "gameRequest" || e.value("position").toInt() != mine)
+                    continue;
+                if (e.value("rebuy").toBool()) {
+                    askedWithChips = askedWithChips || stack != 0;
+                    timeout = e.value("timeout").toInt();
+                    asked = true;
+                } else if (e.value("action").toBool()) {
+                    call(child, "gameAction", {"actionBetRaise", e.value("valueMax").toDouble()});
+                }
+            }
+            return asked;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(play(), 30000);
+        QVERIFY2(!askedWithChips, "asked to buy again with chips left");
+        QVERIFY(timeout > 0);
+        QVERIFY(call(child, "userBuyin", {20.0}).value().toBool());
+        QCOMPARE(m_server->tables().at(2)->chipsOf(child), Cents(2000));
+    }
+
+    void aPoolOffersFoldingAndLeavingAtOnce()
+    {
+        TableConfig pool = table("pool", 4, 2);
+        pool.type = 0x5001;
+        Table::Timing timing;
+        timing.botDelayMs = 1;
+        timing.betweenHandsMs = 20;
+        m_server = std::make_unique<PokerServer>(m_accounts.get(), QList<TableConfig>{pool}, 3, timing);
+        const QString child = open(login({"demo7", kDigest, "t"}), "pool");
+        QVERIFY(call(child, "userBuyin", {50.0}).value().toBool());
+        QVERIFY(call(child, "gameJoin", {child}).value().toBool());
+        int mine = -1;
+        int offeredAt = -1;
+        const auto offered = [&] {
+            for (const QVariant& v : events(child)) {
+                const QVariantMap e = v.toMap();
+                if (e.value("userName") == "demo7")
+                    mine = e.value("position").toInt();
+                if (e.value("event") == "gameRequest" && e.contains("foldAndLeave"))
+                    offeredAt = e.value("position").toInt();
+            }
+            return offeredAt > 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(offered(), 20000);
+        QCOMPARE(offeredAt, mine);
+        // Taken up: out of the hand and off the table, with the chips.
+        QVERIFY(call(child, "gameSetting", {"foldAndLeave"}).value().toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_server->tables().at(0)->hasSeat("demo7"), 10000);
+        QVERIFY(m_accounts->account("demo7").balance > Cents(100000) - 5000 - 100);
+        QCOMPARE(m_accounts->account("demo7").atTables, Cents(0));
+    }
+
     void chipsBoughtOutsideTheHandShowAtOnce()
     {
         const QString child = seatAtBusy("demo9", 20.0);
