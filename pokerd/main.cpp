@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QSslCertificate>
 #include <QSslKey>
@@ -57,8 +58,13 @@ int main(int argc, char** argv)
         "Serve releases for the client's self-update from this folder (one subfolder per "
         "component with a file \"version\" and the release's files).",
         "dir");
+    const QCommandLineOption freerollIn("freeroll-in",
+                                        "Start the evening freeroll this many seconds from now.", "s");
+    const QCommandLineOption freerollLevel("freeroll-level", "Seconds a freeroll's blind level lasts.", "s",
+                                           "300");
     parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout,
-                       sessionTimeout, community, stateLog, handLog, kiosk, kioskLogin, updates});
+                       sessionTimeout, community, stateLog, handLog, kiosk, kioskLogin, updates, freerollIn,
+                       freerollLevel});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -93,6 +99,12 @@ int main(int argc, char** argv)
     server.setSessionTimeout(qMax(1, parser.value(sessionTimeout).toInt()));
     server.setStateLog(parser.value(stateLog));
     server.setHandLog(parser.value(handLog));
+    if (parser.isSet(freerollIn)) {
+        QList<FreerollBoard::Freeroll> freerolls = FreerollBoard::defaults(QDateTime::currentDateTimeUtc());
+        freerolls.first().start = QDateTime::currentDateTimeUtc().addSecs(parser.value(freerollIn).toInt());
+        server.setFreerolls(freerolls);
+    }
+    server.setFreerollLevelSeconds(parser.value(freerollLevel).toInt());
 
     const QString where = parser.value(listen);
     const QHostAddress address(where.section(':', 0, -2));

@@ -1,5 +1,7 @@
 #include "freerollboard.h"
 
+#include "handengine.h"
+
 namespace Pokerd {
 
 namespace {
@@ -143,6 +145,50 @@ FreerollBoard::Outcome FreerollBoard::setRegistered(const QString& user, const Q
     if (f->status == Full && f->players() < f->capacity)
         f->status = Registering;
     return Done;
+}
+
+QList<FreerollBoard::Freeroll> FreerollBoard::due(const QDateTime& now) const
+{
+    QList<Freeroll> starting;
+    for (const Freeroll& f : m_freerolls) {
+        if ((f.status == Registering || f.status == Full) && f.start <= now)
+            starting.append(f);
+    }
+    return starting;
+}
+
+void FreerollBoard::setStatus(const QString& id, Status status)
+{
+    for (Freeroll& f : m_freerolls) {
+        if (f.id == id)
+            f.status = status;
+    }
+}
+
+TableConfig FreerollBoard::tableFor(const Freeroll& f, int people) const
+{
+    TableConfig c;
+    c.id = f.id;
+    c.name = f.name;
+    c.type = f.type | 0x10000;
+    c.currency = f.currency;
+    c.seats = qBound(2, people + f.othersRegistered, 10);
+    c.bots = qMax(0, c.seats - people);
+    c.smallBlind = 1000;
+    c.bigBlind = 2000;
+    c.buyinMin = 1; // nothing is paid: the buy-in only keeps the table a valid one
+    c.buyinMax = 1;
+    c.tourStartStack = 150000;
+    c.tourLevelSeconds = m_levelSeconds;
+    c.tourPrizePool = HandEngine::fromUnits(f.prizePool);
+    if (c.seats < 3)
+        c.tourPayouts = {100};
+    return c;
+}
+
+void FreerollBoard::setLevelSeconds(int seconds)
+{
+    m_levelSeconds = qMax(1, seconds);
 }
 
 const FreerollBoard::Freeroll* FreerollBoard::freeroll(const QString& id) const

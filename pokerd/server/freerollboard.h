@@ -7,10 +7,13 @@
 #include <QString>
 #include <QVariantMap>
 
+#include "tableconfig.h"
+
 namespace Pokerd {
 
 /// The freerolls the lobby lists and who registered for them. Playing them
-/// is not done here: a freeroll only changes state by registrations.
+/// is the server's: here they only change state by registrations and by
+/// being started and finished.
 class FreerollBoard
 {
 public:
@@ -43,11 +46,20 @@ public:
     QVariantMap details(const QString& id) const;
     Outcome setRegistered(const QString& user, const QString& id, bool registered);
     const Freeroll* freeroll(const QString& id) const;
+    /// Those whose start has come and that have not begun.
+    QList<Freeroll> due(const QDateTime& now) const;
+    void setStatus(const QString& id, Status status);
+    /// The one table \a f is played at by \a people from here, the other
+    /// players filling the seats left, up to ten.
+    TableConfig tableFor(const Freeroll& f, int people) const;
+    /// Blind levels of the freerolls played, in seconds.
+    void setLevelSeconds(int seconds);
 
     static constexpr int DetailsRefreshSeconds = 5;
 
 private:
     QList<Freeroll> m_freerolls;
+    int m_levelSeconds = 300;
 };
 
 } // namespace Pokerd

@@ -1,340 +1,8 @@
 #include "pokerserver.h"
 
-#include "accountstore.h"
-#include "freerollboard.h"
-#include "loginthrottle.h"
-#include "passwordhash.h"
-#include "ticketstore.h"
-
-#include <QDateTime>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QRegularExpression>
-#include <QTimer>
-#include <QUuid>
-
-#include <algorithm>
-#include <cmath>
-#include <functional>
+#include "pokerserver_p.h"
 
 namespace Pokerd {
-
-namespace {
-
-constexpr int kHistoryHands = 10;
-
-struct Session
-{
-    QString id;
-    QString user; ///< empty for a community display and a failed login
-    QString terminal;
-    QString peer; ///< the caller's address
-    QString tableId;
-    bool loginFailed = false; ///< only there to tell the client so
-    Cents bought = 0;         ///< bought for tableId before joining it
-    bool requestOpen = false; ///< asked to act, no action yet
-    bool requestSeen = false; ///< and polled since it was asked
-    bool lostEvents = false;  ///< did not poll for too long: its queue was dropped
-    bool isChild = false;     ///< made by gameOpen for a table window
-    int preferredSeat = -1;   ///< the seat the player had before the server stopped
-    Cents heldChips = 0;      ///< and the chips, taken from the balance when the seat is taken
-    QString portalUser;       ///< an account that must choose a nickname before it plays
-    QVariantList events;
-    QElapsedTimer idle; ///< since the last call
-    int batches = 0;    ///< polls answered with events
-};
-
-constexpr int kLoginFailuresPerUser = 5;
-constexpr int kLoginFailuresPerAddress = 20;
-constexpr int kLoginWindowMs = 60 * 1000;
-constexpr int kSettingsWriteDelayMs = 500;
-// A session that does not poll cannot make the server keep its events forever.
-constexpr int kQueueKeptMs = 60 * 1000;
-constexpr int kQueueMaximum = 20000;
-// Sessions nobody logs into (displays, failed logins, table sessions) that
-// one address may hold; the least recently used goes first.
-constexpr int kLightSessionsPerAddress = 64;
-
-qint32 now()
-{
-    return qint32(QDateTime::currentSecsSinceEpoch());
-}
-
-QString newId()
-{
-    return QUuid::createUuid().toString(QUuid::Id128);
-}
-
-xmlrpc::Response fault(int code, const QString& text)
-{
-    return xmlrpc::Response(code, text);
-}
-
-xmlrpc::Response ok(const xmlrpc::Variant& value = xmlrpc::Variant(true))
-{
-    return xmlrpc::Response(value);
-}
-
-} // namespace
-
-class PokerServer::Private
-{
-public:
-    PokerServer* q = nullptr;
-    AccountStore* accounts = nullptr;
-    QString serverId = newId();
-    QMap<QString, Session> sessions;
-    QList<Table*> tables;
-    QMap<QString, QString> communityTables;
-    QString stateLog;
-    QString handLog;
-
-    void logState(const Session& session, const Table& table)
-    {
-        QVariantMap state = table.stateSnapshot();
-        state.insert(QStringLiteral("session"), session.id);
-        state.insert(QStringLiteral("batch"), session.batches);
-        QFile file(stateLog);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Append))
-            file.write(QJsonDocument::fromVariant(state).toJson(QJsonDocument::Compact) + '\n');
-    }
-    FreerollBoard freerolls{FreerollBoard::defaults(QDateTime::currentDateTimeUtc())};
-    int sessionTimeoutMs = 30 * 60 * 1000;
-    int queueKeptMs = kQueueKeptMs;
-    QTimer expiry;
-    QTimer settingsWrite;
-    LoginThrottle userLogins{kLoginFailuresPerUser, kLoginWindowMs};
-    LoginThrottle addressLogins{kLoginFailuresPerAddress, kLoginWindowMs};
-    TicketStore tickets;
-
-    /// Ends a session: its seat is given up (chips go back to the balance).
-    void end(const QString& id)
-    {
-        const auto it = sessions.find(id);
-        if (it == sessions.end())
-            return;
-        const QString user = it->user;
-        const Cents bought = it->bought;
-        if (Table* t = table(it->tableId)) {
-            t->leave(id);
-            t->forget(id);
-        }
-        sessions.erase(it);
-        // Bought for a table never joined: back to the balance.
-        if (bought > 0)
-            accounts->returnFromTable(user, bought, chipsAtTables().value(user));
-    }
-
-    void expire()
-    {
-        QStringList idle;
-        for (const Session& session : std::as_const(sessions)) {
-            if (session.idle.elapsed() > sessionTimeoutMs)
-                idle.append(session.id);
-        }
-        for (const QString& id : std::as_const(idle))
-            end(id);
-    }
-
-    bool isLight(const Session& session) const
-    {
-        if (session.user.isEmpty())
-            return true;
-        const Table* t = table(session.tableId);
-        return session.isChild && !(t && t->isSeated(session.id)) && session.bought == 0;
-    }
-
-    void makeRoomFor(const QString& peer)
-    {
-        QString oldest;
-        qint64 oldestIdle = -1;
-        int count = 0;
-        for (const Session& session : std::as_const(sessions)) {
-            if (session.peer != peer || !isLight(session))
-                continue;
-            ++count;
-            if (session.idle.elapsed() > oldestIdle) {
-                oldestIdle = session.idle.elapsed();
-                oldest = session.id;
-            }
-        }
-        if (count >= kLightSessionsPerAddress)
-            end(oldest);
-    }
-
-    Session& create(const QString& user, const QString& terminal, const QString& peer)
-    {
-        makeRoomFor(peer);
-        Session session;
-        session.idle.start();
-        session.id = sessionTag() + newId();
-        session.user = user;
-        session.terminal = terminal;
-        session.peer = peer;
-        // Every session hears first which server it talks to.
-        session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("serverInfo")},
-                                          {QStringLiteral("id"), serverId},
-                                          {QStringLiteral("timestamp"), now()}});
-        return sessions.insert(session.id, session).value();
-    }
-
-    void queue(const QString& sessionId, const QVariantMap& event)
-    {
-        const auto it = sessions.find(sessionId);
-        if (it == sessions.end() || it->lostEvents)
-            return;
-        if (it->idle.elapsed() > queueKeptMs || it->events.size() >= kQueueMaximum) {
-            it->events.clear();
-            it->lostEvents = true;
-            return;
-        }
-        it->events.append(event);
-    }
-
-    Table* table(const QString& id) const
-    {
-        for (Table* t : tables) {
-            if (t->config().id == id)
-                return t;
-        }
-        return nullptr;
-    }
-
-    QMap<QString, Cents> chipsAtTables() const
-    {
-        QMap<QString, Cents> totals;
-        for (Table* t : std::as_const(tables)) {
-            const QMap<QString, Cents> stacks = t->peopleStacks();
-            for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it)
-                totals[it.key()] += it.value();
-        }
-        for (Table* t : std::as_const(tables)) {
-            const QMap<QString, Cents> held = t->heldMoney();
-            for (auto it = held.constBegin(); it != held.constEnd(); ++it)
-                totals[it.key()] += it.value();
-        }
-        for (const Session& session : sessions) {
-            if (session.bought > 0)
-                totals[session.user] += session.bought;
-        }
-        return totals;
-    }
-
-    /// Registers \a session for the Sit & Go at \a t, paying from what the
-    /// session bought for it or else from the balance; or unregisters it,
-    /// the money going back to what the session holds.
-    bool setRegistered(Session& session, Table* t, bool registering)
-    {
-        if (session.user.isEmpty())
-            return false;
-        const Cents cost = t->tournamentCost();
-        if (!registering) {
-            if (!t->unregisterPlayer(session.id))
-                return false;
-            session.bought += cost;
-            return true;
-        }
-        if (t->tourStatus() != 1 || t->hasSeat(session.user))
-            return false;
-        const Cents missing = cost - qMin(cost, session.bought);
-        if (missing > 0 && !accounts->takeToTable(session.user, missing))
-            return false;
-        session.bought += missing;
-        if (!t->registerPlayer(session.user, session.id, 1, accounts->shownName(session.user)))
-            return false; // the money stays with the session, and goes back with it
-        session.bought -= cost;
-        accounts->setAtTables(session.user, chipsAtTables().value(session.user));
-        return true;
-    }
-
-    /// Session ids begin with this server's own tag, so that a client still
-    /// polling a server that stopped can be told it talks to another one now.
-    QString sessionTag() const { return serverId.left(8) + QLatin1Char('-'); }
-
-    /// Table sessions for the tables the user sits at, or sat at before the
-    /// server stopped (to the same seat when it is free, with the chips from
-    /// the balance once the client joins), announced to \a session as
-    /// server-opened tables. False when there are none.
-    bool reopenSeats(Session& session)
-    {
-        const QList<AccountStore::Seat> held = accounts->takeHeldSeats(session.user);
-        bool any = false;
-        for (Table* t : std::as_const(tables)) {
-            const QString id = t->config().id;
-            Cents chips = 0;
-            int seat = t->seatOfUser(session.user);
-            if (seat < 0) {
-                const auto it = std::find_if(held.cbegin(), held.cend(),
-                                             [&](const AccountStore::Seat& s) { return s.table == id; });
-                if (it == held.cend() || it->chips > t->config().buyinMax ||
-                    it->chips > accounts->account(session.user).balance)
-                    continue;
-                chips = it->chips;
-                seat = it->seat;
-            }
-            Session& child = create(session.user, session.terminal, session.peer);
-            child.tableId = id;
-            child.isChild = true;
-            child.heldChips = chips;
-            child.preferredSeat = seat;
-            session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameOpen")},
-                                              {QStringLiteral("action"), 1},
-                                              {QStringLiteral("childSessionId"), child.id},
-                                              {QStringLiteral("selection"), id},
-                                              {QStringLiteral("timestamp"), now()}});
-            any = true;
-        }
-        return any;
-    }
-
-    Session* findSession(const QString& id)
-    {
-        const auto it = sessions.find(id);
-        return it == sessions.end() ? nullptr : &it.value();
-    }
-
-    bool passwordMatches(int mode, const QString& user, const QStringList& credentials) const
-    {
-        const QString second = credentials.value(1);
-        if (mode == 2) // a partner portal sends the password itself
-            return accounts->checkPassword(user, PasswordHash::digestOf(second));
-        if (accounts->checkPassword(user, second))
-            return true;
-        if (credentials.size() > 3) // the password itself follows the digest
-            return accounts->checkPassword(user, PasswordHash::digestOf(credentials.at(3)));
-        // A kiosk sends its password as it is.
-        return accounts->checkPassword(user, PasswordHash::digestOf(second));
-    }
-
-    static QVariantMap authenticateEvent(bool accepted, bool reconnect, const QString& user,
-                                         bool selectNickname = false)
-    {
-        return {{QStringLiteral("event"), QStringLiteral("authenticate")},
-                {QStringLiteral("ok"), accepted},
-                {QStringLiteral("reconnect"), reconnect},
-                {QStringLiteral("formattedUserName"), user},
-                {QStringLiteral("portalSelectUsername"), selectNickname}};
-    }
-
-    void storeTableChips()
-    {
-        const QMap<QString, Cents> totals = chipsAtTables();
-        QMap<QString, QList<AccountStore::Seat>> seats;
-        for (Table* t : std::as_const(tables)) {
-            const QMap<QString, Cents> stacks = t->peopleStacks();
-            for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it) {
-                if (it.value() > 0)
-                    seats[it.key()].append({t->config().id, t->seatOfUser(it.key()), it.value()});
-            }
-        }
-        for (const QString& name : accounts->names()) {
-            accounts->setAtTables(name, totals.value(name));
-            accounts->setSeats(name, seats.value(name));
-        }
-    }
-};
 
 PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& tables, quint32 seed,
                          const Table::Timing& timing, QObject* parent)
@@ -347,50 +15,25 @@ PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& table
     connect(&d->settingsWrite, &QTimer::timeout, this, [this] { d->accounts->flush(); });
     setSessionTimeout(30 * 60);
     quint32 tableSeed = seed;
-    for (const TableConfig& config : tables) {
-        auto* table = new Table(config, ++tableSeed, timing, this);
-        connect(table, &Table::eventFor, this,
-                [this](const QString& session, const QVariantMap& event) { d->queue(session, event); });
-        connect(table, &Table::playerLeft, this,
-                [this](const QString& user, const QString& session, Cents chips) {
-                    d->accounts->returnFromTable(user, chips, d->chipsAtTables().value(user));
-                    d->queue(session, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
-                });
-        connect(table, &Table::tournamentFinishedFor, this, [this](const QString& user, Cents prize) {
-            d->accounts->returnFromTable(user, prize, d->chipsAtTables().value(user));
-        });
-        connect(table, &Table::seatTakenOver, this, [this](const QString&, const QString& previous) {
-            if (Session* old = d->findSession(previous)) {
-                old->tableId.clear();
-                old->requestOpen = false;
-                d->queue(previous, {{QStringLiteral("event"), QStringLiteral("gameClose")}});
-            }
-        });
-        connect(table, &Table::actionRequested, this, [this](const QString& id) {
-            if (Session* session = d->findSession(id)) {
-                session->requestOpen = true;
-                session->requestSeen = false;
-            }
-        });
-        connect(table, &Table::handFinished, this, [this, table] {
-            // One write per hand for every table's chips.
-            d->storeTableChips();
-            d->accounts->flush();
-            if (!d->handLog.isEmpty()) {
-                QFile file(d->handLog);
-                if (file.open(QIODevice::WriteOnly | QIODevice::Append))
-                    file.write(QJsonDocument(QJsonArray{table->lastRecord()})
-                                   .toJson(QJsonDocument::Compact)
-                                   .mid(1)
-                                   .chopped(1) +
-                               '\n');
-            }
-        });
-        d->tables.append(table);
-    }
+    d->timing = timing;
+    for (const TableConfig& config : tables)
+        d->addTable(new Table(config, ++tableSeed, timing, this));
+    d->nextSeed = tableSeed;
+    connect(&d->freerollClock, &QTimer::timeout, this, [this] { d->startDueFreerolls(); });
+    d->freerollClock.start(1000);
 }
 
 PokerServer::~PokerServer() = default;
+
+void PokerServer::setFreerolls(const QList<FreerollBoard::Freeroll>& freerolls)
+{
+    d->freerolls = FreerollBoard(freerolls);
+}
+
+void PokerServer::setFreerollLevelSeconds(int seconds)
+{
+    d->freerolls.setLevelSeconds(seconds);
+}
 
 void PokerServer::setHandLog(const QString& path)
 {
@@ -569,8 +212,11 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
     }
     if (method == QLatin1String("gameList")) {
         QVariantList list;
-        for (Table* t : std::as_const(d->tables))
+        for (Table* t : std::as_const(d->tables)) {
+            if (t->config().isFreeroll())
+                continue; // listed with the freerolls
             list.append(t->listing(!session.user.isEmpty() && t->hasSeat(session.user)));
+        }
         return ok(xmlrpc::Variant(list));
     }
     if (method == QLatin1String("freerollList"))
@@ -597,7 +243,7 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         // Bit 2: buy chips first; bit 1: join, the chips are there already
         // (or come with registering, at a Sit & Go).
         const int action =
-            wanted->config().isSitAndGo() || wanted->peopleStacks().value(session.user) > 0 ? 1 : 2;
+            wanted->config().isTournament() || wanted->peopleStacks().value(session.user) > 0 ? 1 : 2;
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("gameOpen")},
                                           {QStringLiteral("action"), action},
                                           {QStringLiteral("childSessionId"), child.id},
@@ -634,7 +280,7 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             table->leave(session.id);
         session.tableId = tableId;
         session.events.append(joinEvent(true));
-        if (wanted->config().isSitAndGo()) {
+        if (wanted->config().isTournament()) {
             // A seat there is taken by registering; until then the table is watched.
             if (wanted->hasSeat(session.user))
                 wanted->join(session.user, session.id, 1);
@@ -675,7 +321,7 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             const bool seated = buyTable->isSeated(target->id);
             const Cents chips = seated ? buyTable->chipsOf(target->id) : target->bought;
             const TableConfig& c = buyTable->config();
-            if (c.isSitAndGo()) {
+            if (c.isTournament()) {
                 // Exactly the buy-in and fee, held until registering takes it.
                 accepted = !seated && buyTable->tourStatus() == 1 &&
                            target->bought + amount == buyTable->tournamentCost() &&

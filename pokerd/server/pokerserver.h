@@ -1,6 +1,7 @@
 #ifndef POKERD_POKERSERVER_H
 #define POKERD_POKERSERVER_H
 
+#include "freerollboard.h"
 #include "rpchandler.h"
 #include "table.h"
 #include "xmlrpc/response.h"
@@ -53,6 +54,9 @@ public:
     /// Appends the table of every answered poll that carried events, one
     /// JSON line each, so that a client's view can be checked against it.
     void setStateLog(const QString& path);
+    /// The freerolls the lobby lists; each is played at its start.
+    void setFreerolls(const QList<FreerollBoard::Freeroll>& freerolls);
+    void setFreerollLevelSeconds(int seconds);
     /// Appends every finished hand's record, one JSON text per line.
     void setHandLog(const QString& path);
     /// A session that has not polled for this long loses its queued events

@@ -15,7 +15,7 @@ Table::Table(const TableConfig& config, quint32 seed, const Timing& timing, QObj
     d->nextHand.setSingleShot(true);
     connect(&d->nextHand, &QTimer::timeout, this, &Table::slotStartHand);
     d->actionTimer.setSingleShot(true);
-    if (config.isSitAndGo()) {
+    if (config.isTournament()) {
         d->nextTournament.setSingleShot(true);
         connect(&d->nextTournament, &QTimer::timeout, this, &Table::openTournament);
         openTournament();
@@ -69,31 +69,39 @@ QVariantMap Table::parametersEvent() const
             prizes.append(QString::number(HandEngine::toUnits(prize), 'f', 2));
     }
     const QString payouts = prizes.join(QLatin1Char('|'));
-    return {{QStringLiteral("event"), QStringLiteral("gameParameters")},
-            {QStringLiteral("type"), c.type},
-            {QStringLiteral("limit"), c.limit},
-            {QStringLiteral("seats"), c.seats},
-            {QStringLiteral("period"), 0},
-            {QStringLiteral("stakeMin"), HandEngine::toUnits(c.smallBlind)},
-            {QStringLiteral("stakeMax"), HandEngine::toUnits(c.bigBlind)},
-            {QStringLiteral("buyinMin"), HandEngine::toUnits(c.buyinMin)},
-            {QStringLiteral("buyinMax"), HandEngine::toUnits(c.buyinMax)},
-            {QStringLiteral("rake"), 0.05},
-            {QStringLiteral("ante"), HandEngine::toUnits(c.ante)},
-            {QStringLiteral("tourPayoutValues"), payouts},
-            {QStringLiteral("tourBuyinFee"), HandEngine::toUnits(c.tourFee)},
-            {QStringLiteral("tourStakeChangeInterval"), c.isSitAndGo() ? c.tourLevelSeconds : 0},
-            {QStringLiteral("tourStartStack"), c.isSitAndGo() ? HandEngine::toUnits(c.tourStartStack) : 0.0},
-            {QStringLiteral("currency"), c.currency},
-            {QStringLiteral("timestamp"), now()}};
+    return {
+        {QStringLiteral("event"), QStringLiteral("gameParameters")},
+        {QStringLiteral("type"), c.type},
+        {QStringLiteral("limit"), c.limit},
+        {QStringLiteral("seats"), c.seats},
+        {QStringLiteral("period"), 0},
+        {QStringLiteral("stakeMin"), HandEngine::toUnits(c.smallBlind)},
+        {QStringLiteral("stakeMax"), HandEngine::toUnits(c.bigBlind)},
+        {QStringLiteral("buyinMin"), HandEngine::toUnits(c.buyinMin)},
+        {QStringLiteral("buyinMax"), HandEngine::toUnits(c.buyinMax)},
+        {QStringLiteral("rake"), 0.05},
+        {QStringLiteral("ante"), HandEngine::toUnits(c.ante)},
+        {QStringLiteral("tourPayoutValues"), payouts},
+        {QStringLiteral("tourBuyinFee"), HandEngine::toUnits(c.tourFee)},
+        {QStringLiteral("tourStakeChangeInterval"), c.isTournament() ? c.tourLevelSeconds : 0},
+        {QStringLiteral("tourStartStack"), c.isTournament() ? HandEngine::toUnits(c.tourStartStack) : 0.0},
+        {QStringLiteral("currency"), c.currency},
+        {QStringLiteral("timestamp"), now()}};
 }
 
 int Table::join(const QString& user, const QString& session, int avatarId, int preferredSeat,
                 const QString& shownName)
 {
     const int existing = d->seatOf(session);
-    if (existing >= 0)
+    if (existing >= 0) {
+        // Joined again, or first at a seat taken for it: the table as it stands.
+        Q_EMIT eventFor(session, parametersEvent());
+        for (const auto& entry : d->players)
+            sendSeatData(entry.first, session);
+        sendTourStatus(session);
+        sendRunningHand(session, existing);
         return existing;
+    }
     const int own = d->seatOfUser(user);
     if (own >= 0) {
         Player& player = d->players[own];

@@ -124,7 +124,7 @@ public:
         c.ante = config.ante;
         c.seats = config.seats;
         // Tournament chips are not money: nothing to rake.
-        c.rakeCap = config.isSitAndGo() ? 0 : qMax<Cents>(config.bigBlind, config.ante) * 3;
+        c.rakeCap = config.isTournament() ? 0 : qMax<Cents>(config.bigBlind, config.ante) * 3;
         return c;
     }
 };

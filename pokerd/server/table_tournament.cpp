@@ -4,6 +4,12 @@
 
 namespace Pokerd {
 
+namespace {
+
+constexpr int kFreerollResultSeconds = 30;
+
+} // namespace
+
 int Table::tourStatus() const
 {
     return d->tournament ? int(d->tournament->status()) : 0;
@@ -11,13 +17,13 @@ int Table::tourStatus() const
 
 Cents Table::tournamentCost() const
 {
-    return d->config.buyinMin + d->config.tourFee;
+    return d->config.isFreeroll() ? 0 : d->config.buyinMin + d->config.tourFee;
 }
 
 QMap<QString, Cents> Table::heldMoney() const
 {
     QMap<QString, Cents> held;
-    if (!d->tournament)
+    if (!d->tournament || tournamentCost() == 0)
         return held;
     for (const auto& [seat, player] : d->players) {
         if (!player.isBot())
@@ -52,8 +58,8 @@ void Table::openTournament()
         d->config.smallBlind = d->tournament->smallBlindAt(0);
         d->config.bigBlind = d->tournament->bigBlindAt(0);
     }
-    d->tournament.emplace(c.seats, c.buyinMin, c.payoutShares(), c.smallBlind, c.bigBlind,
-                          c.tourLevelSeconds);
+    const Cents pool = c.isFreeroll() ? c.tourPrizePool : c.buyinMin * c.seats;
+    d->tournament.emplace(pool, c.payoutShares(), c.smallBlind, c.bigBlind, c.tourLevelSeconds);
     d->level = 0;
     d->blinds = std::make_unique<BlindRotation>(c.smallBlind, c.bigBlind);
     d->players.clear();
@@ -80,8 +86,7 @@ void Table::openTournament()
 bool Table::registerPlayer(const QString& user, const QString& session, int avatarId,
                            const QString& shownName)
 {
-    if (!d->tournament || d->tournament->status() != Tournament::Registering || d->seatOfUser(user) >= 0 ||
-        session.isEmpty())
+    if (!d->tournament || d->tournament->status() != Tournament::Registering || d->seatOfUser(user) >= 0)
         return false;
     for (int seat = 0; seat < d->config.seats; ++seat) {
         if (d->players.count(seat))
@@ -92,6 +97,7 @@ bool Table::registerPlayer(const QString& user, const QString& session, int avat
         player.session = session;
         player.avatarId = avatarId;
         player.stack = d->config.tourStartStack;
+        player.sittingOut = session.isEmpty(); // registered, but not here
         d->players.emplace(seat, std::move(player));
         d->watchers.removeAll(session);
         sendSeatData(seat);
@@ -168,6 +174,13 @@ void Table::placeBustedPlayers(const QMap<int, Cents>& stacksAtStart)
         d->players.erase(seat);
         d->blinds->seatFreed(seat);
         sendSeatData(seat);
+        if (person && d->config.isFreeroll() && !session.isEmpty())
+            Q_EMIT eventFor(session, {{QStringLiteral("event"), QStringLiteral("gameEvent")},
+                                      {QStringLiteral("freerollBusted"), place},
+                                      {QStringLiteral("amount"), HandEngine::toUnits(prize)},
+                                      {QStringLiteral("currency"), d->config.currency},
+                                      {QStringLiteral("timeout"), kFreerollResultSeconds},
+                                      {QStringLiteral("timestamp"), now()}});
         if (person) {
             // Still sees the table to the end, from the rail.
             if (!session.isEmpty() && !d->watchers.contains(session))
@@ -179,7 +192,9 @@ void Table::placeBustedPlayers(const QMap<int, Cents>& stacksAtStart)
         d->tournament->setStatus(Tournament::Finished);
         sendTourStatus();
         d->nextHand.stop();
-        d->nextTournament.start(d->timing.betweenTournamentsMs);
+        // A freeroll is played once; a Sit & Go table opens the next.
+        if (!d->config.isFreeroll())
+            d->nextTournament.start(d->timing.betweenTournamentsMs);
     }
 }
 

@@ -133,7 +133,7 @@ QString TableConfig::problem() const
         return QStringLiteral("the limit must be 1 (no limit) or 2 (pot limit)");
     if (buyinMin <= 0 || buyinMin > buyinMax)
         return QStringLiteral("the buy-in range must be positive and in order");
-    if (isSitAndGo()) {
+    if (isTournament()) {
         if (tourFee < 0 || tourFee == HandEngine::InvalidAmount)
             return QStringLiteral("the fee cannot be negative");
         if (tourStartStack <= 0 || tourStartStack == HandEngine::InvalidAmount)

@@ -34,12 +34,16 @@ struct TableConfig
 
     QList<int> payoutShares() const;
 
+    Cents tourPrizePool = 0; ///< a freeroll's: paid by the house, not by buy-ins
+
     bool isSitAndGo() const { return type & 0x2000; }
+    bool isFreeroll() const { return type & 0x10000; }
+    bool isTournament() const { return isSitAndGo() || isFreeroll(); }
     int botCount() const
     {
         if (bots >= 0)
             return qMin(bots, seats);
-        return isSitAndGo() ? seats - 1 : qMax(2, seats - 2);
+        return isTournament() ? seats - 1 : qMax(2, seats - 2);
     }
 
     /// Why the table cannot be played, or an empty string.

@@ -12,9 +12,9 @@ constexpr int kLastLevel = 30;
 
 } // namespace
 
-Tournament::Tournament(int players, Cents buyin, const QList<int>& shares, Cents smallBlind, Cents bigBlind,
+Tournament::Tournament(Cents prizePool, const QList<int>& shares, Cents smallBlind, Cents bigBlind,
                        int levelSeconds)
-    : m_players(players), m_buyin(buyin), m_shares(shares), m_smallBlind(smallBlind), m_bigBlind(bigBlind),
+    : m_pool(prizePool), m_shares(shares), m_smallBlind(smallBlind), m_bigBlind(bigBlind),
       m_levelSeconds(qMax(1, levelSeconds))
 {}
 

@@ -16,15 +16,14 @@ class Tournament
 public:
     enum Status { Registering = 1, Running = 2, Finished = 3 };
 
-    /// \a shares are percent of the prize pool, first place first.
-    Tournament(int players, Cents buyin, const QList<int>& shares, Cents smallBlind, Cents bigBlind,
-               int levelSeconds);
+    /// \a shares are percent of \a prizePool, first place first.
+    Tournament(Cents prizePool, const QList<int>& shares, Cents smallBlind, Cents bigBlind, int levelSeconds);
 
     Status status() const { return m_status; }
     void setStatus(Status status) { m_status = status; }
 
-    /// Every buy-in; the fees are not in it.
-    Cents prizePool() const { return m_buyin * m_players; }
+    /// At a Sit & Go every buy-in; the fees are not in it.
+    Cents prizePool() const { return m_pool; }
     /// The prizes by place, first place first; together exactly the pool.
     QList<Cents> prizes() const;
     /// The prize of \a place (counted from 1); 0 for places not paid.
@@ -42,8 +41,7 @@ public:
     static QMap<int, int> places(const QMap<int, Cents>& bustedStartStacks, int stillPlaying);
 
 private:
-    int m_players;
-    Cents m_buyin;
+    Cents m_pool;
     QList<int> m_shares;
     Cents m_smallBlind;
     Cents m_bigBlind;
