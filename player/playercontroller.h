@@ -96,6 +96,9 @@ public Q_SLOTS:
     void slotActionGameListBuyin(qreal amount);
     void slotActionGameListBuyinDone(VeskGames::Command* command);
     void slotActionGameListBuyinCancel();
+    void slotActionGameListRegister(QString gameId);
+    void slotActionGameListUnregister(QString gameId);
+    void slotActionGameListDetails(QString gameId, const QObject* receiver);
     void slotBuyin(qreal amount);
     void slotActionLeave();
     void slotActionTourLeave();

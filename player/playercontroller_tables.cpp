@@ -49,6 +49,16 @@ void PlayerController::enterLobby()
         QObject::connect(dialog, SIGNAL(actionJoin(QString, qreal, qreal, QString, qint32)), this,
                          SLOT(slotActionGameListJoin(QString, qreal, qreal, QString, qint32)));
         QObject::connect(dialog, SIGNAL(actionRefreshGameList()), this, SLOT(slotActionRefreshGameList()));
+        // Themes' lobbies without freerolls lack these: then nothing is connected.
+        if (dialog->metaObject()->indexOfSignal("actionRegister(QString)") >= 0) {
+            QObject::connect(dialog, SIGNAL(actionRegister(QString)), this,
+                             SLOT(slotActionGameListRegister(QString)));
+            QObject::connect(dialog, SIGNAL(actionUnregister(QString)), this,
+                             SLOT(slotActionGameListUnregister(QString)));
+        }
+        if (dialog->metaObject()->indexOfSignal("actionDetails(QString,const QObject*)") >= 0)
+            QObject::connect(dialog, SIGNAL(actionDetails(QString, const QObject*)), this,
+                             SLOT(slotActionGameListDetails(QString, const QObject*)));
         QObject::connect(dialog, SIGNAL(actionRefreshFreerollList()), this,
                          SLOT(slotActionRefreshFreerollList()));
         QObject::connect(dialog, &AbstractGameListDialogItem::actionNeedTicket, this,

@@ -186,6 +186,51 @@ void PlayerController::slotTourUnregisterDone(Command* command)
     requestUserInfo();
 }
 
+void PlayerController::slotActionGameListRegister(QString gameId)
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    auto* command = new ServerCommand(p->client, {xmlrpc::Variant(gameId), xmlrpc::Variant(true)},
+                                      QStringLiteral("freerollRegister"), this);
+    // The list shows the registration once the server has it.
+    QObject::connect(command, &Command::done, this, [this](Command* done) {
+        done->deleteLater();
+        slotActionRefreshFreerollList();
+    });
+    command->exec();
+}
+
+void PlayerController::slotActionGameListUnregister(QString gameId)
+{
+    Private* p = dd();
+    if (!p->client)
+        return;
+    auto* command = new ServerCommand(p->client, {xmlrpc::Variant(gameId), xmlrpc::Variant(false)},
+                                      QStringLiteral("freerollRegister"), this);
+    QObject::connect(command, &Command::done, this, [this](Command* done) {
+        done->deleteLater();
+        slotActionRefreshFreerollList();
+    });
+    command->exec();
+}
+
+void PlayerController::slotActionGameListDetails(QString gameId, const QObject* receiver)
+{
+    Private* p = dd();
+    if (!p->client || !receiver)
+        return;
+    auto* command =
+        new ServerCommand(p->client, {xmlrpc::Variant(gameId)}, QStringLiteral("freerollDetails"), this);
+    QPointer<QObject> target = const_cast<QObject*>(receiver);
+    QObject::connect(command, &Command::done, this, [target](Command* done) {
+        if (target)
+            QMetaObject::invokeMethod(target.data(), "slotDetailsResult", Q_ARG(VeskGames::Command*, done));
+        done->deleteLater();
+    });
+    command->exec();
+}
+
 void PlayerController::slotActionPayout()
 {
     showSnGDialog(false);
@@ -198,7 +243,8 @@ void PlayerController::slotTourBusted(qint32 position, qint32 place, qreal amoun
     // In turn with the batch: the result shows when the hand that ended it has.
     apply([this, position, place, amount](GameScene* s) {
         auto* table = qobject_cast<PlayerGameScene*>(s);
-        if (!table || position != table->viewPosition())
+        // A freeroll tells its result with an event of its own.
+        if (!table || position != table->viewPosition() || !(parameters().type & kSitAndGo))
             return;
         auto* dialog = new SnGFinishedDialog(parameters(), table);
         dialog->setScene(table);

@@ -4,6 +4,8 @@
 #include "betpushbuttonitem.h"
 #include "client.h"
 #include "defaulttheme.h"
+#include "dialogbuttonboxitem.h"
+#include "freerollbusteddialogitem.h"
 #include "infodialogitem.h"
 #include "localresources.h"
 #include "playergamescene.h"
@@ -165,6 +167,46 @@ private Q_SLOTS:
         QCOMPARE(registration->statusText(), QStringLiteral("Buyin failed"));
         QVERIFY(registration->registerButton()->isEnabled());
         QCOMPARE(table->playerScene()->topWidgetDialog(), registration);
+    }
+
+    void freerollResultEndsTheGame()
+    {
+        // A server of its own, whose freeroll starts soon after the log-in.
+        PokerdProcess server;
+        QVERIFY(server.start(m_dir.filePath("freeroll"),
+                             {"--action-timeout", "20", "--bot-delay", "5", "--hand-delay", "50",
+                              "--freeroll-in", "12", "--freeroll-level", "1"}));
+        Program program(server.port(), m_theme.get());
+        QVERIFY(program.toLobby("demo8"));
+        QSignalSpy opened(program.controller.get(), &PlayerController::tableCreated);
+        program.controller->slotActionGameListRegister("freeroll-evening");
+        // At its start the server opens the table by itself.
+        QVERIFY(opened.wait(60000));
+        QPointer<PlayerController> table = opened.first().at(0).value<PlayerController*>();
+        QVERIFY(table);
+        QCOMPARE(opened.first().at(1).toString(), QStringLiteral("freeroll-evening"));
+        FreerollBustedDialogItem* result = nullptr;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         PlayerGameScene* scene = table ? table->playerScene() : nullptr;
+                         if (!scene)
+                             return false;
+                         result = qobject_cast<FreerollBustedDialogItem*>(scene->topDialog());
+                         if (result)
+                             return true;
+                         if (scene->checkCallButton()->isVisible())
+                             scene->checkCallButton()->click();
+                         return false;
+                     },
+                     240000),
+                 "no result for the player");
+        QVERIFY(table->parameters().type & 0x10000);
+        QVERIFY2(result->text().startsWith("You finished in") ||
+                     result->text().startsWith("Congratulations!"),
+                 qPrintable(result->text()));
+        // Closing the result ends the game at that table.
+        result->buttonBox()->buttons().first()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!table || table->state() == StateGameOver, 20000);
     }
 };
 
