@@ -267,6 +267,9 @@ void PlayerController::showBuyDialog(bool joining)
     } else {
         QObject::connect(dialog, SIGNAL(buyin(qreal)), this, SLOT(slotBuyin(qreal)));
     }
+    if (PlayerGameScene* table = playerScene())
+        QObject::connect(dialog, &AbstractBuyDialogItem::automaticReBuyToggled, table,
+                         [table](bool on) { table->setUseAutoReBuyin(on); });
     QObject::connect(dialog, SIGNAL(accountMightBeReloaded()), this, SLOT(requestUserInfo()));
     p->buyDialog = dialog;
     current->pushDialog(dialog, true);
@@ -317,7 +320,21 @@ void PlayerController::slotBuyin(qreal amount)
     p->lastBuyin = amount;
     auto* command =
         new ServerCommand(p->client, {xmlrpc::Variant(double(amount))}, QStringLiteral("userBuyin"), this);
-    QObject::connect(command, &Command::done, command, &QObject::deleteLater);
+    QObject::connect(command, &Command::done, this, [this](Command* cmd) {
+        const bool refused = answeredFalse(qobject_cast<ServerCommand*>(cmd));
+        cmd->deleteLater();
+        Private* r = dd();
+        if (!r->buyDialog)
+            return;
+        // Bought: back to the table; refused: the dialog says so and stays.
+        if (refused) {
+            QMetaObject::invokeMethod(r->buyDialog.data(), "setError",
+                                      Q_ARG(QString, tr("The buy-in was refused.")));
+        } else if (PokerTableScene* current = currentScene();
+                   current && current->topDialog() == r->buyDialog) {
+            current->popDialog();
+        }
+    });
     command->exec();
 }
 

@@ -173,6 +173,7 @@ bool Table::addChips(const QString& session, Cents amount)
         return true;
     }
     d->players[seat].stack += amount;
+    d->players[seat].askedToRebuy = false;
     // Not in a hand: the new stack shows at once.
     sendSeatData(seat);
     if (!d->handRunning && !d->nextHand.isActive())
@@ -611,14 +612,17 @@ void Table::finishHand()
         placeBustedPlayers(d->stacksAtStart);
     if (!d->tournament) {
         // Out of chips at a cash table: asked to buy again, or to go.
-        for (const auto& [seat, player] : d->players) {
-            if (!player.isBot() && player.stack == 0 && !player.session.isEmpty())
-                Q_EMIT eventFor(player.session,
-                                {{QStringLiteral("event"), QStringLiteral("gameRequest")},
-                                 {QStringLiteral("rebuy"), true},
-                                 {QStringLiteral("position"), seat + 1},
-                                 {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
-                                 {QStringLiteral("timestamp"), now()}});
+        for (auto& [seat, player] : d->players) {
+            if (player.stack > 0)
+                player.askedToRebuy = false;
+            if (player.isBot() || player.stack != 0 || player.session.isEmpty() ||
+                std::exchange(player.askedToRebuy, true))
+                continue;
+            Q_EMIT eventFor(player.session, {{QStringLiteral("event"), QStringLiteral("gameRequest")},
+                                             {QStringLiteral("rebuy"), true},
+                                             {QStringLiteral("position"), seat + 1},
+                                             {QStringLiteral("timeout"), d->timing.actionTimeoutMs / 1000},
+                                             {QStringLiteral("timestamp"), now()}});
         }
     }
     deliver(HandEvent{{{QStringLiteral("event"), QStringLiteral("gameEvent")},

@@ -38,6 +38,7 @@ struct Player
     bool sittingOut = false;
     bool leaving = false;
     int timeouts = 0;
+    bool askedToRebuy = false; ///< once per time out of chips
     std::unique_ptr<Bot> bot;
 
     bool isBot() const { return bot != nullptr; }

@@ -2,6 +2,7 @@
 // controls: what the server does with each decision, keys at the table, and
 // the table settings kept on the server for the next log-in.
 #include "betpushbuttonitem.h"
+#include "buydialogitem.h"
 #include "client.h"
 #include "defaulttheme.h"
 #include "localresources.h"
@@ -173,6 +174,77 @@ private Q_SLOTS:
         table->slotTourStatusEvent(0, 0);
         table->slotActionCashier();
         QTRY_VERIFY_WITH_TIMEOUT(table->playerScene()->dialogCount() > dialogs, 5000);
+    }
+
+    void reBuyingWhenTheChipsAreGone()
+    {
+        // A quick table of its own: all in every turn until the chips are gone, twice.
+        PokerdProcess server;
+        QVERIFY(server.start(m_dir.filePath("rebuy"),
+                             {"--action-timeout", "20", "--bot-delay", "5", "--hand-delay", "50"}));
+        Program program(server.port(), m_theme.get());
+        GameListDialogItem* lobby = program.toLobby("demo6");
+        QVERIFY(lobby);
+        QPointer<PlayerController> table = program.sitDown(lobby, "holdem-nl-050-1");
+        QVERIFY(table);
+        PlayerGameScene* scene = table->playerScene();
+        QTRY_VERIFY_WITH_TIMEOUT(scene->viewPosition() >= 0, 20000);
+        int busts = 0;
+        int rebuys = 0;
+        double stack = -1;
+        connect(table->client(), &Client::userData, this,
+                [&](qint32, QString name, qint32, qreal userStack, qint32, qint32, QString) {
+                    if (name != "demo6")
+                        return;
+                    if (userStack == 0 && stack != 0)
+                        ++busts;
+                    if (userStack > 0 && stack == 0)
+                        ++rebuys;
+                    stack = userStack;
+                });
+        const auto allIn = [&] {
+            if (!scene->checkCallButton()->isVisible())
+                return;
+            if (scene->betRaiseButton()->isVisible() && scene->slider()->isEnabled()) {
+                scene->slider()->setValue(scene->slider()->maximum());
+                scene->betRaiseButton()->click();
+            } else {
+                scene->checkCallButton()->click();
+            }
+        };
+
+        // Asked to buy again: the buy-in dialog, and the chips it buys.
+        BuyDialogItem* buy = nullptr;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         buy = qobject_cast<BuyDialogItem*>(table->topDialog());
+                         if (buy)
+                             return true;
+                         allIn();
+                         return false;
+                     },
+                     180000),
+                 "never asked to buy again");
+        QCOMPARE(busts, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!buy->isLoading() && buy->amount() > 0, 20000);
+        buy->slotBuyin();
+        QTRY_COMPARE_WITH_TIMEOUT(rebuys, 1, 20000);
+        // Bought: the dialog has gone.
+        QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<BuyDialogItem*>(table->topDialog()), 5000);
+
+        // With automatic re-buy the same happens without a dialog.
+        scene->setUseAutoReBuyin(true);
+        bool asked = false;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         asked = asked || qobject_cast<BuyDialogItem*>(table->topDialog());
+                         allIn();
+                         return rebuys == 2;
+                     },
+                     180000),
+                 "no automatic re-buy");
+        QVERIFY2(!asked, "the buy-in dialog came up anyway");
+        QCOMPARE(busts, 2);
     }
 };
 
