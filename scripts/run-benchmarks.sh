@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_BUILD_BENCH=ON -DVESK_BUILD_TESTS=OFF
-ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts bench_eventbatch pokerd player webmemory tableframes
+ninja -C "$build" bench_evalhand bench_xmlrpc bench_svgrenderer bench_pokerd bench_accounts bench_eventbatch pokerd player webmemory tableframes playersoak
 
 for bench in "$build"/bin/bench_*; do
     echo "== $(basename "$bench")"
@@ -47,3 +47,7 @@ rm -rf "$data"
 # The community table against pokerd: CPU idle and playing, memory over 1000 hands.
 echo "== community table"
 python3 "$root/bench/community_run.py" "$build/bin/player" "$build/bin/pokerd" 30 60 1000
+
+# A long session played through the table's controls: memory every 100 hands.
+echo "== player soak"
+"$build/bin/playersoak" 2000 2>/dev/null | grep -E "^(hands|[0-9]+ hands)"
