@@ -49,14 +49,9 @@ void PlayerGameScene::makeControls()
 {
     AbstractTheme* t = theme();
     const auto button = [this, t](auto* item, AbstractTheme::ImageType up, AbstractTheme::ImageType down) {
-        if (t) {
-            item->setUpImage(t->image(up));
-            item->setDownImage(t->image(down));
-            item->setTheme(t);
+        item->setThemeImages(t, up, down);
+        if (t)
             item->resize(item->preferredSize());
-        }
-        item->setFontScaling(true);
-        item->setPressOffsets(1, 1);
         item->setZValue(kControlsZ);
         item->hide();
         addItem(item);

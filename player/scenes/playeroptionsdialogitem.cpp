@@ -38,13 +38,7 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
     d->title = createTitle();
     const auto button = [this, t, scene](AbstractTheme::ImageType up, AbstractTheme::ImageType down) {
         auto* item = new PushButtonItem(this);
-        if (t) {
-            item->setUpImage(t->image(up));
-            item->setDownImage(t->image(down));
-            item->setTheme(t);
-        }
-        item->setFontScaling(true);
-        item->setPressOffsets(1, 1);
+        item->setThemeImages(t, up, down);
         item->setMinimumSize(item->preferredSize());
         item->setMaximumSize(item->preferredSize());
         setupButton(item, false);

@@ -112,14 +112,9 @@ void AbstractGameSceneSideButtons::layoutButtons()
 PushButtonItem* AbstractGameSceneSideButtons::addButton(SideButtonType type, bool visible)
 {
     auto* button = new PushButtonItem;
-    if (d->theme) {
-        button->setUpImage(d->theme->image(AbstractTheme::ImageSideButton));
-        button->setDownImage(d->theme->image(AbstractTheme::ImageSideButtonDown));
-        button->setTheme(d->theme);
+    button->setThemeImages(d->theme, AbstractTheme::ImageSideButton, AbstractTheme::ImageSideButtonDown);
+    if (d->theme)
         button->resize(button->preferredSize());
-    }
-    button->setFontScaling(true);
-    button->setPressOffsets(1, 1);
     button->setZValue(900);
     if (d->scene)
         d->scene->addItem(button);

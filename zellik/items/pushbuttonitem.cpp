@@ -114,6 +114,18 @@ void PushButtonItem::setPressOffsets(qreal x, qreal y)
     textChanged();
 }
 
+void PushButtonItem::setThemeImages(AbstractTheme* theme, AbstractTheme::ImageType up,
+                                    AbstractTheme::ImageType down)
+{
+    if (theme) {
+        setUpImage(theme->image(up));
+        setDownImage(theme->image(down));
+        setTheme(theme);
+    }
+    setFontScaling(true);
+    setPressOffsets(1, 1);
+}
+
 void PushButtonItem::setFontScaling(bool on)
 {
     d->fontScaling = on;

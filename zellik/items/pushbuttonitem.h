@@ -1,6 +1,7 @@
 #ifndef VESKGAMES_PUSHBUTTONITEM_H
 #define VESKGAMES_PUSHBUTTONITEM_H
 
+#include "abstracttheme.h"
 #include "themeable.h"
 #include "zellik_export.h"
 
@@ -38,6 +39,9 @@ public:
     void setOutlinedText(bool outlined);
     void setTextOffsets(qreal x, qreal y);
     void setPressOffsets(qreal x, qreal y);
+    /// The look of the table's own buttons: \a up and \a down from \a theme
+    /// (when there is one), text scaled to fit, pressed one pixel down and right.
+    void setThemeImages(AbstractTheme* theme, AbstractTheme::ImageType up, AbstractTheme::ImageType down);
     /// Shrinks the font until the text fits the button's width.
     void setFontScaling(bool on);
     /// The font the text is drawn in: the widget's font, shrunk if need be.
