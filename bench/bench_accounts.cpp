@@ -40,7 +40,8 @@ void BM_WriteAfterAHand(benchmark::State& state)
     Pokerd::Cents chips = 0;
     for (auto _ : state) {
         // A hand changed what one player has at the table.
-        store.setAtTables(QStringLiteral("player%1").arg(int(chips % accounts)), ++chips);
+        const int player = int(chips % accounts);
+        store.setAtTables(QStringLiteral("player%1").arg(player), ++chips);
         if (!store.flush()) {
             state.SkipWithError("flush failed");
             return;
