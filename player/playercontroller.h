@@ -180,6 +180,7 @@ private:
     void showBuyDialog(bool joining);
     /// The Sit & Go dialog for the current game, registering or informing.
     void showSnGDialog(bool registering);
+    void sendFreerollRegistration(const QString& gameId, bool registering);
     void sendCommand(const QString& method, const QList<xmlrpc::Variant>& params);
     /// A request nothing waits for.
     void sendAction(const QString& method, const QList<xmlrpc::Variant>& params);

@@ -24,12 +24,6 @@ constexpr int kFreeroll = 0x10000;
 constexpr int kInstantDeal = 0x4000;
 constexpr int kSitAndGo = 0x2000;
 
-bool answeredFalse(const ServerCommand* command)
-{
-    return !command || command->hasError() ||
-           (command->result().typeId() == QMetaType::Bool && !command->result().toBool());
-}
-
 } // namespace
 
 void PlayerController::enterLobby()

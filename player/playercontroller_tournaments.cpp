@@ -25,13 +25,6 @@ constexpr int kRunning = 2;
 constexpr int kFinished = 3;
 constexpr double kCentTolerance = 0.000001;
 
-bool failedOrFalse(const Command* cmd)
-{
-    const auto* command = qobject_cast<const ServerCommand*>(cmd);
-    return !command || command->hasError() ||
-           (command->result().typeId() == QMetaType::Bool && !command->result().toBool());
-}
-
 } // namespace
 
 void PlayerController::showSnGDialog(bool registering)
@@ -112,7 +105,7 @@ void PlayerController::slotTourBuyin()
 
 void PlayerController::slotTourBuyinDone(Command* command)
 {
-    const bool failed = failedOrFalse(command);
+    const bool failed = answeredFalse(command);
     if (command)
         command->deleteLater();
     if (failed)
@@ -142,7 +135,7 @@ void PlayerController::slotTourRegister(bool buyinOk)
 void PlayerController::slotTourRegisterDone(Command* command)
 {
     Private* p = dd();
-    const bool failed = failedOrFalse(command);
+    const bool failed = answeredFalse(command);
     if (command)
         command->deleteLater();
     requestUserInfo();
@@ -176,7 +169,7 @@ void PlayerController::slotUnregister()
 void PlayerController::slotTourUnregisterDone(Command* command)
 {
     Private* p = dd();
-    const bool failed = failedOrFalse(command);
+    const bool failed = answeredFalse(command);
     if (command)
         command->deleteLater();
     if (failed)
@@ -188,26 +181,22 @@ void PlayerController::slotTourUnregisterDone(Command* command)
 
 void PlayerController::slotActionGameListRegister(QString gameId)
 {
-    Private* p = dd();
-    if (!p->client)
-        return;
-    auto* command = new ServerCommand(p->client, {xmlrpc::Variant(gameId), xmlrpc::Variant(true)},
-                                      QStringLiteral("freerollRegister"), this);
-    // The list shows the registration once the server has it.
-    QObject::connect(command, &Command::done, this, [this](Command* done) {
-        done->deleteLater();
-        slotActionRefreshFreerollList();
-    });
-    command->exec();
+    sendFreerollRegistration(gameId, true);
 }
 
 void PlayerController::slotActionGameListUnregister(QString gameId)
 {
+    sendFreerollRegistration(gameId, false);
+}
+
+void PlayerController::sendFreerollRegistration(const QString& gameId, bool registering)
+{
     Private* p = dd();
     if (!p->client)
         return;
-    auto* command = new ServerCommand(p->client, {xmlrpc::Variant(gameId), xmlrpc::Variant(false)},
+    auto* command = new ServerCommand(p->client, {xmlrpc::Variant(gameId), xmlrpc::Variant(registering)},
                                       QStringLiteral("freerollRegister"), this);
+    // The list shows the registration once the server has it.
     QObject::connect(command, &Command::done, this, [this](Command* done) {
         done->deleteLater();
         slotActionRefreshFreerollList();
