@@ -12,7 +12,8 @@ cmake --build "$root/build"
 # The local server, unless one already answers on the default port.
 log="$root/build/pokerd.log"
 if ! (exec 3<>/dev/tcp/127.0.0.1/7777) 2>/dev/null; then
-  "$root/build/bin/pokerd" --listen 127.0.0.1:7777 >"$log" 2>&1 &
+  # The evening freeroll starts soon, so that one can be played from here too.
+  "$root/build/bin/pokerd" --listen 127.0.0.1:7777 --freeroll-in 600 --freeroll-level 60 >"$log" 2>&1 &
   server=$!
   trap 'kill "$server" 2>/dev/null || true' EXIT
   for _ in $(seq 50); do
