@@ -22,15 +22,7 @@ Table::Table(const TableConfig& config, quint32 seed, const Timing& timing, QObj
         return;
     }
 
-    for (int i = 0; i < config.botCount(); ++i) {
-        Player bot;
-        bot.user = QStringLiteral("%1 (bot)").arg(QLatin1String(kBotNames[i % 10]));
-        bot.avatarId = i % 10 + 1;
-        bot.stack = config.buyinMax;
-        bot.bot = std::make_unique<Bot>(seed * 31 + quint32(i));
-        // Spread over the table, leaving gaps for people.
-        d->players.emplace(i * config.seats / config.botCount(), std::move(bot));
-    }
+    d->seatBots(config.buyinMax, 0);
     d->nextHand.start(0);
 }
 
@@ -122,12 +114,7 @@ int Table::join(const QString& user, const QString& session, int avatarId, int p
     for (int seat = preferredFree ? preferredSeat : 0; seat < d->config.seats; ++seat) {
         if (d->players.count(seat))
             continue;
-        Player player;
-        player.user = user;
-        player.shown = shownName.isEmpty() ? user : shownName;
-        player.session = session;
-        player.avatarId = avatarId;
-        d->players.emplace(seat, std::move(player));
+        d->players.emplace(seat, Private::person(user, shownName, session, avatarId));
         d->blinds->seatTaken(seat);
         d->watchers.removeAll(session);
         Q_EMIT eventFor(session, parametersEvent());

@@ -107,6 +107,31 @@ public:
         return -1;
     }
 
+    /// The table's bots with \a stack each, spread over the seats, leaving
+    /// gaps for people; \a salt varies their play from one table to the next.
+    void seatBots(Cents stack, quint32 salt)
+    {
+        const int count = config.botCount();
+        for (int i = 0; i < count; ++i) {
+            Player bot;
+            bot.user = QStringLiteral("%1 (bot)").arg(QLatin1String(kBotNames[i % 10]));
+            bot.avatarId = i % 10 + 1;
+            bot.stack = stack;
+            bot.bot = std::make_unique<Bot>(seed * 31 + quint32(i) + salt);
+            players.emplace(i * config.seats / count, std::move(bot));
+        }
+    }
+
+    static Player person(const QString& user, const QString& shownName, const QString& session, int avatarId)
+    {
+        Player player;
+        player.user = user;
+        player.shown = shownName.isEmpty() ? user : shownName;
+        player.session = session;
+        player.avatarId = avatarId;
+        return player;
+    }
+
     Cents waitingChips() const
     {
         Cents total = 0;

@@ -63,14 +63,7 @@ void Table::openTournament()
     d->level = 0;
     d->blinds = std::make_unique<BlindRotation>(c.smallBlind, c.bigBlind);
     d->players.clear();
-    for (int i = 0; i < c.botCount(); ++i) {
-        Player bot;
-        bot.user = QStringLiteral("%1 (bot)").arg(QLatin1String(kBotNames[i % 10]));
-        bot.avatarId = i % 10 + 1;
-        bot.stack = c.tourStartStack;
-        bot.bot = std::make_unique<Bot>(d->seed * 31 + quint32(i) + quint32(d->handId));
-        d->players.emplace(i * c.seats / qMax(1, c.botCount()), std::move(bot));
-    }
+    d->seatBots(c.tourStartStack, quint32(d->handId));
     // A new table: what the last one showed is gone.
     sendToAll({{QStringLiteral("event"), QStringLiteral("gameEvent")},
                {QStringLiteral("handStatus"), 500},
@@ -91,11 +84,7 @@ bool Table::registerPlayer(const QString& user, const QString& session, int avat
     for (int seat = 0; seat < d->config.seats; ++seat) {
         if (d->players.count(seat))
             continue;
-        Player player;
-        player.user = user;
-        player.shown = shownName.isEmpty() ? user : shownName;
-        player.session = session;
-        player.avatarId = avatarId;
+        Player player = Private::person(user, shownName, session, avatarId);
         player.stack = d->config.tourStartStack;
         player.sittingOut = session.isEmpty(); // registered, but not here
         d->players.emplace(seat, std::move(player));
