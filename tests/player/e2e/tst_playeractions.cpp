@@ -52,11 +52,6 @@ private Q_SLOTS:
 
     void decisionsThroughTheTable()
     {
-        // Known fault, open: at a table joined a moment ago the first request
-        // is sometimes not offered on screen, and the seat times out.
-        if (qEnvironmentVariableIsEmpty("VESK_TEST_FIRST_REQUEST"))
-            QSKIP(
-                "the first action request at a new seat is not always offered; set VESK_TEST_FIRST_REQUEST");
         Program program(m_server.port(), m_theme.get());
         GameListDialogItem* lobby = program.toLobby("demo3");
         QVERIFY(lobby);
@@ -92,7 +87,9 @@ private Q_SLOTS:
         int bets = 0;
         for (int decision = 0; decision < 4; ++decision) {
             // A newcomer waits for the big blind to come round.
-            QTRY_VERIFY_WITH_TIMEOUT(scene->checkCallButton()->isVisible(), decision == 0 ? 90000 : 60000);
+            // A variable: the macro uses its timeout unparenthesised, also as its step.
+            const int wait = decision == 0 ? 90000 : 60000;
+            QTRY_VERIFY_WITH_TIMEOUT(scene->checkCallButton()->isVisible(), wait);
             const int before = int(echoes.size());
             QString expected;
             double added = 0;
