@@ -5,6 +5,7 @@
 #include "abstractlogindialogitem.h"
 #include "abstracttheme.h"
 #include "authenticationrequest.h"
+#include "avatarmanager.h"
 #include "client.h"
 #include "gamescene.h"
 #include "infodialogitem.h"
@@ -489,6 +490,12 @@ void PlayerController::slotAuthenticateEvent(bool ok, bool reconnect, QString us
         QCoreApplication::instance()->setProperty("iniusername", p->user);
         if (auto* login = qobject_cast<AbstractLoginDialogItem*>(p->loginDialog.data()))
             login->addCompletionUsername(p->user, p->password);
+        if (!p->isTable) {
+            // The lobby's session serves the pictures for every window of the program.
+            AvatarManager* avatars = AvatarManager::instance();
+            avatars->setClient(p->client);
+            avatars->update();
+        }
         requestUserInfo();
         loadUserSettings();
         // With a window per table the tables come back as server-opened ones;

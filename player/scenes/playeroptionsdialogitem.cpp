@@ -98,7 +98,15 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
             ++cell;
         }
     }
-    grid->addItem(d->history, cell / 2, cell % 2);
+    if (cell % 2 == 0) // alone on its row: in the middle of it
+        grid->addItem(d->history, cell / 2, 0, 1, 2, Qt::AlignHCenter);
+    else
+        grid->addItem(d->history, cell / 2, 1);
+    // The grid keeps its buttons' size: the row's stretches centre it.
+    auto* gridRow = new QGraphicsLinearLayout(Qt::Horizontal);
+    gridRow->addStretch();
+    gridRow->addItem(grid);
+    gridRow->addStretch();
     auto* closeRow = new QGraphicsLinearLayout(Qt::Horizontal);
     closeRow->addStretch();
     closeRow->addItem(d->close);
@@ -108,7 +116,7 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
     layout->setSpacing(12);
     layout->addItem(d->title);
     layout->addItem(wheelRow);
-    layout->addItem(grid);
+    layout->addItem(gridRow);
     layout->addItem(closeRow);
     retranslateUi();
     centerDialog();

@@ -1,20 +1,26 @@
 // The seated player plays against the real server through the table's own
 // controls: what the server does with each decision, keys at the table, and
 // the table settings kept on the server for the next log-in.
+#include "avatarmanager.h"
+#include "avatarwheelitem.h"
 #include "betpushbuttonitem.h"
 #include "buydialogitem.h"
 #include "client.h"
 #include "defaulttheme.h"
 #include "localresources.h"
 #include "playergamescene.h"
+#include "playeroptionsdialogitem.h"
 #include "playerprogram.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
 #include "slider.h"
 
 #include <QGraphicsProxyWidget>
+#include <QPainter>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using namespace VeskGames;
 using PlayerTest::Program;
@@ -155,6 +161,50 @@ private Q_SLOTS:
         QCOMPARE(scene->showAvatars(), false);
         QCOMPARE(scene->useAutoReBuyin(), true);
         QCOMPARE(second.controller->userSettings().value("betMethod").toString(), QStringLiteral("chips"));
+    }
+
+    void choosingAnAvatarOnTheWheel()
+    {
+        Program program(m_server.port(), m_theme.get());
+        GameListDialogItem* lobby = program.toLobby("demo7");
+        QVERIFY(lobby);
+        QPointer<PlayerController> table = program.sitDown(lobby, "holdem-nl-050-1");
+        QVERIFY(table);
+        PlayerGameScene* scene = table->playerScene();
+        QTRY_VERIFY_WITH_TIMEOUT(scene->viewPosition() >= 0, 20000);
+        scene->sideButton(PlayerGameScene::SideOptions)->click();
+        auto* options = qobject_cast<PlayerOptionsDialogItem*>(scene->topDialog());
+        QVERIFY(options);
+        AvatarWheelItem* wheel = options->avatarWheel();
+        // The server's list reaches the wheel, every picture fetched.
+        AvatarManager* avatars = AvatarManager::instance();
+        QTRY_VERIFY_WITH_TIMEOUT(avatars->avatarIds().size() > 3, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(wheel->avatarIds(), avatars->avatarIds(), 5000);
+        const QList<int> ids = wheel->avatarIds();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::all_of(ids.begin(), ids.end(),
+                        [avatars](int id) { return !avatars->avatarImage(id).isNull(); }),
+            10000);
+        // One turn on: the next picture is the player's, at the table and on the server.
+        const int before = int(ids.indexOf(wheel->currentAvatarId()));
+        const int next = ids.at((qMax(before, 0) + 1) % ids.size());
+        QSignalSpy stored(scene, &PlayerGameScene::userSettingsChanged);
+        wheel->next();
+        QTRY_COMPARE_WITH_TIMEOUT(scene->avatarId(), next, 3000);
+        QCOMPARE(wheel->currentAvatarId(), next);
+        QTRY_VERIFY_WITH_TIMEOUT(!stored.isEmpty(), 3000);
+        QCOMPARE(stored.last().at(0).toMap().value("avatarId").toInt(), next);
+        for (const qreal scale : {1.0, 2.0}) {
+            QImage image(QSize(1024, 768) * scale, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            scene->render(&painter, QRectF(0, 0, 1024, 768), scene->sceneRect());
+            painter.end();
+            QVERIFY(
+                image.save(QStringLiteral(SCREENSHOT_DIR "/player-options-avatars-%1x.png").arg(int(scale))));
+        }
     }
 
     void cashierRefusedDuringATournament()
