@@ -45,14 +45,21 @@ int main(int argc, char** argv)
     LocalResources::setSearchPaths({QStringLiteral(":")});
     auto theme = std::make_unique<DefaultTheme>();
     QTemporaryDir dir;
+    // Calling every hand loses: a demo account's balance is gone after a few
+    // hundred hands, and the table stops asking a player who cannot buy again.
+    QFile users(dir.filePath("users.json"));
+    if (!users.open(QIODevice::WriteOnly) ||
+        users.write(R"([{"name": "soak", "password": "demo", "balance": 10000000}])") < 0)
+        return 1;
+    users.close();
     PokerdProcess server;
-    if (!server.start(dir.filePath("data"),
-                      {"--bot-delay", "0", "--hand-delay", "30", "--action-timeout", "30"})) {
+    if (!server.start(dir.filePath("data"), {"--bot-delay", "0", "--hand-delay", "30", "--action-timeout",
+                                             "30", "--users", users.fileName()})) {
         std::fprintf(stderr, "playersoak: pokerd did not start\n");
         return 1;
     }
     PlayerTest::Program program(server.port(), theme.get());
-    GameListDialogItem* lobby = program.toLobby(QStringLiteral("demo9"));
+    GameListDialogItem* lobby = program.toLobby(QStringLiteral("soak"));
     QPointer<PlayerController> table =
         lobby ? program.sitDown(lobby, QStringLiteral("holdem-nl-050-1")) : nullptr;
     if (!table) {
