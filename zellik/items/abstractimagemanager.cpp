@@ -1,6 +1,7 @@
 #include "abstractimagemanager.h"
 
 #include "client.h"
+#include "servercommand.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -171,6 +172,51 @@ void AbstractImageManager::allocateCacheSlot(int id, const QString& name)
         d->entries.insert(id, {name, QImage()});
     else
         it->name = name;
+}
+
+void AbstractImageManager::takeImageList(Command* command)
+{
+    command->deleteLater();
+    auto* server = qobject_cast<ServerCommand*>(command);
+    if (!server || server->hasError())
+        return;
+    cleanCacheNames();
+    for (const QVariant& entry : server->result().toList()) {
+        const QVariantMap record = entry.toMap();
+        bool ok = false;
+        const int id = record.value(QStringLiteral("id")).toInt(&ok);
+        // Ids name files: anything but a positive number is never asked for.
+        if (!ok || id <= 0)
+            continue;
+        const QString name = record.value(QStringLiteral("name")).toString();
+        setCacheName(id, name);
+        if (!hasImageInCache(id)) {
+            allocateCacheSlot(id, name);
+            requestImage(id);
+        }
+    }
+    Q_EMIT imageListChanged();
+}
+
+ServerCommand* AbstractImageManager::askForImage(const QString& method, int id, const char* idProperty)
+{
+    if (!client() || id <= 0)
+        return nullptr;
+    auto* command = new ServerCommand(client(), {id}, method, this);
+    command->setProperty(idProperty, id);
+    return command;
+}
+
+void AbstractImageManager::takeImage(Command* command, const char* idProperty)
+{
+    command->deleteLater();
+    auto* server = qobject_cast<ServerCommand*>(command);
+    const int id = command->property(idProperty).toInt();
+    if (!server || server->hasError() || id <= 0)
+        return;
+    const QByteArray data = server->result().toMap().value(QStringLiteral("image")).toByteArray();
+    if (addImageDataToCache(id, data))
+        Q_EMIT imageChanged(id);
 }
 
 bool AbstractImageManager::addImageDataToCache(int id, const QByteArray& data)

@@ -12,6 +12,8 @@
 namespace VeskGames {
 
 class Client;
+class Command;
+class ServerCommand;
 
 /// Pictures the server owns, fetched once and kept on disk between runs:
 /// one folder per category under the user's home, keyed by a positive id.
@@ -52,6 +54,13 @@ protected:
     void setCacheName(int id, const QString& name);
     void cleanCacheNames();
     virtual void requestImage(int id) = 0;
+    /// The list answer of \a command: names recorded, missing pictures
+    /// requested, imageListChanged(); the command is deleted later.
+    void takeImageList(Command* command);
+    /// Asks for one picture with \a method, tagging the command with \a idProperty.
+    ServerCommand* askForImage(const QString& method, int id, const char* idProperty);
+    /// The picture answer of \a command tagged with \a idProperty; imageChanged() when kept.
+    void takeImage(Command* command, const char* idProperty);
     /// Removes what was not used for too long, or belongs to another server.
     void reduceCache();
     /// For subclasses' destructors: ageing at the end of a run follows only the date rule.
