@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # Regenerates every picture and sound of the table from the scripts in this
 # folder, copies the shipped font, writes the resource list that embeds them
-# and the contact sheets docs/cards.png and docs/theme-artwork.png. Needs
-# python3-fonttools, fonts-dejavu-core, fonts-dejavu-extra, espeak-ng, sox,
-# pngquant, optipng and the Qt 6 SVG development files.
+# and the contact sheets docs/cards.png and docs/theme-artwork.png; then the
+# Kestrin theme's pictures and tile font and the local server's lobby tiles.
+# Needs python3-fonttools, fonts-dejavu-core, fonts-dejavu-extra, espeak-ng,
+# sox, pngquant, optipng and the Qt 6 SVG development files.
+#
+#   generate.sh            everything
+#   generate.sh kestrin    only the Kestrin theme and the lobby tiles
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 res="$root/player/resources"
 py=/usr/bin/python3
-
-mkdir -p "$res/table" "$res/audio" "$root/docs"
-"$py" assets/cards/make_decks.py "$res/table"
-"$py" assets/cards/make_chips.py "$res/table"
-"$py" assets/cards/make_overlay.py "$res/table/card_overlay.png"
-rm -f "$res"/audio/*.raw
-"$py" assets/sounds/make_sounds.py "$res/audio"
+only=${1:-all}
+case "$only" in
+  all | kestrin) ;;
+  *) echo "usage: $0 [kestrin]" >&2; exit 2 ;;
+esac
 
 # The tools, built with the Qt the program uses.
 tool=$(mktemp -d)
@@ -25,6 +27,50 @@ for t in contactsheet svgrender; do
   # shellcheck disable=SC2046
   g++ -std=c++17 -O2 -fPIC "assets/tools/$t.cpp" $(pkg-config --cflags --libs Qt6Svg Qt6Gui) -o "$tool/$t"
 done
+
+# A copy of DejaVu Sans Bold under a name of our own, with the notice of its
+# licence, which has to travel with every copy, next to it.
+copy_font() { # <copy.ttf> <notice.txt>
+  cp /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$1"
+  {
+    echo "$(basename "$1") is DejaVu Sans Bold, version $(fc-query -f '%{fontversion}' "$1" |
+      awk '{printf "%.2f", $1 / 65536}'), copied unchanged from"
+    echo "the Debian package fonts-dejavu-core (https://dejavu-fonts.github.io/)."
+    echo "Only the file name differs. Its licence follows."
+    echo
+    awk '/^Files: debian/{exit} f{print} /^Files: \*/{f=1}' /usr/share/doc/fonts-dejavu-core/copyright |
+      sed -e 's/^ \.$//' -e 's/^ //' -e 's/ *$//'
+  } > "$2"
+}
+
+# The Kestrin theme (themes/kestrin/resources/) and the lobby tiles of the
+# local server (pokerd/resources/gamelist/): each picture rendered once, at
+# twice its design size; the three backgrounds go to 256 colours.
+kestrin() {
+  local theme="$root/themes/kestrin/resources"
+  rm -f "$root"/pokerd/resources/gamelist/*.png
+  "$py" assets/kestrin/make_kestrin.py "$tool/kestrin" "$root" > "$tool/kestrin.txt"
+  "$tool/svgrender" "$tool/kestrin.txt"
+  for f in $(awk '{print $4}' "$tool/kestrin.txt"); do
+    case "$f" in
+      */background.png) pngquant --speed 1 --strip --force --output "$f" "$f" ;;
+    esac
+    optipng -quiet -o2 -strip all "$f"
+  done
+  copy_font "$theme/gamelist/tilefont.ttf" "$theme/gamelist/tilefont-LICENSE.txt"
+}
+if [ "$only" = kestrin ]; then
+  kestrin
+  echo "assets: done (the Kestrin theme and the lobby tiles)"
+  exit 0
+fi
+
+mkdir -p "$res/table" "$res/audio" "$root/docs"
+"$py" assets/cards/make_decks.py "$res/table"
+"$py" assets/cards/make_chips.py "$res/table"
+"$py" assets/cards/make_overlay.py "$res/table/card_overlay.png"
+rm -f "$res"/audio/*.raw
+"$py" assets/sounds/make_sounds.py "$res/audio"
 
 # Theme pictures: the scripts write SVG sources and list the render jobs
 # (each PNG at its design size and at twice that as "@2x").
@@ -48,16 +94,7 @@ done
 
 # The western font: DejaVu Sans Bold, under a name of our own, with its licence.
 mkdir -p "$res/fonts"
-cp /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$res/fonts/vesk-sans.ttf"
-{
-  echo "vesk-sans.ttf is DejaVu Sans Bold, version $(fc-query -f '%{fontversion}' "$res/fonts/vesk-sans.ttf" |
-    awk '{printf "%.2f", $1 / 65536}'), copied unchanged from"
-  echo "the Debian package fonts-dejavu-core (https://dejavu-fonts.github.io/)."
-  echo "Only the file name differs. Its licence follows."
-  echo
-  awk '/^Files: debian/{exit} f{print} /^Files: \*/{f=1}' /usr/share/doc/fonts-dejavu-core/copyright |
-    sed -e 's/^ \.$//' -e 's/^ //' -e 's/ *$//'
-} > "$res/fonts/vesk-sans-LICENSE.txt"
+copy_font "$res/fonts/vesk-sans.ttf" "$res/fonts/vesk-sans-LICENSE.txt"
 
 # The resource list: everything above, under the prefix "/".
 {
@@ -108,4 +145,5 @@ cp /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$res/fonts/vesk-sans.tt
     $t/timer_deadline@2x.png $t/dealer_button@2x.png $t/icon_YOU@2x.png $c/call@2x.png \
     lobby/icon_running@2x.png lobby/icon_registered@2x.png progress/p001@2x.png
 )
+kestrin
 echo "assets: done ($(du -sh "$res" | cut -f1) in player/resources)"

@@ -4,6 +4,34 @@
 
 namespace Pokerd {
 
+namespace {
+
+// A picture set's index: "<id> <name>" per line.
+QVariantList pictureList(const QString& indexPath)
+{
+    QVariantList list;
+    QFile index(indexPath);
+    if (index.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : index.readAll().split('\n')) {
+            const QList<QByteArray> parts = line.trimmed().split(' ');
+            if (parts.size() == 2)
+                list.append(QVariantMap{{QStringLiteral("id"), parts.at(0).toInt()},
+                                        {QStringLiteral("name"), QString::fromUtf8(parts.at(1))}});
+        }
+    }
+    return list;
+}
+
+xmlrpc::Variant picture(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return xmlrpc::Variant(false);
+    return xmlrpc::Variant(QVariantMap{{QStringLiteral("image"), file.readAll()}});
+}
+
+} // namespace
+
 PokerServer::PokerServer(AccountStore* accounts, const QList<TableConfig>& tables, quint32 seed,
                          const Table::Timing& timing, QObject* parent)
     : QObject(parent), d(std::make_unique<Private>())
@@ -406,29 +434,14 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
             return ok(xmlrpc::Variant(false));
         return ok(xmlrpc::Variant(d->tickets.issue(session.user, TicketStore::WebPage)));
     }
-    if (method == QLatin1String("getAvatarList")) {
-        QVariantList list;
-        QFile index(QStringLiteral(":/avatars/avatars.txt"));
-        if (index.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : index.readAll().split('\n')) {
-                const QList<QByteArray> parts = line.trimmed().split(' ');
-                if (parts.size() == 2)
-                    list.append(QVariantMap{{QStringLiteral("id"), parts.at(0).toInt()},
-                                            {QStringLiteral("name"), QString::fromUtf8(parts.at(1))}});
-            }
-        }
-        return ok(xmlrpc::Variant(list));
-    }
-    if (method == QLatin1String("getAvatar")) {
-        QFile picture(QStringLiteral(":/avatars/%1.png").arg(param(0).toInt()));
-        if (!picture.open(QIODevice::ReadOnly))
-            return ok(xmlrpc::Variant(false));
-        return ok(xmlrpc::Variant(QVariantMap{{QStringLiteral("image"), picture.readAll()}}));
-    }
+    if (method == QLatin1String("getAvatarList"))
+        return ok(xmlrpc::Variant(pictureList(QStringLiteral(":/avatars/avatars.txt"))));
+    if (method == QLatin1String("getAvatar"))
+        return ok(picture(QStringLiteral(":/avatars/%1.png").arg(param(0).toInt())));
     if (method == QLatin1String("getImageList"))
-        return ok(xmlrpc::Variant(QVariantList()));
+        return ok(xmlrpc::Variant(pictureList(QStringLiteral(":/gamelist/images.txt"))));
     if (method == QLatin1String("getImage"))
-        return ok(xmlrpc::Variant(false));
+        return ok(picture(QStringLiteral(":/gamelist/%1.png").arg(param(0).toInt())));
     return fault(UnknownMethod, tr("Unknown method: %1").arg(method));
 }
 

@@ -36,19 +36,22 @@ const TableConfig& Table::config() const
 QVariantMap Table::listing(bool isPlaying) const
 {
     const TableConfig& c = d->config;
-    return {{QStringLiteral("id"), c.id},
-            {QStringLiteral("name"), c.name},
-            {QStringLiteral("type"), c.type},
-            {QStringLiteral("currency"), c.currency},
-            {QStringLiteral("limit"), c.limit},
-            {QStringLiteral("stakeMin"), HandEngine::toUnits(c.smallBlind)},
-            {QStringLiteral("stakeMax"), HandEngine::toUnits(c.bigBlind)},
-            {QStringLiteral("ante"), HandEngine::toUnits(c.ante)},
-            {QStringLiteral("buyinMin"), HandEngine::toUnits(c.buyinMin)},
-            {QStringLiteral("buyinMax"), HandEngine::toUnits(c.buyinMax)},
-            {QStringLiteral("seats"), c.seats},
-            {QStringLiteral("players"), playerCount()},
-            {QStringLiteral("isPlaying"), isPlaying}};
+    QVariantMap record{{QStringLiteral("id"), c.id},
+                       {QStringLiteral("name"), c.name},
+                       {QStringLiteral("type"), c.type},
+                       {QStringLiteral("currency"), c.currency},
+                       {QStringLiteral("limit"), c.limit},
+                       {QStringLiteral("stakeMin"), HandEngine::toUnits(c.smallBlind)},
+                       {QStringLiteral("stakeMax"), HandEngine::toUnits(c.bigBlind)},
+                       {QStringLiteral("ante"), HandEngine::toUnits(c.ante)},
+                       {QStringLiteral("buyinMin"), HandEngine::toUnits(c.buyinMin)},
+                       {QStringLiteral("buyinMax"), HandEngine::toUnits(c.buyinMax)},
+                       {QStringLiteral("seats"), c.seats},
+                       {QStringLiteral("players"), playerCount()},
+                       {QStringLiteral("isPlaying"), isPlaying}};
+    if (c.imageId > 0)
+        record.insert(QStringLiteral("imageId"), c.imageId);
+    return record;
 }
 
 QVariantMap Table::parametersEvent() const

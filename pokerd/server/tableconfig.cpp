@@ -104,6 +104,9 @@ QList<TableConfig> TableConfig::defaults()
     sitAndGo.tourPayouts = {65, 35};
     sitAndGo.seats = 3;
     tables.append(sitAndGo);
+    // The tile lobby's pictures, one per table, round the set.
+    for (int i = 0; i < tables.size(); ++i)
+        tables[i].imageId = 1 + i % TileImageCount;
     return tables;
 }
 
@@ -182,6 +185,7 @@ QList<TableConfig> TableConfig::load(const QString& path, QString* error)
         t.seats = qBound(2, o.value("seats").toInt(6), 10);
         t.currency = o.value("currency").toString(t.currency);
         t.bots = o.value("bots").toInt(-1);
+        t.imageId = qMax(0, o.value("imageId").toInt(0));
         if (t.isSitAndGo()) {
             t.tourFee = HandEngine::fromUnits(o.value("fee").toDouble(0));
             t.tourStartStack = HandEngine::fromUnits(o.value("startStack").toDouble(1500));

@@ -22,7 +22,8 @@ struct TableConfig
     Cents buyinMax = 10000;
     int seats = 6;
     QString currency = QStringLiteral("EUR");
-    int bots = -1; ///< -1: fill all but two seats (all but one at a Sit & Go)
+    int bots = -1;   ///< -1: fill all but two seats (all but one at a Sit & Go)
+    int imageId = 0; ///< the lobby tile's picture ("getImage"); 0: none
     // A Sit & Go (type flag 0x2000): the buy-in is buyinMin, the fee goes to
     // the house; every player starts with tourStartStack chips, the blinds
     // double every tourLevelSeconds, the places paid get payoutShares()
@@ -49,6 +50,8 @@ struct TableConfig
     /// Why the table cannot be played, or an empty string.
     QString problem() const;
 
+    /// How many lobby tile pictures the server has (ids 1 to this).
+    static constexpr int TileImageCount = 8;
     static QList<TableConfig> defaults();
     /// Reads a JSON array of tables; on any error \a error is set and the defaults are returned.
     static QList<TableConfig> load(const QString& path, QString* error);

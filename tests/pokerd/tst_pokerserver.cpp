@@ -2,6 +2,8 @@
 #include "pokerserverfixture.h"
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -380,6 +382,32 @@ private Q_SLOTS:
         QVERIFY(!registered(first, "freeroll-evening"));
         QVERIFY(call(first, "freerollDetails", {"freeroll-evening"}).value().toMap().contains("gameDetails"));
         QCOMPARE(call(first, "freerollDetails", {"nope"}).faultCode(), int(PokerServer::NoSuchFreeroll));
+    }
+
+    void tilePicturesForTheLobby()
+    {
+        const QString session = login({"demo1", kDigest, "t"});
+        QVERIFY(!session.isEmpty());
+        QSet<int> listed;
+        for (const QVariant& entry : call(session, "getImageList").value().toList())
+            listed.insert(entry.toMap().value("id").toInt());
+        QCOMPARE(listed.size(), TableConfig::TileImageCount);
+        // The built-in tables each have one; a table set up without one lists none.
+        for (const TableConfig& table : TableConfig::defaults())
+            QVERIFY2(listed.contains(table.imageId), qPrintable(table.id));
+        for (const QVariant& entry : call(session, "gameList").value().toList()) {
+            const QVariantMap game = entry.toMap();
+            if (game.contains("imageId"))
+                QVERIFY2(listed.contains(game.value("imageId").toInt()),
+                         qPrintable(game.value("id").toString()));
+        }
+        for (const int id : listed) {
+            const QByteArray bytes =
+                call(session, "getImage", {id}).value().toMap().value("image").toByteArray();
+            QVERIFY(!QImage::fromData(bytes).isNull());
+        }
+        for (const QVariant& wrong : QVariantList{0, -1, 999, QString("../avatars/1")})
+            QCOMPARE(call(session, "getImage", {wrong}).value().toBool(), false);
     }
 
     void silentSessionsLoseTheirQueue()

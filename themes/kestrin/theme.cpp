@@ -1,5 +1,7 @@
 #include "theme.h"
 
+#include "abstractpokertablescene.h"
+#include "chinesegamelistdialogitem.h"
 #include "localresources.h"
 
 #include <QtGlobal>
@@ -20,10 +22,14 @@ namespace {
 const QString kSearchPath = QStringLiteral(":/kestrin");
 const QString kTicketPlaceholder = QStringLiteral("VeskGames::Ticket");
 const QString kSite = QStringLiteral("https://www.kestrin-poker.example");
+// Themes made one after another overlap: the path goes with the last of them.
+int s_themes = 0;
 } // namespace
 
 Theme::Theme()
 {
+    if (s_themes++ > 0)
+        return;
     initKestrinResources();
     // Our files shadow the program's: this path is searched first.
     QStringList paths = LocalResources::searchPaths();
@@ -33,6 +39,8 @@ Theme::Theme()
 
 Theme::~Theme()
 {
+    if (--s_themes > 0)
+        return;
     QStringList paths = LocalResources::searchPaths();
     paths.removeAll(kSearchPath);
     LocalResources::setSearchPaths(paths);
@@ -66,6 +74,19 @@ QVariantMap Theme::defaultSettings()
         {QStringLiteral("featureOptionStayWatch"), true},
         {QStringLiteral("amountDecimalsBelow"), 0},
     };
+}
+
+AbstractGameListDialogItem* Theme::createGameListDialogItem(Client* client, const QVariantMap& settings,
+                                                            AbstractPokerTableScene* scene) const
+{
+    auto* dialog = new ChineseGameListDialogItem(settings);
+    dialog->setTheme(const_cast<Theme*>(this));
+    dialog->setClient(client);
+    if (scene) {
+        scene->addItem(dialog);
+        dialog->placeInScene();
+    }
+    return dialog;
 }
 
 } // namespace VeskGames

@@ -19,6 +19,8 @@ public:
 
     QStringList translations() override;
     QVariantMap defaultSettings() override;
+    AbstractGameListDialogItem* createGameListDialogItem(Client* client, const QVariantMap& settings,
+                                                         AbstractPokerTableScene* scene) const override;
 };
 
 } // namespace VeskGames

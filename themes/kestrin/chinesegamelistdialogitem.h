@@ -1,0 +1,80 @@
+#ifndef VESKGAMES_CHINESEGAMELISTDIALOGITEM_H
+#define VESKGAMES_CHINESEGAMELISTDIALOGITEM_H
+
+#include "abstractgamelistdialogitem.h"
+
+#include <QVariantMap>
+
+#include <memory>
+
+namespace VeskGames {
+
+class Command;
+class GameGridItem;
+
+/// The partner's lobby: the games as twelve picture tiles, four rows of
+/// three. It asks and answers with the same signals and slots as the
+/// built-in lobby, so the program drives either the same way.
+class ChineseGameListDialogItem : public AbstractGameListDialogItem
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Rows = 4;
+    static constexpr int Columns = 3;
+    static constexpr int TileCount = Rows * Columns;
+    static constexpr int ListRefreshMs = 10000;
+
+    explicit ChineseGameListDialogItem(const QVariantMap& settings, QGraphicsItem* parent = nullptr);
+    ~ChineseGameListDialogItem() override;
+
+    GameGridItem* tile(int index) const;
+    GameGridItem* selectedTile() const;
+    QString selectedGameId() const;
+    PushButtonItem* joinButton() const;
+    PushButtonItem* registerButton() const;
+    PushButtonItem* unregisterButton() const;
+    PushButtonItem* quitButton() const;
+    bool isListTimerActive() const;
+    /// In the middle of the table's scene.
+    void placeInScene();
+    void retranslateUi();
+
+public Q_SLOTS:
+    void slotGameList(VeskGames::Command* command);
+    void slotFreerollList(VeskGames::Command* command);
+    void refreshList() override;
+    void refreshDetails() override;
+    void slotJoin();
+    void slotRegister();
+    void slotUnregister();
+
+Q_SIGNALS:
+    void actionQuit();
+    void actionJoin(const QString& gameId, qreal min, qreal max, const QString& currency, qint32 type);
+    void actionRegister(const QString& gameId);
+    void actionUnregister(const QString& gameId);
+    void actionRefreshGameList();
+    void actionRefreshFreerollList();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private Q_SLOTS:
+    void slotItemSelected(VeskGames::GameGridItem* item);
+    void slotImageChanged(int id);
+
+private:
+    void fill(const QList<QVariantMap>& records);
+    void select(GameGridItem* item);
+    void updateButtons();
+
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace VeskGames
+
+#endif
