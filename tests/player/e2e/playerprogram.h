@@ -13,6 +13,7 @@
 
 #include <QGraphicsProxyWidget>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
@@ -114,21 +115,24 @@ struct Program
     /// Joins \a game, buys in with what the dialog offers and waits for the table.
     VeskGames::PlayerController* sitDown(VeskGames::GameListDialogItem* lobby, const QString& game)
     {
-        VeskGames::PlayerController* table = join(lobby, game);
+        // A table refused (full, say) ends its controller: watched, not trusted.
+        QPointer<VeskGames::PlayerController> table = join(lobby, game);
         if (!table)
             return nullptr;
         VeskGames::BuyDialogItem* buy = nullptr;
         if (!QTest::qWaitFor(
                 [&] {
-                    buy = qobject_cast<VeskGames::BuyDialogItem*>(table->topDialog());
-                    return buy && !buy->isLoading() && buy->amount() > 0;
+                    buy = table ? qobject_cast<VeskGames::BuyDialogItem*>(table->topDialog()) : nullptr;
+                    return !table || (buy && !buy->isLoading() && buy->amount() > 0);
                 },
-                20000))
+                20000) ||
+            !table)
             return nullptr;
         buy->slotBuyin();
         const bool seated = QTest::qWaitFor(
-            [&] { return table->state() == VeskGames::StateTable && table->parameters().valid; }, 20000);
-        return seated ? table : nullptr;
+            [&] { return !table || (table->state() == VeskGames::StateTable && table->parameters().valid); },
+            20000);
+        return seated && table ? table.data() : nullptr;
     }
 };
 
