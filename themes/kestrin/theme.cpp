@@ -2,6 +2,7 @@
 
 #include "abstractpokertablescene.h"
 #include "chinesegamelistdialogitem.h"
+#include "chinesegamescenesidebuttons.h"
 #include "localresources.h"
 
 #include <QtGlobal>
@@ -87,6 +88,11 @@ AbstractGameListDialogItem* Theme::createGameListDialogItem(Client* client, cons
         dialog->placeInScene();
     }
     return dialog;
+}
+
+AbstractGameSceneSideButtons* Theme::createGameSceneSideButton() const
+{
+    return new ChineseGameSceneSideButtons(nullptr, const_cast<Theme*>(this));
 }
 
 } // namespace VeskGames

@@ -21,6 +21,7 @@ public:
     QVariantMap defaultSettings() override;
     AbstractGameListDialogItem* createGameListDialogItem(Client* client, const QVariantMap& settings,
                                                          AbstractPokerTableScene* scene) const override;
+    AbstractGameSceneSideButtons* createGameSceneSideButton() const override;
 };
 
 } // namespace VeskGames

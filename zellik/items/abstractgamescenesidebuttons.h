@@ -33,7 +33,9 @@ public:
         Close,
         Cashier,
         HandHistory,
-        Quit
+        Quit,
+        NewPromotions, ///< web links a theme may add
+        PokerSchool
     };
     Q_ENUM(SideButtonType)
 

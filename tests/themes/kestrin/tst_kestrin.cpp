@@ -3,6 +3,7 @@
 // scripted answers that no server should send.
 #include "abstractpokertablescene.h"
 #include "chinesegamelistdialogitem.h"
+#include "chinesegamescenesidebuttons.h"
 #include "client.h"
 #include "gamegriditem.h"
 #include "gamelistimagemanager.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QGraphicsView>
 #include <QPainter>
 #include <QSignalSpy>
@@ -101,6 +103,13 @@ class TestKestrin : public QObject
     }
 
     std::unique_ptr<ServerCommand> scriptedList() { return finished(m_scriptedClient.get(), "gameList"); }
+
+public Q_SLOTS:
+    // Stands in for the system browser.
+    void openInBrowser(const QUrl& url) { m_opened.append(url); }
+
+private:
+    QList<QUrl> m_opened;
 
 private Q_SLOTS:
     void initTestCase()
@@ -189,6 +198,56 @@ private Q_SLOTS:
         const QString text = TextUtils::doubleToSmallString(0.5);
         qApp->setProperty("iniamountdecimalsbelow", QVariant());
         QVERIFY2(!text.contains(QLatin1Char('.')) && !text.isEmpty(), qPrintable(text));
+    }
+
+    void sideButtonsWithTheLinks()
+    {
+        Scene scene;
+        std::unique_ptr<AbstractGameSceneSideButtons> buttons(m_theme->createGameSceneSideButton());
+        buttons->setScene(&scene);
+        QStringList shown;
+        for (PushButtonItem* button : buttons->sideButtons()) {
+            if (button->isVisible())
+                shown << button->text();
+        }
+        QCOMPARE(shown, (QStringList{"Options", "Sit Out", "Buy Chips", "Close", "New\npromotions",
+                                     "Poker\nschool"}));
+        // In a tournament's payout the links give way rather than a table button.
+        buttons->setButtonVisible(AbstractGameSceneSideButtons::Payout, true);
+        QVERIFY(buttons->sideButton(AbstractGameSceneSideButtons::Payout)->isVisible());
+        QVERIFY(!buttons->sideButton(AbstractGameSceneSideButtons::PokerSchool)->isVisible());
+    }
+
+    void linksOpenOnlyWebPages_data()
+    {
+        QTest::addColumn<QString>("configured");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("the partner's page") << "https://www.example.org/promotions" << true;
+        QTest::newRow("plain http") << "http://www.example.org/promotions" << true;
+        QTest::newRow("not set") << "" << false;
+        QTest::newRow("a local file") << "file:///etc/passwd" << false;
+        QTest::newRow("a script") << "javascript:alert(1)" << false;
+        QTest::newRow("nonsense") << "ht tp://::" << false;
+    }
+
+    void linksOpenOnlyWebPages()
+    {
+        QFETCH(QString, configured);
+        QFETCH(bool, opens);
+        Scene scene;
+        std::unique_ptr<AbstractGameSceneSideButtons> buttons(m_theme->createGameSceneSideButton());
+        buttons->setScene(&scene);
+        for (const char* scheme : {"http", "https", "file", "javascript"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openInBrowser");
+        m_opened.clear();
+        qApp->setProperty("iniurlnewpromotions", configured);
+        buttons->sideButton(AbstractGameSceneSideButtons::NewPromotions)->click();
+        qApp->setProperty("iniurlnewpromotions", QVariant());
+        for (const char* scheme : {"http", "https", "file", "javascript"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        QCOMPARE(m_opened.size(), opens ? 1 : 0);
+        if (opens)
+            QCOMPARE(m_opened.first(), QUrl(configured));
     }
 
     void tilesFromTheServer()

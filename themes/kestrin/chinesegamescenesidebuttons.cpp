@@ -1,0 +1,55 @@
+#include "chinesegamescenesidebuttons.h"
+
+#include "pushbuttonitem.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace VeskGames {
+
+ChineseGameSceneSideButtons::ChineseGameSceneSideButtons(QGraphicsScene* scene, AbstractTheme* theme,
+                                                         QObject* parent)
+    : GameSceneSideButtons(scene, theme, parent)
+{
+    // Last in the column: when places run short, the links give way first.
+    addButton(NewPromotions);
+    addButton(PokerSchool);
+    connect(this, &AbstractGameSceneSideButtons::sideButtonClicked, this,
+            &ChineseGameSceneSideButtons::slotSideButtonClicked);
+    retranslateUi();
+    layoutButtons();
+}
+
+void ChineseGameSceneSideButtons::retranslateUi()
+{
+    GameSceneSideButtons::retranslateUi();
+    // Made after the base's first call.
+    if (PushButtonItem* promotions = sideButton(NewPromotions))
+        promotions->setText(tr("New\npromotions"));
+    if (PushButtonItem* school = sideButton(PokerSchool))
+        school->setText(tr("Poker\nschool"));
+}
+
+QUrl ChineseGameSceneSideButtons::linkUrl(SideButtonType type)
+{
+    const char* key = type == NewPromotions ? "iniurlnewpromotions"
+                      : type == PokerSchool ? "iniurlpokerschool"
+                                            : nullptr;
+    if (!key || !QCoreApplication::instance())
+        return {};
+    const QUrl url(QCoreApplication::instance()->property(key).toString(), QUrl::StrictMode);
+    // Only a web page: a configuration cannot make the button start a program.
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) ? url
+                                                                                                  : QUrl();
+}
+
+void ChineseGameSceneSideButtons::slotSideButtonClicked(SideButtonType type)
+{
+    const QUrl url = linkUrl(type);
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(url);
+}
+
+} // namespace VeskGames
