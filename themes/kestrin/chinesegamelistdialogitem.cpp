@@ -3,6 +3,7 @@
 #include "dialogbuttonboxitem.h"
 #include "gamegriditem.h"
 #include "gamelistimagemanager.h"
+#include "gamelistrows.h"
 #include "labelitem.h"
 #include "localresources.h"
 #include "pushbuttonitem.h"
@@ -25,20 +26,6 @@ namespace {
 const QSizeF kDialogSize(860, 700);
 constexpr qreal kHeaderHeight = 94; // the tiles start below the background's header band
 constexpr int kSitAndGo = 0x2000;
-
-QList<QVariantMap> records(Command* command, bool* ok)
-{
-    auto* server = qobject_cast<ServerCommand*>(command);
-    *ok = server && !server->hasError();
-    QList<QVariantMap> list;
-    if (!*ok)
-        return list;
-    for (const QVariant& entry : server->result().toList()) {
-        if (entry.metaType().id() == QMetaType::QVariantMap)
-            list.append(entry.toMap());
-    }
-    return list;
-}
 
 } // namespace
 
@@ -208,7 +195,7 @@ void ChineseGameListDialogItem::retranslateUi()
 void ChineseGameListDialogItem::slotGameList(Command* command)
 {
     bool ok = false;
-    const QList<QVariantMap> list = records(command, &ok);
+    const QList<QVariantMap> list = GameListRows::records(command, &ok);
     // A failed refresh keeps what is shown.
     if (ok)
         fill(list);

@@ -27,20 +27,6 @@ constexpr QSizeF kDialogSize(840, 600);
 // The side buttons stand right of this line in the table's design.
 constexpr qreal kSideColumnX = 880;
 
-QList<QVariantMap> records(Command* command, bool* ok)
-{
-    auto* server = qobject_cast<ServerCommand*>(command);
-    *ok = server && !server->hasError();
-    QList<QVariantMap> list;
-    if (!*ok)
-        return list;
-    for (const QVariant& entry : server->result().toList()) {
-        if (entry.metaType().id() == QMetaType::QVariantMap)
-            list.append(entry.toMap());
-    }
-    return list;
-}
-
 } // namespace
 
 class GameListDialogItem::Private
@@ -345,7 +331,7 @@ void GameListDialogItem::updateButtons()
 void GameListDialogItem::slotGameList(Command* command)
 {
     bool ok = false;
-    const QList<QVariantMap> list = records(command, &ok);
+    const QList<QVariantMap> list = GameListRows::records(command, &ok);
     // A failed refresh keeps what is shown.
     if (ok && d->listType == GameListRows::CashGames)
         fill(list);
@@ -355,7 +341,7 @@ void GameListDialogItem::slotGameList(Command* command)
 void GameListDialogItem::slotFreerollList(Command* command)
 {
     bool ok = false;
-    const QList<QVariantMap> list = records(command, &ok);
+    const QList<QVariantMap> list = GameListRows::records(command, &ok);
     if (ok && d->listType == GameListRows::Freerolls)
         fill(list);
     d->listTimer.start();

@@ -1,6 +1,7 @@
 #include "gamelistrows.h"
 
 #include "localresources.h"
+#include "servercommand.h"
 #include "textutils.h"
 
 #include <QDateTime>
@@ -146,6 +147,20 @@ QList<QStandardItem*> GameListRows::freerollRow(const QVariantMap& record)
             cell(TextUtils::doubleToCurrencyString(pool, record.value(QStringLiteral("currency")).toString()),
                  pool, Qt::AlignRight),
             cell(QString::number(players), players, Qt::AlignRight)};
+}
+
+QList<QVariantMap> GameListRows::records(Command* command, bool* ok)
+{
+    auto* server = qobject_cast<ServerCommand*>(command);
+    *ok = server && !server->hasError();
+    QList<QVariantMap> list;
+    if (!*ok)
+        return list;
+    for (const QVariant& entry : server->result().toList()) {
+        if (entry.metaType().id() == QMetaType::QVariantMap)
+            list.append(entry.toMap());
+    }
+    return list;
 }
 
 } // namespace VeskGames

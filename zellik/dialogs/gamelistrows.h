@@ -12,6 +12,8 @@ class QStandardItem;
 
 namespace VeskGames {
 
+class Command;
+
 /// Turns the server's game records into the lobby's rows: the texts, the
 /// status icon and the keys the columns sort by.
 class ZELLIK_EXPORT GameListRows
@@ -38,6 +40,9 @@ public:
     /// One row of cells; the caller owns them.
     static QList<QStandardItem*> cashGameRow(const QVariantMap& record);
     static QList<QStandardItem*> freerollRow(const QVariantMap& record);
+
+    /// The records of a finished list command; \a ok is false for a failed one.
+    static QList<QVariantMap> records(Command* command, bool* ok);
 };
 
 } // namespace VeskGames
