@@ -89,11 +89,8 @@ ChineseGameListDialogItem::ChineseGameListDialogItem(const QVariantMap& settings
 
     d->buttonBox = new DialogButtonBoxItem(this);
     d->buttonBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    const auto makeButton = [&](const char* name, QDialogButtonBox::ButtonRole role) {
-        PushButtonItem* button = d->buttonBox->addButton(QString(), role);
-        button->setObjectName(QLatin1String(name));
-        setupButton(button, false);
-        return button;
+    const auto makeButton = [this](const char* name, QDialogButtonBox::ButtonRole role) {
+        return addBoxButton(d->buttonBox, name, role);
     };
     d->quit = makeButton("quitButton", QDialogButtonBox::RejectRole);
     d->unregister = makeButton("unregisterButton", QDialogButtonBox::ActionRole);

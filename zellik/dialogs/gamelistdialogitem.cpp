@@ -111,11 +111,8 @@ GameListDialogItem::GameListDialogItem(const QVariantMap& settings, QGraphicsIte
     // The platform's order, the theme's button pictures.
     d->buttonBox = new DialogButtonBoxItem(this);
     d->buttonBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    const auto makeButton = [&](const char* name, QDialogButtonBox::ButtonRole role) {
-        PushButtonItem* button = d->buttonBox->addButton(QString(), role);
-        button->setObjectName(QLatin1String(name));
-        setupButton(button, false);
-        return button;
+    const auto makeButton = [this](const char* name, QDialogButtonBox::ButtonRole role) {
+        return addBoxButton(d->buttonBox, name, role);
     };
     d->detailsButton = makeButton("detailsButton", QDialogButtonBox::ActionRole);
     d->unregister = makeButton("unregisterButton", QDialogButtonBox::ActionRole);

@@ -1,6 +1,7 @@
 #include "themeddialogitem.h"
 
 #include "abstracttheme.h"
+#include "dialogbuttonboxitem.h"
 #include "labelitem.h"
 #include "pushbuttonitem.h"
 
@@ -86,6 +87,15 @@ LabelItem* ThemedDialogItem::createTitle(const QString& text)
     title->setBrush(QColor(0x20, 0x20, 0x20));
     title->setText(text);
     return title;
+}
+
+PushButtonItem* ThemedDialogItem::addBoxButton(DialogButtonBoxItem* box, const char* objectName,
+                                               QDialogButtonBox::ButtonRole role)
+{
+    PushButtonItem* button = box->addButton(QString(), role);
+    button->setObjectName(QLatin1String(objectName));
+    setupButton(button, false);
+    return button;
 }
 
 void ThemedDialogItem::setupButton(PushButtonItem* button, bool closes)

@@ -4,6 +4,8 @@
 #include "themedgraphicswidget.h"
 #include "zellik_export.h"
 
+#include <QDialogButtonBox>
+
 #include <memory>
 
 class QGraphicsRectItem;
@@ -11,6 +13,7 @@ class QGraphicsRectItem;
 namespace VeskGames {
 
 class Client;
+class DialogButtonBoxItem;
 class LabelItem;
 class PushButtonItem;
 
@@ -37,6 +40,9 @@ public:
     LabelItem* createTitle(const QString& text = QString());
     /// Clicks sound; with \a closes they also close the dialog.
     void setupButton(PushButtonItem* button, bool closes);
+    /// A named button of \a box with the clicks' sound; its text comes later.
+    PushButtonItem* addBoxButton(DialogButtonBoxItem* box, const char* objectName,
+                                 QDialogButtonBox::ButtonRole role);
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 

@@ -8,6 +8,7 @@
 #include "gamegriditem.h"
 #include "gamelistimagemanager.h"
 #include "infodialogitem.h"
+#include "lobbytestsupport.h"
 #include "localresources.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
@@ -31,25 +32,8 @@ using namespace VeskGames;
 
 namespace {
 
-class Scene : public AbstractPokerTableScene
-{
-public:
-    Scene() { setSceneRect(0, 0, 1024, 768); }
-    InfoDialogItem* createInfoDialog() override { return new InfoDialogItem; }
-    void pushDialog(QGraphicsWidget* dialog, bool visible) override { dialog->setVisible(visible); }
-    void showDialog(QGraphicsWidget* dialog) override { dialog->show(); }
-};
-
-std::unique_ptr<ServerCommand> finished(Client* client, const QString& method,
-                                        const QList<xmlrpc::Variant>& params = {})
-{
-    auto command = std::make_unique<ServerCommand>(client, params, method);
-    QSignalSpy done(command.get(), &Command::done);
-    command->exec();
-    if (!done.wait(20000))
-        qWarning("%s did not finish", qPrintable(method));
-    return command;
-}
+using LobbyTest::finished;
+using LobbyTest::Scene;
 
 QVariantMap game(const QString& id, const QVariant& imageId = 1, int players = 2)
 {
