@@ -198,6 +198,26 @@ private Q_SLOTS:
         QTest::newRow("top-up without a token") << form("/cashier/topup", "") << 403 << kExpired << false;
         QTest::newRow("PUT") << "PUT /help" + end << 405 << QByteArray("Not something") << true;
         QTest::newRow("DELETE") << "DELETE /cashier" + end << 405 << QByteArray() << true;
+        // The partner edition's pages, in its language.
+        const auto zh = [](const char* text) { return QString::fromUtf8(text).toUtf8(); };
+        QTest::newRow("partner news") << "GET /partner/news" + end << 200 << zh("最新消息") << false;
+        QTest::newRow("partner news links stay on the site")
+            << "GET /partner/news" + end << 200 << QByteArray("href=\"/partner/promotions\"") << false;
+        QTest::newRow("lost password") << "GET /partner/password" + end << 200 << zh("找回密码") << false;
+        QTest::newRow("sign-up names the nickname")
+            << "GET /partner/register" + end << 200 << zh("昵称") << false;
+        QTest::newRow("promotions") << "GET /partner/promotions" + end << 200 << zh("每晚免费锦标赛")
+                                    << false;
+        QTest::newRow("poker school") << "GET /partner/school" + end << 200 << zh("皇家同花顺") << false;
+        QTest::newRow("partner account without a ticket")
+            << "GET /partner/account" + end << 403 << zh("链接已过期") << false;
+        QTest::newRow("web lobby, made-up ticket")
+            << "GET /partner/lobby?ticket=0123456789abcdef0123456789abcdef" + end << 403 << zh("链接已过期")
+            << false;
+        QTest::newRow("partner, unknown page")
+            << "GET /partner/admin" + end << 404 << zh("页面不存在") << false;
+        QTest::newRow("partner, a path outside")
+            << "GET /partner/../cashier" + end << 404 << QByteArray() << false;
     }
 
     void pages()
@@ -285,6 +305,37 @@ private Q_SLOTS:
         QCOMPARE(r.status, 200);
         QVERIFY2(r.body.contains("&lt;img src=x onerror=alert(1)&gt;&quot;&amp;'"), r.body.constData());
         QVERIFY(!r.body.contains("<img"));
+        for (const QByteArray& path : {QByteArray("/partner/account"), QByteArray("/partner/lobby")}) {
+            const Reply partner = get(path + "?ticket=" + ticketFor(session).toByteArray());
+            QCOMPARE(partner.status, 200);
+            QVERIFY2(partner.body.contains("&lt;img src=x onerror=alert(1)&gt;"), partner.body.constData());
+            QVERIFY(!partner.body.contains("<img"));
+        }
+    }
+
+    void thePartnerAccountAndLobbyOpenOncePerTicket()
+    {
+        const QString session = login("demo4");
+        QVERIFY(buyIn(session, 25.0));
+        const QByteArray ticket = ticketFor(session).toByteArray();
+        const Reply account = get("/partner/account?ticket=" + ticket);
+        QCOMPARE(account.status, 200);
+        QVERIFY(account.body.contains("<h1>demo4</h1>"));
+        QVERIFY(account.body.contains("975.00"));
+        QVERIFY(account.body.contains("lang=\"zh-CN\""));
+        // Below the starting amount: the top-up form, with a token of its own.
+        const QByteArray token = tokenIn(account.body);
+        QVERIFY(!token.isEmpty() && token != ticket);
+        QCOMPARE(get("/partner/account?ticket=" + ticket).status, 403);
+        QCOMPARE(get("/partner/lobby?ticket=" + ticket).status, 403);
+        QCOMPARE(topUp("token=" + token).status, 200);
+        QCOMPARE(m_accounts->account("demo4").balance, Cents(100000));
+
+        const Reply lobby = get("/partner/lobby?ticket=" + ticketFor(session).toByteArray());
+        QCOMPARE(lobby.status, 200);
+        QVERIFY(lobby.body.contains("Quiet &lt;NL&gt; &amp; friends"));
+        QVERIFY(lobby.body.contains("/2</td>"));
+        QVERIFY(lobby.body.contains(QString::fromUtf8("demo4，欢迎回来").toUtf8()));
     }
 
     void toppingUp()
