@@ -1,6 +1,7 @@
 #include "gamegriditem.h"
 
 #include "gamelistrows.h"
+#include "kestrinimages.h"
 #include "localresources.h"
 #include "textutils.h"
 
@@ -45,8 +46,7 @@ QImage themeImage(const QString& name)
     Cached& entry = cache[name];
     if (entry.generation != LocalResources::generation() + 1) {
         entry.generation = LocalResources::generation() + 1;
-        const QString path = LocalResources::resourcePath(name, QMetaType(QMetaType::QString));
-        entry.image = path.isEmpty() ? QImage() : QImage(path);
+        entry.image = KestrinImages::image(name);
     }
     return entry.image;
 }

@@ -183,6 +183,21 @@ BuyDialogItem::~BuyDialogItem()
         d->cashier->deleteLater();
 }
 
+LabelItem* BuyDialogItem::titleItem() const
+{
+    return d->title;
+}
+
+QWidget* BuyDialogItem::form() const
+{
+    return d->form;
+}
+
+QLabel* BuyDialogItem::nextHandLabel() const
+{
+    return d->nextHand;
+}
+
 QString BuyDialogItem::gameId() const
 {
     return d->gameId;

@@ -7,11 +7,13 @@
 #include <memory>
 
 class QCheckBox;
+class QLabel;
 class QSlider;
 
 namespace VeskGames {
 
 class KioskBetter;
+class LabelItem;
 class PushButtonItem;
 class SvgImageRenderer;
 class ThinClientBetter;
@@ -70,6 +72,12 @@ Q_SIGNALS:
     void buyin(qreal amount);
     void cancel();
     void accountMightBeReloaded();
+
+protected:
+    /// For a theme's own look of the same dialog.
+    LabelItem* titleItem() const;
+    QWidget* form() const;
+    QLabel* nextHandLabel() const;
 
 private:
     Q_INVOKABLE void setError(const QString& text);
