@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-declarative-dev qt6-multimedia-dev
-  qt6-webengine-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+  qt6-webengine-dev qt6-webchannel-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   libqt6svgwidgets6 libqt6opengl6-dev libgl-dev
   qt6-qpa-plugins
   xvfb xauth

@@ -1,13 +1,17 @@
 #include "chinesegamelistdialogitem.h"
 
+#include "avatarmanager.h"
 #include "dialogbuttonboxitem.h"
+#include "externallinkpage.h"
 #include "gamegriditem.h"
 #include "gamelistimagemanager.h"
 #include "gamelistrows.h"
+#include "kestrinimages.h"
 #include "labelitem.h"
-#include "localresources.h"
 #include "pushbuttonitem.h"
 #include "servercommand.h"
+#include "webkitbridge.h"
+#include "webpaneitem.h"
 
 #include <QEvent>
 #include <QGraphicsGridLayout>
@@ -37,7 +41,8 @@ public:
     QPointer<GameGridItem> selected;
     QString selectedGameId;
     LabelItem* title = nullptr;
-    QGraphicsWidget* header = nullptr;
+    WebPaneItem* header = nullptr;
+    WebkitBridge* bridge = nullptr;
     DialogButtonBoxItem* buttonBox = nullptr;
     PushButtonItem* join = nullptr;
     PushButtonItem* registerButton = nullptr;
@@ -52,15 +57,20 @@ ChineseGameListDialogItem::ChineseGameListDialogItem(const QVariantMap& settings
     : AbstractGameListDialogItem(parent), d(std::make_unique<Private>())
 {
     d->settings = settings;
-    const QString backgroundPath = LocalResources::resourcePath(QStringLiteral("/gamelist/background.png"),
-                                                                QMetaType(QMetaType::QString));
-    if (!backgroundPath.isEmpty())
-        d->background = QImage(backgroundPath);
+    d->background = KestrinImages::image(QStringLiteral("/gamelist/background.png"), kDialogSize);
 
     d->title = createTitle();
     d->title->setBrush(QColor(255, 224, 140));
-    // The header pane's place: the greeting page goes here.
-    d->header = new QGraphicsWidget(this);
+    // Without a stored choice the player has no avatar yet: the page shows an empty frame.
+    bool chosen = false;
+    const int avatarId = settings.value(QStringLiteral("avatarId")).toInt(&chosen);
+    d->bridge = new WebkitBridge(AvatarManager::instance(), chosen ? avatarId : -1, this);
+    d->header = new WebPaneItem(this);
+    d->header->setObjectName(QStringLiteral("gameListHeader"));
+    d->header->publish(QStringLiteral("player"), d->bridge);
+    d->header->setResourcePage(QStringLiteral("/gamelist/header.html"));
+    connect(d->header, &WebPaneItem::linkClicked, this,
+            [](const QUrl& url) { ExternalLinkPage::openInBrowser(url); });
     d->header->setMinimumHeight(kHeaderHeight);
     d->header->setMaximumHeight(kHeaderHeight);
     d->header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -159,6 +169,16 @@ PushButtonItem* ChineseGameListDialogItem::unregisterButton() const
 PushButtonItem* ChineseGameListDialogItem::quitButton() const
 {
     return d->quit;
+}
+
+WebPaneItem* ChineseGameListDialogItem::header() const
+{
+    return d->header;
+}
+
+WebkitBridge* ChineseGameListDialogItem::bridge() const
+{
+    return d->bridge;
 }
 
 bool ChineseGameListDialogItem::isListTimerActive() const

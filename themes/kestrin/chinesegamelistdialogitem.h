@@ -11,6 +11,8 @@ namespace VeskGames {
 
 class Command;
 class GameGridItem;
+class WebkitBridge;
+class WebPaneItem;
 
 /// The partner's lobby: the games as twelve picture tiles, four rows of
 /// three. It asks and answers with the same signals and slots as the
@@ -35,6 +37,8 @@ public:
     PushButtonItem* registerButton() const;
     PushButtonItem* unregisterButton() const;
     PushButtonItem* quitButton() const;
+    WebPaneItem* header() const;
+    WebkitBridge* bridge() const;
     bool isListTimerActive() const;
     /// In the middle of the table's scene.
     void placeInScene();

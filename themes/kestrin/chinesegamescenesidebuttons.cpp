@@ -1,9 +1,9 @@
 #include "chinesegamescenesidebuttons.h"
 
+#include "externallinkpage.h"
 #include "pushbuttonitem.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QUrl>
 
 namespace VeskGames {
@@ -38,18 +38,14 @@ QUrl ChineseGameSceneSideButtons::linkUrl(SideButtonType type)
                                             : nullptr;
     if (!key || !QCoreApplication::instance())
         return {};
-    const QUrl url(QCoreApplication::instance()->property(key).toString(), QUrl::StrictMode);
-    // Only a web page: a configuration cannot make the button start a program.
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) ? url
-                                                                                                  : QUrl();
+    return ExternalLinkPage::webUrl(QCoreApplication::instance()->property(key).toString());
 }
 
 void ChineseGameSceneSideButtons::slotSideButtonClicked(SideButtonType type)
 {
     const QUrl url = linkUrl(type);
     if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
+        ExternalLinkPage::openInBrowser(url);
 }
 
 } // namespace VeskGames
