@@ -19,6 +19,7 @@ const char* const kKeys[] = {
     "urlBuyin",
     "urlLobby",
     "urlLostPassword",
+    "urlLoginNews",
     "urlPokerSchool",
     "urlNewPromotions",
     "portalPartnerName",

@@ -81,7 +81,7 @@ private Q_SLOTS:
     void keys()
     {
         const QStringList keys = Configuration::keys();
-        QCOMPARE(keys.size(), 16);
+        QCOMPARE(keys.size(), 17);
         QCOMPARE(Configuration::propertyName("featureAutoReBuyin"), QByteArray("inifeatureautorebuyin"));
         QCOMPARE(Configuration::propertyName("urlBuyin"), QByteArray("iniurlbuyin"));
     }

@@ -1,8 +1,10 @@
 #include "theme.h"
 
 #include "abstractpokertablescene.h"
+#include "chinesebuydialogitem.h"
 #include "chinesegamelistdialogitem.h"
 #include "chinesegamescenesidebuttons.h"
+#include "chineselogindialogitem.h"
 #include "localresources.h"
 
 #include <QtGlobal>
@@ -75,6 +77,26 @@ QVariantMap Theme::defaultSettings()
         {QStringLiteral("featureOptionStayWatch"), true},
         {QStringLiteral("amountDecimalsBelow"), 0},
     };
+}
+
+AbstractLoginDialogItem* Theme::createLoginDialogItem(AbstractPokerTableScene*) const
+{
+    // The caller puts it in its scene.
+    auto* dialog = new ChineseLoginDialogItem;
+    dialog->setTheme(const_cast<Theme*>(this));
+    return dialog;
+}
+
+AbstractBuyDialogItem* Theme::createBuyDialogItem(const QString& gameId, SliderMode mode,
+                                                  AbstractPokerTableScene* scene) const
+{
+    auto* theme = const_cast<Theme*>(this);
+    auto* dialog = new ChineseBuyDialogItem(gameId, mode, chipRenderThread(), theme);
+    if (scene) {
+        scene->addItem(dialog);
+        dialog->centerDialog();
+    }
+    return dialog;
 }
 
 AbstractGameListDialogItem* Theme::createGameListDialogItem(Client* client, const QVariantMap& settings,

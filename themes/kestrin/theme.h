@@ -19,6 +19,9 @@ public:
 
     QStringList translations() override;
     QVariantMap defaultSettings() override;
+    AbstractLoginDialogItem* createLoginDialogItem(AbstractPokerTableScene* scene) const override;
+    AbstractBuyDialogItem* createBuyDialogItem(const QString& gameId, SliderMode mode,
+                                               AbstractPokerTableScene* scene) const override;
     AbstractGameListDialogItem* createGameListDialogItem(Client* client, const QVariantMap& settings,
                                                          AbstractPokerTableScene* scene) const override;
     AbstractGameSceneSideButtons* createGameSceneSideButton() const override;

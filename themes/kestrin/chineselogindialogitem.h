@@ -1,0 +1,77 @@
+#ifndef VESKGAMES_CHINESELOGINDIALOGITEM_H
+#define VESKGAMES_CHINESELOGINDIALOGITEM_H
+
+#include "abstractlogindialogitem.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QUrl;
+
+namespace VeskGames {
+
+class LabelItem;
+class PushButtonItem;
+class WebPaneItem;
+
+/// The partner's login: the partner's news beside the form, a link to
+/// recover a password and a button to register. It tells the program what
+/// the built-in login tells it, so the controllers need not know which one
+/// is shown.
+class ChineseLoginDialogItem : public AbstractLoginDialogItem
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSizeF DialogSize{640, 420};
+
+    explicit ChineseLoginDialogItem(QGraphicsItem* parent = nullptr);
+    ~ChineseLoginDialogItem() override;
+
+    Q_INVOKABLE void setCurrentLocale(const QString& locale);
+    QString message() const;
+    bool isBusy() const;
+    WebPaneItem* newsPane() const;
+    QComboBox* languageBox() const;
+    QCheckBox* saveBox() const;
+    QPushButton* lostPasswordButton() const;
+    PushButtonItem* loginButton() const;
+    PushButtonItem* quitButton() const;
+    PushButtonItem* registerButton() const;
+    void retranslateUi();
+
+public Q_SLOTS:
+    void setMessage(const QString& text);
+    void reset();
+    void slotDoAuth();
+    void slotLinkClicked(const QUrl& url);
+    void slotShowLostPassword();
+    /// The partner's sign-up page; only a web address is opened.
+    void slotShowRegistration();
+    void slotHandleCurrentIndexChanged(int index);
+
+Q_SIGNALS:
+    void authenticate(const QString& username, const QString& passwd);
+    void cancel();
+    void languageChanged(const QString& language);
+
+protected:
+    QLineEdit* usernameField() const override;
+    QLineEdit* passwordField() const override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    void setBusy(bool busy);
+    void showMessage(const QString& text, bool error);
+
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace VeskGames
+
+#endif
