@@ -29,7 +29,13 @@ if [ ! -e "$local_ini" ]; then
   cat >"$local_ini" <<'INI'
 ; Written by scripts/run-player.sh for the local game server; edit freely.
 urlBuyin="http://127.0.0.1:7777/cashier?ticket=VeskGames::Ticket"
-urlPokerSchool="http://127.0.0.1:7777/help"
+urlSignup="http://127.0.0.1:7777/partner/register"
+; The partner edition's pages (-theme KestrinTheme).
+urlLoginNews="http://127.0.0.1:7777/partner/news"
+urlLostPassword="http://127.0.0.1:7777/partner/password"
+urlNewPromotions="http://127.0.0.1:7777/partner/promotions"
+urlPokerSchool="http://127.0.0.1:7777/partner/school"
+urlLobby="http://127.0.0.1:7777/partner/lobby?ticket=VeskGames::Ticket"
 INI
 fi
 
@@ -39,5 +45,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 "$root/build/bin/player" -help
 # Log in as demo1 / demo, pick a table in the lobby, buy in and sit down.
-# With -community the onlookers' table shows the server's bots instead.
+# With -community the onlookers' table shows the server's bots instead;
+# with -theme KestrinTheme the partner's Chinese edition runs.
 "$root/build/bin/player" -host 127.0.0.1 -port 7777 -disableUpdate "$@"

@@ -93,15 +93,18 @@ WebPages::Page lostPassword()
 
 WebPages::Page signUp()
 {
-    return page(
-        QStringLiteral("注册账号"),
-        QStringLiteral("<p class=\"eyebrow\">注册</p>\n<h1>注册红隼扑克账号</h1>\n"
-                       "<p class=\"lead\">本地服务器的账号由管理员添加；演示账号可以直接登录。</p>\n"
-                       "<h2>第一次登录</h2>\n<p>通过红隼扑克第一次登录时，请为自己选择一个昵称。"
-                       "牌桌上的其他玩家看到的是昵称，以后也可以用昵称登录。昵称一经选定不能更改。</p>\n"
-                       "<h2>添加账号</h2>\n<p>管理员用 <code>pokerd --users 文件</code> "
-                       "添加账号，每个账号起始余额 %1。</p>")
-            .arg(amount(AccountStore::DefaultStarting)));
+    return page(QStringLiteral("注册账号"),
+                QStringLiteral(
+                    "<p class=\"eyebrow\">注册</p>\n<h1>注册红隼扑克账号</h1>\n"
+                    "<p class=\"lead\">本地服务器的账号由管理员添加；演示账号可以直接登录。</p>\n"
+                    "<h2>第一次登录</h2>\n<p>通过红隼扑克第一次登录时，请为自己选择一个昵称。"
+                    "牌桌上的其他玩家看到的是昵称，以后也可以用昵称登录。昵称由字母和数字组成，最多十个字符，"
+                    "一经选定不能更改。</p>\n"
+                    "<h2>添加账号</h2>\n<p>管理员用 <code>pokerd --users 文件</code> "
+                    "添加账号，每个账号起始余额 %1。</p>\n"
+                    "<p class=\"note\" lang=\"en\">Accounts on this server are added by its administrator "
+                    "with <code>pokerd --users FILE</code>; the demo accounts need no sign-up.</p>")
+                    .arg(amount(AccountStore::DefaultStarting)));
 }
 
 WebPages::Page promotions()

@@ -76,6 +76,8 @@ QVariantMap Theme::defaultSettings()
         {QStringLiteral("featureKeepHoleCards"), true},
         {QStringLiteral("featureOptionStayWatch"), true},
         {QStringLiteral("amountDecimalsBelow"), 0},
+        // The partner's players come through its portal: a nickname at the first log-in.
+        {QStringLiteral("portalPartnerName"), QStringLiteral("kestrin")},
     };
 }
 

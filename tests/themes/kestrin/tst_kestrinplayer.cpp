@@ -1,14 +1,22 @@
 // The program in the partner's look against the local server: from the
-// log-in through the tile lobby to a seat at the table.
-#include "buydialogitem.h"
+// log-in through the tile lobby to a seat at the table, and the partner
+// portal's first log-in, which asks for a nickname, in Chinese.
+#include "chinesebuydialogitem.h"
 #include "chinesegamelistdialogitem.h"
+#include "configuration.h"
 #include "gamegriditem.h"
 #include "localresources.h"
+#include "playergamescene.h"
 #include "playerprogram.h"
+#include "playerusernamedialogitem.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
+#include "tablestatefeed.h"
 #include "theme.h"
 
+#include <QDir>
+#include <QJsonArray>
+#include <QPainter>
 #include <QPointer>
 #include <QTemporaryDir>
 
@@ -33,6 +41,80 @@ private Q_SLOTS:
     }
 
     void cleanupTestCase() { m_theme.reset(); }
+
+    void cleanup()
+    {
+        for (const QString& key : Configuration::keys())
+            qApp->setProperty(Configuration::propertyName(key), QVariant());
+    }
+
+    void aFirstPortalLoginChoosesANicknameInChinese()
+    {
+        // As start-up publishes them: the theme's defaults under the (empty) files.
+        Configuration().publish(qApp, m_theme->defaultSettings());
+        QCOMPARE(qApp->property("iniportalpartnername").toString(), QString("kestrin"));
+        Program program(m_server.port(), m_theme.get());
+        program.controller->slotLanguageChanged(QStringLiteral("zh_CN"));
+        program.controller->startUp(true);
+        QVERIFY(program.logIn("demo9", "demo"));
+        PlayerUsernameDialogItem* nickname = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((nickname = program.top<PlayerUsernameDialogItem>()), 20000);
+        PlayerTest::field(nickname, "nicknameEdit")->setText(QStringLiteral("Kestrel9"));
+        nickname->slotSave();
+        ChineseGameListDialogItem* lobby = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (lobby = program.top<ChineseGameListDialogItem>()) && lobby->tile(0)->hasGame(), 20000);
+        QCOMPARE(program.controller->user(), QString("Kestrel9"));
+        QCOMPARE(lobby->joinButton()->text(), QString::fromUtf8("加入"));
+
+        GameGridItem* tile = nullptr;
+        for (int i = 0; i < ChineseGameListDialogItem::TileCount && !tile; ++i) {
+            if (lobby->tile(i)->gameId() == QLatin1String("holdem-nl-1-2"))
+                tile = lobby->tile(i);
+        }
+        QVERIFY(tile);
+        QSignalSpy created(program.controller.get(), &PlayerController::tableCreated);
+        Q_EMIT tile->itemSelected(tile);
+        lobby->joinButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(created.size(), 1, 10000);
+        QPointer<PlayerController> table = created.first().at(0).value<PlayerController*>();
+        ChineseBuyDialogItem* buy = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(table && (buy = qobject_cast<ChineseBuyDialogItem*>(table->topDialog())) &&
+                                     !buy->isLoading() && buy->amount() > 0,
+                                 20000);
+        QCOMPARE(buy->okButton()->text(), QString::fromUtf8("购买筹码"));
+        buy->slotBuyin();
+        QTRY_VERIFY_WITH_TIMEOUT(table->state() == StateTable && table->parameters().valid, 20000);
+        // The tables show the nickname, not the account's name.
+        const auto seatedAs = [&](const QString& name) {
+            const QJsonArray seats =
+                TableStateFeed::snapshot(*table->scene(), 0, QVariant()).value("seats").toArray();
+            for (const QJsonValue& seat : seats) {
+                if (seat.toObject().value("name").toString() == name)
+                    return true;
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(seatedAs(QStringLiteral("Kestrel9")), 20000);
+        QVERIFY(!seatedAs(QStringLiteral("demo9")));
+
+        // A hand under way, as a player of the partner edition sees it.
+        QTest::qWait(3000);
+        for (const qreal scale : {1.0, 2.0}) {
+            const QSize logical = table->view()->size();
+            QImage shot(logical * scale, QImage::Format_ARGB32);
+            shot.setDevicePixelRatio(scale);
+            shot.fill(Qt::black);
+            QPainter painter(&shot);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                                   QPainter::SmoothPixmapTransform);
+            table->view()->render(&painter);
+            painter.end();
+            QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+            QVERIFY(shot.save(QStringLiteral(SCREENSHOT_DIR "/kestrin-table-%1x.png").arg(int(scale))));
+        }
+        program.controller->slotLanguageChanged(QStringLiteral("en_US"));
+    }
 
     void fromTheTilesToASeat()
     {
