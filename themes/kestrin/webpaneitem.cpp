@@ -217,13 +217,18 @@ bool WebPaneItem::ensurePage()
     connect(d->page, &ExternalLinkPage::linkClicked, this, &WebPaneItem::linkClicked);
     connect(d->page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         d->loaded = ok;
+        // Until there is a page, and after a failed one, the dialog's own background shows.
+        if (d->proxy)
+            d->proxy->setVisible(ok);
         Q_EMIT loadFinished(ok);
     });
     view->setPage(d->page);
     view->setContextMenuPolicy(Qt::NoContextMenu);
+    view->setAttribute(Qt::WA_TranslucentBackground);
     d->proxy = new QGraphicsProxyWidget(this);
     d->proxy->setWidget(view);
     d->proxy->setGeometry(QRectF(QPointF(0, 0), size()));
+    d->proxy->hide();
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "pushbuttonitem.h"
 #include "tablestatefeed.h"
 #include "theme.h"
+#include "webpaneitem.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -22,6 +23,25 @@
 
 using namespace VeskGames;
 using PlayerTest::Program;
+
+/// \a view at 1x and 2x into the screenshots folder, as "<name>-<n>x.png".
+bool shoot(QGraphicsView* view, const char* name)
+{
+    for (const qreal scale : {1.0, 2.0}) {
+        QImage shot(view->size() * scale, QImage::Format_ARGB32);
+        shot.setDevicePixelRatio(scale);
+        shot.fill(Qt::black);
+        QPainter painter(&shot);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                               QPainter::SmoothPixmapTransform);
+        view->render(&painter);
+        painter.end();
+        QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+        if (!shot.save(QStringLiteral(SCREENSHOT_DIR "/%1-%2x.png").arg(QLatin1String(name)).arg(int(scale))))
+            return false;
+    }
+    return true;
+}
 
 class TestKestrinPlayer : public QObject
 {
@@ -66,6 +86,10 @@ private Q_SLOTS:
             (lobby = program.top<ChineseGameListDialogItem>()) && lobby->tile(0)->hasGame(), 20000);
         QCOMPARE(program.controller->user(), QString("Kestrel9"));
         QCOMPARE(lobby->joinButton()->text(), QString::fromUtf8("加入"));
+        QTRY_VERIFY_WITH_TIMEOUT(lobby->header()->isLoaded(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!lobby->tile(0)->image().isNull(), 10000);
+        QTest::qWait(1000);
+        QVERIFY(shoot(&program.view, "kestrin-lobby-zh"));
 
         GameGridItem* tile = nullptr;
         for (int i = 0; i < ChineseGameListDialogItem::TileCount && !tile; ++i) {
@@ -100,19 +124,7 @@ private Q_SLOTS:
 
         // A hand under way, as a player of the partner edition sees it.
         QTest::qWait(3000);
-        for (const qreal scale : {1.0, 2.0}) {
-            const QSize logical = table->view()->size();
-            QImage shot(logical * scale, QImage::Format_ARGB32);
-            shot.setDevicePixelRatio(scale);
-            shot.fill(Qt::black);
-            QPainter painter(&shot);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                                   QPainter::SmoothPixmapTransform);
-            table->view()->render(&painter);
-            painter.end();
-            QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-            QVERIFY(shot.save(QStringLiteral(SCREENSHOT_DIR "/kestrin-table-%1x.png").arg(int(scale))));
-        }
+        QVERIFY(shoot(table->view(), "kestrin-table"));
         program.controller->slotLanguageChanged(QStringLiteral("en_US"));
     }
 
@@ -149,5 +161,12 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestKestrinPlayer)
+int main(int argc, char** argv)
+{
+    // The partner's pages: the web engine shares the widgets' drawing context.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestKestrinPlayer test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_kestrinplayer.moc"
