@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 
 namespace VeskGames {
 
@@ -52,9 +51,6 @@ public:
     PushButtonItem* login = nullptr;
     PushButtonItem* quit = nullptr;
     PushButtonItem* registerButton = nullptr;
-    bool busy = false;
-    int busyStep = 0;
-    QTimer busyTimer;
 };
 
 ChineseLoginDialogItem::ChineseLoginDialogItem(QGraphicsItem* parent)
@@ -171,20 +167,12 @@ ChineseLoginDialogItem::ChineseLoginDialogItem(QGraphicsItem* parent)
     layout->setAlignment(d->title, Qt::AlignHCenter);
     layout->addItem(row);
 
-    for (const QString& locale : availableLocales())
-        d->language->addItem(languageToString(locale), locale);
-    connect(d->language, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &ChineseLoginDialogItem::slotHandleCurrentIndexChanged);
+    fillLanguages();
     d->save->setChecked(rememberPasswords());
     connect(d->save, &QCheckBox::stateChanged, this, &ChineseLoginDialogItem::slotSavePasswordStateChanged);
     connect(d->username, &QLineEdit::editingFinished, this, &ChineseLoginDialogItem::slotUserEditFinished);
     connect(d->username, &QLineEdit::returnPressed, this, &ChineseLoginDialogItem::slotDoAuth);
     connect(d->password, &QLineEdit::returnPressed, this, &ChineseLoginDialogItem::slotDoAuth);
-    d->busyTimer.setInterval(400);
-    connect(&d->busyTimer, &QTimer::timeout, this, [this] {
-        d->busyStep = (d->busyStep + 1) % 4;
-        showMessage(tr("Logging in") + QString(d->busyStep, QLatin1Char('.')), false);
-    });
 
     setMinimumSize(DialogSize);
     setPreferredSize(DialogSize);
@@ -195,23 +183,9 @@ ChineseLoginDialogItem::ChineseLoginDialogItem(QGraphicsItem* parent)
 
 ChineseLoginDialogItem::~ChineseLoginDialogItem() = default;
 
-void ChineseLoginDialogItem::setCurrentLocale(const QString& locale)
-{
-    const int index = d->language->findData(locale);
-    if (index < 0)
-        return;
-    const QSignalBlocker quiet(d->language);
-    d->language->setCurrentIndex(index);
-}
-
 QString ChineseLoginDialogItem::message() const
 {
     return d->message->text();
-}
-
-bool ChineseLoginDialogItem::isBusy() const
-{
-    return d->busy;
 }
 
 WebPaneItem* ChineseLoginDialogItem::newsPane() const
@@ -260,8 +234,7 @@ void ChineseLoginDialogItem::retranslateUi()
     d->login->setText(tr("Login"));
     d->quit->setText(tr("Quit"));
     d->registerButton->setText(tr("Register"));
-    for (int i = 0; i < d->language->count(); ++i)
-        d->language->setItemText(i, languageToString(d->language->itemData(i).toString()));
+    retranslateLanguages();
     // Never squeezed below what the texts need.
     d->form->adjustSize();
     d->formProxy->setMinimumSize(d->form->sizeHint());
@@ -272,38 +245,6 @@ void ChineseLoginDialogItem::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange)
         retranslateUi();
     AbstractLoginDialogItem::changeEvent(event);
-}
-
-void ChineseLoginDialogItem::setMessage(const QString& text)
-{
-    setBusy(false);
-    d->password->clear();
-    d->username->setFocus();
-    d->username->selectAll();
-    showMessage(text, true);
-}
-
-void ChineseLoginDialogItem::reset()
-{
-    setBusy(false);
-    d->username->clear();
-    d->password->clear();
-    showMessage(QString(), false);
-    d->username->setFocus();
-}
-
-void ChineseLoginDialogItem::slotDoAuth()
-{
-    if (d->busy)
-        return;
-    const QString name = d->username->text().trimmed();
-    const QString password = d->password->text();
-    if (name.isEmpty() || password.isEmpty()) {
-        showMessage(tr("Invalid username and/or password!"), true);
-        return;
-    }
-    setBusy(true);
-    Q_EMIT authenticate(name, password);
 }
 
 void ChineseLoginDialogItem::slotLinkClicked(const QUrl& url)
@@ -323,13 +264,6 @@ void ChineseLoginDialogItem::slotShowRegistration()
         ExternalLinkPage::webUrl(QCoreApplication::instance()->property("iniurlsignup").toString()));
 }
 
-void ChineseLoginDialogItem::slotHandleCurrentIndexChanged(int index)
-{
-    const QString locale = d->language->itemData(index).toString();
-    if (!locale.isEmpty())
-        Q_EMIT languageChanged(locale);
-}
-
 QLineEdit* ChineseLoginDialogItem::usernameField() const
 {
     return d->username;
@@ -340,37 +274,33 @@ QLineEdit* ChineseLoginDialogItem::passwordField() const
     return d->password;
 }
 
+QComboBox* ChineseLoginDialogItem::languageField() const
+{
+    return d->language;
+}
+
+void ChineseLoginDialogItem::setInputEnabled(bool enabled)
+{
+    d->form->setEnabled(enabled);
+    d->login->setEnabled(enabled);
+}
+
 void ChineseLoginDialogItem::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        Q_EMIT cancel();
+    // On the register button Return registers, as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && d->registerButton->hasFocus()) {
+        slotShowRegistration();
         return;
     }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // On the register button Return registers, as Space does.
-        if (d->registerButton->hasFocus())
-            slotShowRegistration();
-        else
-            slotDoAuth();
-        return;
-    }
-    AbstractLoginDialogItem::keyPressEvent(event);
+    if (!handleKey(event, true))
+        AbstractLoginDialogItem::keyPressEvent(event);
 }
 
 bool ChineseLoginDialogItem::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape) {
-            Q_EMIT cancel();
-            return true;
-        }
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            (watched == d->save || watched == d->language)) {
-            slotDoAuth();
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress &&
+        handleKey(static_cast<QKeyEvent*>(event), watched == d->save || watched == d->language))
+        return true;
     return AbstractLoginDialogItem::eventFilter(watched, event);
 }
 
@@ -382,20 +312,6 @@ void ChineseLoginDialogItem::paint(QPainter* painter, const QStyleOptionGraphics
     }
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     painter->drawImage(rect(), d->background);
-}
-
-void ChineseLoginDialogItem::setBusy(bool busy)
-{
-    d->busy = busy;
-    d->form->setEnabled(!busy);
-    d->login->setEnabled(!busy);
-    if (busy) {
-        d->busyStep = 0;
-        showMessage(tr("Logging in"), false);
-        d->busyTimer.start();
-    } else {
-        d->busyTimer.stop();
-    }
 }
 
 void ChineseLoginDialogItem::showMessage(const QString& text, bool error)

@@ -29,9 +29,7 @@ public:
     explicit ChineseLoginDialogItem(QGraphicsItem* parent = nullptr);
     ~ChineseLoginDialogItem() override;
 
-    Q_INVOKABLE void setCurrentLocale(const QString& locale);
     QString message() const;
-    bool isBusy() const;
     WebPaneItem* newsPane() const;
     QComboBox* languageBox() const;
     QCheckBox* saveBox() const;
@@ -42,32 +40,23 @@ public:
     void retranslateUi();
 
 public Q_SLOTS:
-    void setMessage(const QString& text);
-    void reset();
-    void slotDoAuth();
     void slotLinkClicked(const QUrl& url);
     void slotShowLostPassword();
     /// The partner's sign-up page; only a web address is opened.
     void slotShowRegistration();
-    void slotHandleCurrentIndexChanged(int index);
-
-Q_SIGNALS:
-    void authenticate(const QString& username, const QString& passwd);
-    void cancel();
-    void languageChanged(const QString& language);
 
 protected:
     QLineEdit* usernameField() const override;
     QLineEdit* passwordField() const override;
+    QComboBox* languageField() const override;
+    void showMessage(const QString& text, bool error) override;
+    void setInputEnabled(bool enabled) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
-    void setBusy(bool busy);
-    void showMessage(const QString& text, bool error);
-
     class Private;
     std::unique_ptr<Private> d;
 };

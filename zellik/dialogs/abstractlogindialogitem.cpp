@@ -3,15 +3,18 @@
 #include "infodialogitem.h"
 #include "localresources.h"
 
+#include <QComboBox>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStringListModel>
+#include <QTimer>
 #include <QUrl>
 
 namespace VeskGames {
@@ -30,12 +33,21 @@ public:
     QMap<QString, QString> passwords;
     QStringListModel model;
     QCompleter* completer = nullptr;
+    bool busy = false;
+    int busyStep = 0;
+    QTimer busyTimer;
 };
 
 AbstractLoginDialogItem::AbstractLoginDialogItem(QGraphicsItem* parent)
     : ThemedDialogItem(parent), d(std::make_unique<Private>())
 {
     d->rememberPasswords = QSettings().value(kRememberKey, false).toBool();
+    d->busyTimer.setInterval(400);
+    connect(&d->busyTimer, &QTimer::timeout, this, [this] {
+        // Moving dots: the wait is visible, not only the greyed fields.
+        d->busyStep = (d->busyStep + 1) % 4;
+        showMessage(tr("Logging in") + QString(d->busyStep, QLatin1Char('.')), false);
+    });
 }
 
 AbstractLoginDialogItem::~AbstractLoginDialogItem() = default;
@@ -236,6 +248,102 @@ QString AbstractLoginDialogItem::languageToString(const QString& locale)
     if (language == QLatin1String("sv"))
         return QStringLiteral("Svenska");
     return tr("Unknown");
+}
+
+void AbstractLoginDialogItem::setCurrentLocale(const QString& locale)
+{
+    QComboBox* box = languageField();
+    const int index = box ? box->findData(locale) : -1;
+    if (index < 0)
+        return;
+    const QSignalBlocker quiet(box);
+    box->setCurrentIndex(index);
+}
+
+bool AbstractLoginDialogItem::isBusy() const
+{
+    return d->busy;
+}
+
+void AbstractLoginDialogItem::setMessage(const QString& text)
+{
+    setBusy(false);
+    passwordField()->clear();
+    usernameField()->setFocus();
+    usernameField()->selectAll();
+    showMessage(text, true);
+}
+
+void AbstractLoginDialogItem::reset()
+{
+    setBusy(false);
+    usernameField()->clear();
+    passwordField()->clear();
+    showMessage(QString(), false);
+    usernameField()->setFocus();
+}
+
+void AbstractLoginDialogItem::slotDoAuth()
+{
+    if (d->busy)
+        return;
+    const QString name = usernameField()->text().trimmed();
+    const QString password = passwordField()->text();
+    if (name.isEmpty() || password.isEmpty()) {
+        showMessage(tr("Invalid username and/or password!"), true);
+        return;
+    }
+    setBusy(true);
+    Q_EMIT authenticate(name, password);
+}
+
+void AbstractLoginDialogItem::slotHandleCurrentIndexChanged(int index)
+{
+    const QString locale = languageField()->itemData(index).toString();
+    if (!locale.isEmpty())
+        Q_EMIT languageChanged(locale);
+}
+
+void AbstractLoginDialogItem::fillLanguages()
+{
+    QComboBox* box = languageField();
+    for (const QString& locale : availableLocales())
+        box->addItem(languageToString(locale), locale);
+    connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &AbstractLoginDialogItem::slotHandleCurrentIndexChanged);
+}
+
+void AbstractLoginDialogItem::retranslateLanguages()
+{
+    QComboBox* box = languageField();
+    for (int i = 0; i < box->count(); ++i)
+        box->setItemText(i, languageToString(box->itemData(i).toString()));
+}
+
+bool AbstractLoginDialogItem::handleKey(QKeyEvent* event, bool returnLogsIn)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Q_EMIT cancel();
+        return true;
+    }
+    if (returnLogsIn && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        slotDoAuth();
+        return true;
+    }
+    return false;
+}
+
+void AbstractLoginDialogItem::setBusy(bool busy)
+{
+    d->busy = busy;
+    setInputEnabled(!busy);
+    if (busy) {
+        d->busyStep = 0;
+        showMessage(tr("Logging in"), false);
+        d->busyTimer.start();
+    } else {
+        d->busyTimer.stop();
+    }
 }
 
 } // namespace VeskGames

@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 
 namespace VeskGames {
 
@@ -37,9 +36,6 @@ public:
     PushButtonItem* login = nullptr;
     PushButtonItem* quit = nullptr;
     PushButtonItem* signup = nullptr;
-    bool busy = false;
-    int busyStep = 0;
-    QTimer busyTimer;
 };
 
 LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
@@ -116,22 +112,12 @@ LoginDialogItem::LoginDialogItem(QGraphicsItem* parent)
     layout->addItem(messageRow);
     layout->addItem(d->buttons);
 
-    for (const QString& locale : availableLocales())
-        d->language->addItem(languageToString(locale), locale);
-    connect(d->language, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &LoginDialogItem::slotHandleCurrentIndexChanged);
+    fillLanguages();
     d->save->setChecked(rememberPasswords());
     connect(d->save, &QCheckBox::stateChanged, this, &LoginDialogItem::slotSavePasswordStateChanged);
     connect(d->username, &QLineEdit::editingFinished, this, &LoginDialogItem::slotUserEditFinished);
     connect(d->username, &QLineEdit::returnPressed, this, &LoginDialogItem::slotDoAuth);
     connect(d->password, &QLineEdit::returnPressed, this, &LoginDialogItem::slotDoAuth);
-
-    d->busyTimer.setInterval(400);
-    connect(&d->busyTimer, &QTimer::timeout, this, [this] {
-        // Moving dots: the wait is visible, not only the greyed fields.
-        d->busyStep = (d->busyStep + 1) % 4;
-        showMessage(tr("Logging in") + QString(d->busyStep, QLatin1Char('.')), false);
-    });
 
     retranslateUi();
     loadLogins();
@@ -146,23 +132,9 @@ void LoginDialogItem::fitForm()
 
 LoginDialogItem::~LoginDialogItem() = default;
 
-void LoginDialogItem::setCurrentLocale(const QString& locale)
-{
-    const int index = d->language->findData(locale);
-    if (index < 0)
-        return;
-    const QSignalBlocker quiet(d->language);
-    d->language->setCurrentIndex(index);
-}
-
 QString LoginDialogItem::message() const
 {
     return d->message->text();
-}
-
-bool LoginDialogItem::isBusy() const
-{
-    return d->busy;
 }
 
 QComboBox* LoginDialogItem::languageBox() const
@@ -220,48 +192,8 @@ void LoginDialogItem::retranslateUi()
     d->login->setText(tr("Login"));
     d->quit->setText(tr("Quit"));
     d->signup->setText(tr("Signup"));
-    for (int i = 0; i < d->language->count(); ++i)
-        d->language->setItemText(i, languageToString(d->language->itemData(i).toString()));
+    retranslateLanguages();
     fitForm();
-}
-
-void LoginDialogItem::setMessage(const QString& text)
-{
-    setBusy(false);
-    d->password->clear();
-    d->username->setFocus();
-    d->username->selectAll();
-    showMessage(text, true);
-}
-
-void LoginDialogItem::reset()
-{
-    setBusy(false);
-    d->username->clear();
-    d->password->clear();
-    showMessage(QString(), false);
-    d->username->setFocus();
-}
-
-void LoginDialogItem::slotDoAuth()
-{
-    if (d->busy)
-        return;
-    const QString name = d->username->text().trimmed();
-    const QString password = d->password->text();
-    if (name.isEmpty() || password.isEmpty()) {
-        showMessage(tr("Invalid username and/or password!"), true);
-        return;
-    }
-    setBusy(true);
-    Q_EMIT authenticate(name, password);
-}
-
-void LoginDialogItem::slotHandleCurrentIndexChanged(int index)
-{
-    const QString locale = d->language->itemData(index).toString();
-    if (!locale.isEmpty())
-        Q_EMIT languageChanged(locale);
 }
 
 QLineEdit* LoginDialogItem::usernameField() const
@@ -274,50 +206,31 @@ QLineEdit* LoginDialogItem::passwordField() const
     return d->password;
 }
 
+QComboBox* LoginDialogItem::languageField() const
+{
+    return d->language;
+}
+
 void LoginDialogItem::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        Q_EMIT cancel();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        slotDoAuth();
-        return;
-    }
-    AbstractLoginDialogItem::keyPressEvent(event);
+    if (!handleKey(event, true))
+        AbstractLoginDialogItem::keyPressEvent(event);
 }
 
 bool LoginDialogItem::eventFilter(QObject* watched, QEvent* event)
 {
     // Escape from any field quits; Return on the check box or the list logs in.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape) {
-            Q_EMIT cancel();
-            return true;
-        }
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            (watched == d->save || watched == d->language)) {
-            slotDoAuth();
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress &&
+        handleKey(static_cast<QKeyEvent*>(event), watched == d->save || watched == d->language))
+        return true;
     return AbstractLoginDialogItem::eventFilter(watched, event);
 }
 
-void LoginDialogItem::setBusy(bool busy)
+void LoginDialogItem::setInputEnabled(bool enabled)
 {
-    d->busy = busy;
-    d->form->setEnabled(!busy);
-    d->login->setEnabled(!busy);
-    d->signup->setEnabled(!busy);
-    if (busy) {
-        d->busyStep = 0;
-        showMessage(tr("Logging in"), false);
-        d->busyTimer.start();
-    } else {
-        d->busyTimer.stop();
-    }
+    d->form->setEnabled(enabled);
+    d->login->setEnabled(enabled);
+    d->signup->setEnabled(enabled);
 }
 
 void LoginDialogItem::showMessage(const QString& text, bool error)

@@ -21,9 +21,7 @@ public:
     explicit LoginDialogItem(QGraphicsItem* parent = nullptr);
     ~LoginDialogItem() override;
 
-    Q_INVOKABLE void setCurrentLocale(const QString& locale);
     QString message() const;
-    bool isBusy() const;
     QComboBox* languageBox() const;
     QCheckBox* saveBox() const;
     PushButtonItem* loginButton() const;
@@ -31,30 +29,20 @@ public:
     PushButtonItem* signupButton() const;
     void retranslateUi();
 
-public Q_SLOTS:
-    /// A failed login: the reason, with the error sign; the name is there to retype.
-    void setMessage(const QString& text);
-    void reset();
-    void slotDoAuth();
-    void slotHandleCurrentIndexChanged(int index);
-
-Q_SIGNALS:
-    void authenticate(const QString& username, const QString& passwd);
-    void cancel();
-    void languageChanged(const QString& language);
-
 protected:
     QLineEdit* usernameField() const override;
     QLineEdit* passwordField() const override;
+    QComboBox* languageField() const override;
+    /// With the error sign when the theme has one.
+    void showMessage(const QString& text, bool error) override;
+    void setInputEnabled(bool enabled) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
     void setTabOrder();
-    void setBusy(bool busy);
     void fitForm();
-    void showMessage(const QString& text, bool error);
 
     class Private;
     std::unique_ptr<Private> d;

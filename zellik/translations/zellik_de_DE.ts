@@ -139,6 +139,14 @@ dass niemand sonst Zugang zu diesem Computer hat!</translation>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Anmeldung läuft</translation>
+    </message>
+    <message>
+        <source>Invalid username and/or password!</source>
+        <translation>Benutzername oder Passwort ist falsch!</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::BuyDialogItem</name>
@@ -323,10 +331,6 @@ verlauf</translation>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
-        <source>Logging in</source>
-        <translation>Anmeldung läuft</translation>
-    </message>
-    <message>
         <source>User Login</source>
         <translation>Anmeldung</translation>
     </message>
@@ -357,10 +361,6 @@ verlauf</translation>
     <message>
         <source>Signup</source>
         <translation>Registrieren</translation>
-    </message>
-    <message>
-        <source>Invalid username and/or password!</source>
-        <translation>Benutzername oder Passwort ist falsch!</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,14 @@ che nessun altro abbia accesso a questo computer!</translation>
         <source>Unknown</source>
         <translation>Sconosciuta</translation>
     </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Accesso in corso</translation>
+    </message>
+    <message>
+        <source>Invalid username and/or password!</source>
+        <translation>Nome utente o password non validi!</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::BuyDialogItem</name>
@@ -323,10 +331,6 @@ mani</translation>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
-        <source>Logging in</source>
-        <translation>Accesso in corso</translation>
-    </message>
-    <message>
         <source>User Login</source>
         <translation>Accesso utente</translation>
     </message>
@@ -357,10 +361,6 @@ mani</translation>
     <message>
         <source>Signup</source>
         <translation>Registrati</translation>
-    </message>
-    <message>
-        <source>Invalid username and/or password!</source>
-        <translation>Nome utente o password non validi!</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,14 @@ att ingen annan har tillgång till den här datorn!</translation>
         <source>Unknown</source>
         <translation>Okänt</translation>
     </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Loggar in</translation>
+    </message>
+    <message>
+        <source>Invalid username and/or password!</source>
+        <translation>Fel användarnamn eller lösenord!</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::BuyDialogItem</name>
@@ -323,10 +331,6 @@ historik</translation>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
-        <source>Logging in</source>
-        <translation>Loggar in</translation>
-    </message>
-    <message>
         <source>User Login</source>
         <translation>Inloggning</translation>
     </message>
@@ -357,10 +361,6 @@ historik</translation>
     <message>
         <source>Signup</source>
         <translation>Skapa konto</translation>
-    </message>
-    <message>
-        <source>Invalid username and/or password!</source>
-        <translation>Fel användarnamn eller lösenord!</translation>
     </message>
 </context>
 <context>

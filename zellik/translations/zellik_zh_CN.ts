@@ -139,6 +139,14 @@ no-one else has access to this computer!</source>
         <source>Unknown</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>Logging in</source>
+        <translation>正在登录</translation>
+    </message>
+    <message>
+        <source>Invalid username and/or password!</source>
+        <translation>用户名或密码错误！</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::BuyDialogItem</name>
@@ -323,10 +331,6 @@ History</source>
 <context>
     <name>VeskGames::LoginDialogItem</name>
     <message>
-        <source>Logging in</source>
-        <translation>正在登录</translation>
-    </message>
-    <message>
         <source>User Login</source>
         <translation>用户登录</translation>
     </message>
@@ -357,10 +361,6 @@ History</source>
     <message>
         <source>Signup</source>
         <translation>注册</translation>
-    </message>
-    <message>
-        <source>Invalid username and/or password!</source>
-        <translation>用户名或密码错误！</translation>
     </message>
 </context>
 <context>

@@ -57,10 +57,6 @@ school</source>
 <context>
     <name>VeskGames::ChineseLoginDialogItem</name>
     <message>
-        <source>Logging in</source>
-        <translation>正在登录</translation>
-    </message>
-    <message>
         <source>LOGIN</source>
         <translation>登录</translation>
     </message>
@@ -97,10 +93,6 @@ password</source>
     <message>
         <source>Register</source>
         <translation>注册</translation>
-    </message>
-    <message>
-        <source>Invalid username and/or password!</source>
-        <translation>用户名或密码无效！</translation>
     </message>
 </context>
 <context>
