@@ -62,6 +62,22 @@ QString PageDocument::amount(Cents cents)
            QStringLiteral(".%1").arg(part, 2, 10, QLatin1Char('0'));
 }
 
+QString PageDocument::gameName(const TableConfig& table, const TableWords& words)
+{
+    return ((table.type & 0x2) ? words.omaha : words.holdem) +
+           (table.limit == 2 ? words.potLimit : words.noLimit);
+}
+
+QString PageDocument::stakes(const TableConfig& table, const TableWords& words)
+{
+    QString text;
+    if (table.bigBlind > 0)
+        text = amount(table.smallBlind) + QStringLiteral(" / ") + amount(table.bigBlind);
+    if (table.ante > 0)
+        text += (text.isEmpty() ? QString() : words.separator) + words.ante + amount(table.ante);
+    return text;
+}
+
 QString PageDocument::document(const QString& title, const QString& content, const QString& bodyClass,
                                const QString& language, const QString& footer)
 {

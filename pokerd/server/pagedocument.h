@@ -2,6 +2,7 @@
 #define POKERD_PAGEDOCUMENT_H
 
 #include "accountstore.h"
+#include "tableconfig.h"
 
 #include <QString>
 
@@ -13,6 +14,22 @@ namespace PageDocument {
 
 /// Whole units grouped, cents always two digits: "1,000.00".
 QString amount(Cents cents);
+
+/// How a page's language names a table's game and stakes.
+struct TableWords
+{
+    QString holdem;
+    QString omaha;
+    QString potLimit; ///< follows the game's name
+    QString noLimit;
+    QString separator;
+    QString ante; ///< before the ante's amount
+};
+
+/// "Hold'em, no limit" in \a words.
+QString gameName(const TableConfig& table, const TableWords& words);
+/// "0.50 / 1.00, ante 0.10" in \a words; empty for a table without blinds or ante.
+QString stakes(const TableConfig& table, const TableWords& words);
 
 /// A complete page; \a footer is HTML, empty for the server's own line.
 QString document(const QString& title, const QString& content, const QString& bodyClass = QString(),

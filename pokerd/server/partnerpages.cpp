@@ -43,21 +43,18 @@ WebPages::Page page(const QString& title, const QString& content, const QString&
         PageDocument::document(title, content, bodyClass, QStringLiteral("zh-CN"), kFooter).toUtf8()};
 }
 
+const PageDocument::TableWords kWords{QStringLiteral("德州扑克"),     QStringLiteral("奥马哈"),
+                                      QStringLiteral("（底池限注）"), QStringLiteral("（无限注）"),
+                                      QStringLiteral("，"),           QStringLiteral("前注 ")};
+
 QString gameName(const TableConfig& c)
 {
-    const QString game = (c.type & 0x2) ? QStringLiteral("奥马哈") : QStringLiteral("德州扑克");
-    return game + (c.limit == 2 ? QStringLiteral("（底池限注）") : QStringLiteral("（无限注）"));
+    return PageDocument::gameName(c, kWords);
 }
 
 QString blinds(const TableConfig& c)
 {
-    QString text;
-    if (c.bigBlind > 0)
-        text = amount(c.smallBlind) + QStringLiteral(" / ") + amount(c.bigBlind);
-    if (c.ante > 0)
-        text +=
-            (text.isEmpty() ? QString() : QStringLiteral("，")) + QStringLiteral("前注 ") + amount(c.ante);
-    return text;
+    return PageDocument::stakes(c, kWords);
 }
 
 WebPages::Page news()

@@ -45,21 +45,18 @@ WebPages::Page expired()
                                   "cashier from the client again for a fresh one."));
 }
 
+const PageDocument::TableWords kWords{QStringLiteral("Hold'em"),     QStringLiteral("Omaha"),
+                                      QStringLiteral(", pot limit"), QStringLiteral(", no limit"),
+                                      QStringLiteral(", "),          QStringLiteral("ante ")};
+
 QString gameName(const TableConfig& c)
 {
-    const QString game = (c.type & 0x2) ? QStringLiteral("Omaha") : QStringLiteral("Hold'em");
-    return game + (c.limit == 2 ? QStringLiteral(", pot limit") : QStringLiteral(", no limit"));
+    return PageDocument::gameName(c, kWords);
 }
 
 QString stakes(const TableConfig& c)
 {
-    QString text;
-    if (c.bigBlind > 0)
-        text = amount(c.smallBlind) + QStringLiteral(" / ") + amount(c.bigBlind);
-    if (c.ante > 0)
-        text +=
-            (text.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("ante ") + amount(c.ante);
-    return text;
+    return PageDocument::stakes(c, kWords);
 }
 
 } // namespace
