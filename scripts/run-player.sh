@@ -47,4 +47,10 @@ fi
 # Log in as demo1 / demo, pick a table in the lobby, buy in and sit down.
 # With -community the onlookers' table shows the server's bots instead;
 # with -theme KestrinTheme the partner's Chinese edition runs.
-"$root/build/bin/player" -host 127.0.0.1 -port 7777 -disableUpdate "$@"
+# Without -theme the program takes the first theme it finds, the partner's
+# plug-in beside it: ask for the default look unless another is named.
+theme=(-theme DefaultTheme)
+for arg in "$@"; do
+  [ "$arg" = "-theme" ] && theme=()
+done
+"$root/build/bin/player" -host 127.0.0.1 -port 7777 -disableUpdate "${theme[@]}" "$@"

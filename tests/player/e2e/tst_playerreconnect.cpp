@@ -121,7 +121,9 @@ private Q_SLOTS:
             qputenv("HOME", oldHome);
             qunsetenv("VESK_TABLE_STATE");
         });
-        table->setArguments({PLAYER_PATH, "-host", "127.0.0.1", "-port", QString::number(port)});
+        // The look of the program that restarts: the plug-in beside it would be the first found.
+        table->setArguments(
+            {PLAYER_PATH, "-host", "127.0.0.1", "-port", QString::number(port), "-theme", "DefaultTheme"});
         table->setProgram(PLAYER_PATH);
         QSignalSpy restarted(table.data(), &PlayerController::restarted);
         table->slotActionClone();
