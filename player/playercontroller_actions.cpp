@@ -3,6 +3,7 @@
 #include "playercontroller.h"
 
 #include "abstractbuydialogitem.h"
+#include "abstractgamelistdialogitem.h"
 #include "abstractplayeritem.h"
 #include "client.h"
 #include "playercontroller_p.h"
@@ -245,6 +246,9 @@ void PlayerController::slotLoadUserSettingsDone(Command* cmd)
             Private* p = dd();
             p->settings = result.toMap();
             applySettings(p->settings);
+            // The lobby is shown before the settings come.
+            if (p->gameList)
+                p->gameList->setUserSettings(p->settings);
         }
     }
     if (cmd)

@@ -31,6 +31,14 @@ const QSizeF kDialogSize(860, 700);
 constexpr qreal kHeaderHeight = 94; // the tiles start below the background's header band
 constexpr int kSitAndGo = 0x2000;
 
+// Without a stored choice the player has no avatar yet: the page shows an empty frame.
+int avatarIdIn(const QVariantMap& settings)
+{
+    bool chosen = false;
+    const int id = settings.value(QStringLiteral("avatarId")).toInt(&chosen);
+    return chosen && id >= 0 ? id : -1;
+}
+
 } // namespace
 
 class ChineseGameListDialogItem::Private
@@ -61,10 +69,7 @@ ChineseGameListDialogItem::ChineseGameListDialogItem(const QVariantMap& settings
 
     d->title = createTitle();
     d->title->setBrush(QColor(255, 224, 140));
-    // Without a stored choice the player has no avatar yet: the page shows an empty frame.
-    bool chosen = false;
-    const int avatarId = settings.value(QStringLiteral("avatarId")).toInt(&chosen);
-    d->bridge = new WebkitBridge(AvatarManager::instance(), chosen ? avatarId : -1, this);
+    d->bridge = new WebkitBridge(AvatarManager::instance(), avatarIdIn(settings), this);
     d->header = new WebPaneItem(this);
     d->header->setObjectName(QStringLiteral("gameListHeader"));
     d->header->publish(QStringLiteral("player"), d->bridge);
@@ -169,6 +174,12 @@ PushButtonItem* ChineseGameListDialogItem::unregisterButton() const
 PushButtonItem* ChineseGameListDialogItem::quitButton() const
 {
     return d->quit;
+}
+
+void ChineseGameListDialogItem::setUserSettings(const QVariantMap& settings)
+{
+    d->settings = settings;
+    d->bridge->setAvatarId(avatarIdIn(settings));
 }
 
 WebPaneItem* ChineseGameListDialogItem::header() const

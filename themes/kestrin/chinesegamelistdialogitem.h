@@ -49,6 +49,8 @@ public Q_SLOTS:
     void slotFreerollList(VeskGames::Command* command);
     void refreshList() override;
     void refreshDetails() override;
+    /// The greeting page follows the avatar the settings name.
+    void setUserSettings(const QVariantMap& settings) override;
     void slotJoin();
     void slotRegister();
     void slotUnregister();

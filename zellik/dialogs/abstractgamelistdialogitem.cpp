@@ -8,4 +8,6 @@ AbstractGameListDialogItem::~AbstractGameListDialogItem() = default;
 
 void AbstractGameListDialogItem::displayCashier() {}
 
+void AbstractGameListDialogItem::setUserSettings(const QVariantMap&) {}
+
 } // namespace VeskGames

@@ -19,6 +19,8 @@ public Q_SLOTS:
     virtual void refreshDetails() = 0;
     /// The cashier; a lobby without one ignores it.
     virtual void displayCashier();
+    /// The player's stored settings, which may arrive after the lobby is shown.
+    virtual void setUserSettings(const QVariantMap& settings);
 
 Q_SIGNALS:
     void actionCashierClosed();

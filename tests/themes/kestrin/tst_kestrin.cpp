@@ -16,6 +16,7 @@
 #include "servercommand.h"
 #include "textutils.h"
 #include "theme.h"
+#include "webkitbridge.h"
 #include "webpaneitem.h"
 #include "xmlrpc/response.h"
 
@@ -311,6 +312,33 @@ private Q_SLOTS:
             QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/kestrin-lobby-%1x.png").arg(int(scale))));
         }
         delete dialog;
+    }
+
+    void theGreetingFollowsTheStoredAvatar_data()
+    {
+        QTest::addColumn<QVariantMap>("shown");    ///< the settings the lobby is made with
+        QTest::addColumn<QVariantMap>("arriving"); ///< the settings loaded after it
+        QTest::addColumn<int>("avatar");
+        QTest::newRow("loaded after the lobby") << QVariantMap{} << QVariantMap{{"avatarId", "4"}} << 4;
+        QTest::newRow("changed") << QVariantMap{{"avatarId", 2}} << QVariantMap{{"avatarId", 7}} << 7;
+        QTest::newRow("none stored") << QVariantMap{{"avatarId", 2}} << QVariantMap{{"sound", "true"}} << -1;
+        QTest::newRow("not a number") << QVariantMap{} << QVariantMap{{"avatarId", "<b>"}} << -1;
+        QTest::newRow("negative") << QVariantMap{} << QVariantMap{{"avatarId", -3}} << -1;
+    }
+
+    void theGreetingFollowsTheStoredAvatar()
+    {
+        QFETCH(QVariantMap, shown);
+        QFETCH(QVariantMap, arriving);
+        QFETCH(int, avatar);
+        ChineseGameListDialogItem dialog(shown);
+        QCOMPARE(dialog.bridge()->avatarId(), shown.value("avatarId", -1).toInt());
+        QSignalSpy changed(dialog.bridge(), &WebkitBridge::avatarChanged);
+        dialog.setUserSettings(arriving);
+        QCOMPARE(dialog.bridge()->avatarId(), avatar);
+        QCOMPARE(changed.size(),
+                 avatar == dialog.bridge()->avatarId() && avatar != shown.value("avatarId", -1).toInt() ? 1
+                                                                                                        : 0);
     }
 
     void recordsNoServerShouldSend_data()
