@@ -34,9 +34,21 @@ const char kFacade[] = R"js((function () {
   });
   members.signals.forEach(function (s) {
     var type = members.name + ":" + s;
+    var connected = [];
     api[s] = Object.freeze({
-      connect: function (f) { document.addEventListener(type, function () { f(); }); },
-      disconnect: function () {}
+      connect: function (f) {
+        var listener = function () { f(); };
+        connected.push([f, listener]);
+        document.addEventListener(type, listener);
+      },
+      disconnect: function (f) {
+        connected = connected.filter(function (c) {
+          if (c[0] !== f)
+            return true;
+          document.removeEventListener(type, c[1]);
+          return false;
+        });
+      }
     });
   });
   Object.defineProperty(window, members.name, { value: Object.freeze(api), enumerable: true });

@@ -205,6 +205,15 @@ private Q_SLOTS:
         // No picture yet: an empty frame. Once the cache has it, the page shows it.
         QCOMPARE(runScript(page, "document.getElementById('avatar').style.display").toString(),
                  QString("none"));
+        // A page's handlers come and go as on any signal (once the relay is up).
+        QTRY_VERIFY_WITH_TIMEOUT(
+            runScript(page, "document.documentElement.hasAttribute('data-player-selfavatar')").toBool(),
+            10000);
+        runScript(page,
+                  "window.heard = 0; window.dropped = 0;"
+                  "window.player.avatarChanged.connect(function () { window.heard++; });"
+                  "var drop = function () { window.dropped++; };"
+                  "window.player.avatarChanged.connect(drop); window.player.avatarChanged.disconnect(drop);");
         pictures.give(7, Qt::magenta);
         QTRY_VERIFY_WITH_TIMEOUT(runScript(page, "document.getElementById('avatar').src")
                                      .toString()
@@ -213,6 +222,8 @@ private Q_SLOTS:
         QCOMPARE(decodedAvatar(runScript(page, "document.getElementById('avatar').src").toString())
                      .pixelColor(3, 3),
                  QColor(Qt::magenta));
+        QCOMPARE(runScript(page, "window.heard").toInt(), 1);
+        QCOMPARE(runScript(page, "window.dropped").toInt(), 0);
     }
 
     void theLoginShowsTheServersNewsAndOpensItsLinksOutside()
