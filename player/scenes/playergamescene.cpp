@@ -70,6 +70,14 @@ void PlayerGameScene::makeControls()
         button(new PushButtonItem, AbstractTheme::ImageMinusButton, AbstractTheme::ImageMinusButtonDown);
     d->pot =
         button(new PushButtonItem, AbstractTheme::ImageBiggerButton, AbstractTheme::ImageBiggerButtonDown);
+    d->presetsOn = t && t->itemBoolean(AbstractTheme::BooleanBetPresets);
+    for (int i = 0; i < BetPresets::PresetCount; ++i) {
+        BetPushButtonItem* preset =
+            button(new BetPushButtonItem, AbstractTheme::ImageBigButton, AbstractTheme::ImageBigButtonDown);
+        preset->setObjectName(QStringLiteral("betPreset%1").arg(i));
+        connect(preset, &PushButtonItem::clicked, this, [this, i] { slotBetPreset(i); });
+        d->presets[size_t(i)] = preset;
+    }
 
     d->slider = new Slider;
     d->sliderProxy = new QGraphicsProxyWidget;
@@ -144,8 +152,17 @@ void PlayerGameScene::layoutControls()
     const qreal rowHeight = qMax(d->minus->size().height(), d->pot->size().height());
     d->minus->setPos(left, row + (rowHeight - d->minus->size().height()) / 2);
     d->pot->setPos(right - d->pot->size().width(), row + (rowHeight - d->pot->size().height()) / 2);
-    d->plus->setPos(d->pot->x() - 12 - d->plus->size().width(),
-                    row + (rowHeight - d->plus->size().height()) / 2);
+    // With the presets the pot has its button among them: the slider takes its place.
+    const qreal plusRight = d->presetsOn ? right : d->pot->x() - 12;
+    d->plus->setPos(plusRight - d->plus->size().width(), row + (rowHeight - d->plus->size().height()) / 2);
+    // The presets in a row of their own under the amount row, spread over its width.
+    const qreal presetTop = row + rowHeight + 12;
+    const qreal presetWidth = (right - left - 12 * (BetPresets::PresetCount - 1)) / BetPresets::PresetCount;
+    for (int i = 0; i < BetPresets::PresetCount; ++i) {
+        BetPushButtonItem* preset = d->presets[size_t(i)];
+        preset->resize(presetWidth, preset->preferredSize().height());
+        preset->setPos(left + i * (presetWidth + 12), presetTop);
+    }
     const qreal sliderLeft = d->minus->x() + d->minus->size().width() + 12;
     d->sliderProxy->setGeometry(QRectF(sliderLeft, row, d->plus->x() - 12 - sliderLeft, rowHeight));
     d->kioskBetter->setPos(left, row);
@@ -164,6 +181,9 @@ void PlayerGameScene::retranslate()
     d->plus->setText(QString());
     d->minus->setText(QString());
     d->pot->setText(tr("Pot"));
+    d->presets[BetPresets::HalfPot]->setText(tr("\u00bd Pot"));
+    d->presets[BetPresets::TwoThirdsPot]->setText(tr("\u2154 Pot"));
+    d->presets[BetPresets::Pot]->setText(tr("Pot"));
     if (d->sideButtons)
         d->sideButtons->retranslateUi();
     if (d->parameters.valid)
@@ -193,6 +213,11 @@ void PlayerGameScene::action(int position, int timeout, double valueMin, double 
         d->foldAndLeave->hide();
         const double myBet = betStack(position) ? betStack(position)->value() : 0.0;
         d->requestBet = myBet;
+        // Before the controls show: the presets only where there is a choice of amount.
+        d->presetRequest = {value, valueMin, valueMax, valuePotLimit, d->limitType == kPotLimit};
+        for (int i = 0; i < BetPresets::PresetCount; ++i)
+            d->presets[size_t(i)]->setAmountText(
+                moneyText(myBet + BetPresets::amount(BetPresets::Preset(i), d->presetRequest)));
         double top = valueMax;
         if (d->limitType == kPotLimit && valueMax - valuePotLimit >= kEpsilon)
             top = valuePotLimit;
@@ -263,7 +288,9 @@ void PlayerGameScene::setBetWidgetVisible(bool visible)
     d->sliderProxy->setVisible(visible && d->betMethod == BetSlider);
     d->plus->setVisible(visible && d->betMethod == BetSlider);
     d->minus->setVisible(visible && d->betMethod == BetSlider);
-    d->pot->setVisible(visible);
+    d->pot->setVisible(visible && !d->presetsOn);
+    for (BetPushButtonItem* preset : d->presets)
+        preset->setVisible(visible && d->presetsOn && BetPresets::applies(d->presetRequest));
     d->kioskBetter->setVisible(visible && d->betMethod == BetChips);
     d->thinClientBetter->setVisible(visible && d->betMethod == BetThinClient);
 }
@@ -373,6 +400,14 @@ void PlayerGameScene::slotBetPot()
     setBetWidgetAmount(qBound(d->betMin, d->requestBet + d->potBetAmount, d->betMax));
 }
 
+void PlayerGameScene::slotBetPreset(int preset)
+{
+    if (preset < 0 || preset >= BetPresets::PresetCount || !BetPresets::applies(d->presetRequest))
+        return;
+    const double add = BetPresets::amount(BetPresets::Preset(preset), d->presetRequest);
+    setBetWidgetAmount(qBound(d->betMin, d->requestBet + add, d->betMax));
+}
+
 void PlayerGameScene::slotFoldAndLeave()
 {
     d->foldAndLeave->hide();
@@ -414,6 +449,18 @@ void PlayerGameScene::keyAction(PokerTableView::Action action)
         if (d->sliderProxy->isVisible())
             d->slider->pageStepSub();
         break;
+    case PokerTableView::ActionHalfPot:
+    case PokerTableView::ActionTwoThirdsPot:
+    case PokerTableView::ActionPot: {
+        const int preset = action == PokerTableView::ActionHalfPot        ? BetPresets::HalfPot
+                           : action == PokerTableView::ActionTwoThirdsPot ? BetPresets::TwoThirdsPot
+                                                                          : BetPresets::Pot;
+        if (d->presets[size_t(preset)]->isVisible())
+            slotBetPreset(preset);
+        else if (action == PokerTableView::ActionPot && d->pot->isVisible())
+            slotBetPot();
+        break;
+    }
     case PokerTableView::ActionNone:
         break;
     }
@@ -597,6 +644,11 @@ PushButtonItem* PlayerGameScene::minusButton() const
 PushButtonItem* PlayerGameScene::potButton() const
 {
     return d->pot;
+}
+
+BetPushButtonItem* PlayerGameScene::betPresetButton(int preset) const
+{
+    return preset >= 0 && preset < BetPresets::PresetCount ? d->presets[size_t(preset)] : nullptr;
 }
 
 Slider* PlayerGameScene::slider() const

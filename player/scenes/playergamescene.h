@@ -102,6 +102,7 @@ public:
     PushButtonItem* plusButton() const;
     PushButtonItem* minusButton() const;
     PushButtonItem* potButton() const;
+    BetPushButtonItem* betPresetButton(int preset) const;
     Slider* slider() const;
     QGraphicsProxyWidget* sliderProxy() const;
     KioskBetter* kioskBetter() const;
@@ -143,6 +144,8 @@ public Q_SLOTS:
     void slotCheck();
     void slotBet();
     void slotBetPot();
+    /// Puts a pot-sized share into the bet chooser; the bet still waits for Bet or Raise.
+    void slotBetPreset(int preset);
     void slotFoldAndLeave();
     void slotOptions();
     void slotStayJoin();

@@ -1,9 +1,12 @@
 #ifndef VESKGAMES_PLAYERGAMESCENE_P_H
 #define VESKGAMES_PLAYERGAMESCENE_P_H
 
+#include "betpresets.h"
 #include "playergamescene.h"
 
 #include <QPointer>
+
+#include <array>
 
 namespace VeskGames {
 
@@ -21,6 +24,10 @@ public:
     PushButtonItem* plus = nullptr;
     PushButtonItem* minus = nullptr;
     PushButtonItem* pot = nullptr;
+    /// Half pot, two thirds, pot: beside the bet chooser where the theme has room.
+    std::array<BetPushButtonItem*, BetPresets::PresetCount> presets{};
+    bool presetsOn = false;
+    BetPresets::Request presetRequest;
     HoleCardsItem* holeCards = nullptr;
     TextItem* handText = nullptr;
     TextItem* infoText = nullptr;

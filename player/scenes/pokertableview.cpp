@@ -20,7 +20,10 @@ constexpr ActionName kActions[] = {{"fold", PokerTableView::ActionFold},
                                    {"checkCall", PokerTableView::ActionCheckCall},
                                    {"betRaise", PokerTableView::ActionBetRaise},
                                    {"slideUp", PokerTableView::ActionSlideUp},
-                                   {"slideDown", PokerTableView::ActionSlideDown}};
+                                   {"slideDown", PokerTableView::ActionSlideDown},
+                                   {"halfPot", PokerTableView::ActionHalfPot},
+                                   {"twoThirdsPot", PokerTableView::ActionTwoThirdsPot},
+                                   {"pot", PokerTableView::ActionPot}};
 
 } // namespace
 

@@ -22,7 +22,10 @@ public:
         ActionCheckCall = 2,
         ActionBetRaise = 3,
         ActionSlideUp = 4,
-        ActionSlideDown = 5
+        ActionSlideDown = 5,
+        ActionHalfPot = 6,
+        ActionTwoThirdsPot = 7,
+        ActionPot = 8
     };
     Q_ENUM(Action)
 

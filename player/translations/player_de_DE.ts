@@ -653,6 +653,14 @@ Ante: %5</translation>
         <source>Position: %2/%1</source>
         <translation>Platz: %2/%1</translation>
     </message>
+    <message>
+        <source>½ Pot</source>
+        <translation>½ Pot</translation>
+    </message>
+    <message>
+        <source>⅔ Pot</source>
+        <translation>⅔ Pot</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::PlayerOptionsDialogItem</name>

@@ -653,6 +653,14 @@ Ante: %5</translation>
         <source>Position: %2/%1</source>
         <translation>Plats: %2/%1</translation>
     </message>
+    <message>
+        <source>½ Pot</source>
+        <translation>½ Pott</translation>
+    </message>
+    <message>
+        <source>⅔ Pot</source>
+        <translation>⅔ Pott</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::PlayerOptionsDialogItem</name>

@@ -652,6 +652,14 @@ Ante: %5</source>
         <source>Position: %2/%1</source>
         <translation>名次：%2/%1</translation>
     </message>
+    <message>
+        <source>½ Pot</source>
+        <translation>½底池</translation>
+    </message>
+    <message>
+        <source>⅔ Pot</source>
+        <translation>⅔底池</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::PlayerOptionsDialogItem</name>

@@ -170,7 +170,8 @@ public:
         ItemSizeCount
     };
 
-    enum ItemBoolean { BooleanShowChips = 0, ItemBooleanCount };
+    /// BooleanBetPresets: room for the pot-sized bet buttons beside the bet chooser.
+    enum ItemBoolean { BooleanShowChips = 0, BooleanBetPresets, ItemBooleanCount };
 
     enum ItemFont {
         Font0 = 0,

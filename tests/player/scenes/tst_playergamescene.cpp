@@ -1,6 +1,7 @@
 // The seated player's table: what each action request offers, what each
 // decision sends, keys for shown and hidden controls, settings as one-key maps.
 #include "abstractplayeritem.h"
+#include "betpresets.h"
 #include "betpushbuttonitem.h"
 #include "defaulttheme.h"
 #include "holecardsitem.h"
@@ -62,6 +63,11 @@ class TestPlayerGameScene : public QObject
             parts << QStringLiteral("slider");
         if (s->potButton()->isVisible())
             parts << QStringLiteral("pot");
+        for (int i = 0; i < BetPresets::PresetCount; ++i) {
+            if (s->betPresetButton(i)->isVisible())
+                parts << s->betPresetButton(i)->text() + QLatin1Char(':') +
+                             s->betPresetButton(i)->amountText();
+        }
         return parts.join(QLatin1Char(' '));
     }
 
@@ -83,10 +89,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("canRaise");
         QTest::addColumn<QString>("controls");
 
+        // The default theme has room for the pot-sized presets; the small pot button gives way to them.
         QTest::newRow("nothing to call")
-            << 2.0 << 100.0 << 0.0 << false << true << "fold Check: Bet:€2 slider pot";
-        QTest::newRow("20 to call") << 40.0 << 100.0 << 20.0 << false << true
-                                    << "fold Call:€20 Raise:€40 slider pot";
+            << 2.0 << 100.0 << 0.0 << false << true
+            << "fold Check: Bet:€2 slider \u00bd Pot:€50 \u2154 Pot:€66.66 Pot:€100";
+        QTest::newRow("20 to call")
+            << 40.0 << 100.0 << 20.0 << false << true
+            << "fold Call:€20 Raise:€40 slider \u00bd Pot:€60 \u2154 Pot:€73.33 Pot:€100";
         QTest::newRow("calling is all-in") << 30.0 << 30.0 << 30.0 << true << true << "fold All-in:€30";
         QTest::newRow("no raise possible") << 0.0 << 0.0 << 10.0 << false << true << "fold Call:€10";
         QTest::newRow("minimum above maximum") << 50.0 << 30.0 << 10.0 << false << true << "fold Call:€10";
@@ -110,6 +119,60 @@ private Q_SLOTS:
         auto other = table();
         other->action(3, 20, valueMin, valueMax, valueMax, value, isAllIn, canRaise, 100, 100);
         QCOMPARE(shown(other.get()), QString());
+    }
+
+    void presetsPutAShareOfThePotIntoTheChooser_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<double>("inFront"); ///< the player's blind, already in
+        QTest::addColumn<double>("toCall");
+        QTest::addColumn<double>("minAdd");
+        QTest::addColumn<double>("maxAdd");
+        QTest::addColumn<double>("potLimitAdd");
+        QTest::addColumn<QList<double>>("totals"); ///< in front after half, two thirds, pot
+        // Pot 3 with the blinds, 2 to call for the small blind's 1: a pot raise adds 2 + 5.
+        QTest::newRow("no limit, from the small blind")
+            << 1 << 1.0 << 1.0 << 3.0 << 99.0 << 5.0 << QList<double>{4.0, 4.66, 6.0};
+        QTest::newRow("no limit, more than the stack")
+            << 1 << 0.0 << 20.0 << 40.0 << 60.0 << 200.0 << QList<double>{60.0, 60.0, 60.0};
+        QTest::newRow("pot limit caps at the pot")
+            << 2 << 0.0 << 20.0 << 40.0 << 100.0 << 100.0 << QList<double>{60.0, 73.33, 100.0};
+        QTest::newRow("half the pot is below the minimum raise")
+            << 1 << 0.0 << 10.0 << 30.0 << 500.0 << 30.0 << QList<double>{30.0, 30.0, 30.0};
+    }
+
+    void presetsPutAShareOfThePotIntoTheChooser()
+    {
+        QFETCH(int, limit);
+        QFETCH(double, inFront);
+        QFETCH(double, toCall);
+        QFETCH(double, minAdd);
+        QFETCH(double, maxAdd);
+        QFETCH(double, potLimitAdd);
+        QFETCH(QList<double>, totals);
+        auto scene = table(1, 2, 0, limit);
+        scene->betStack(2)->setValue(inFront);
+        scene->action(2, 20, minAdd, maxAdd, potLimitAdd, toCall, false, true, 100, 100);
+        const PokerTableView::Action keys[] = {PokerTableView::ActionHalfPot,
+                                               PokerTableView::ActionTwoThirdsPot, PokerTableView::ActionPot};
+        for (int i = 0; i < BetPresets::PresetCount; ++i) {
+            QVERIFY(scene->betPresetButton(i)->isVisible());
+            scene->slotBetPot(); // somewhere else first
+            scene->betPresetButton(i)->click();
+            QCOMPARE(scene->betAmount(), totals.at(i));
+            scene->slotBetPot();
+            scene->keyAction(keys[i]);
+            QCOMPARE(scene->betAmount(), totals.at(i));
+            // Never outside what the request allows.
+            QVERIFY(scene->betAmount() >= inFront + minAdd - 1e-9 &&
+                    scene->betAmount() <= inFront + maxAdd + 1e-9);
+        }
+        // The bet that goes out is what is added now.
+        QSignalSpy bets(scene.get(), &PlayerGameScene::actionBet);
+        scene->betPresetButton(BetPresets::HalfPot)->click();
+        scene->slotBet();
+        QCOMPARE(bets.size(), 1);
+        QCOMPARE(bets.at(0).at(0).toDouble(), totals.at(0) - inFront);
     }
 
     void aRequestOutsideTheTableChangesNothing()
