@@ -47,16 +47,6 @@ const PageDocument::TableWords kWords{QStringLiteral("德州扑克"),     QStrin
                                       QStringLiteral("（底池限注）"), QStringLiteral("（无限注）"),
                                       QStringLiteral("，"),           QStringLiteral("前注 ")};
 
-QString gameName(const TableConfig& c)
-{
-    return PageDocument::gameName(c, kWords);
-}
-
-QString blinds(const TableConfig& c)
-{
-    return PageDocument::stakes(c, kWords);
-}
-
 WebPages::Page news()
 {
     const QString html =
@@ -250,8 +240,9 @@ WebPages::Page PartnerPages::lobby(const QString& ticket) const
         const TableConfig& c = t->config();
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td class=\"n\">%3</td><td class=\"n\">%4 \u2013 %5"
                                "</td><td class=\"n\">%6/%7</td></tr>\n")
-                    .arg(c.name.toHtmlEscaped(), gameName(c), blinds(c), amount(c.buyinMin),
-                         amount(c.buyinMax), QString::number(t->playerCount()), QString::number(c.seats));
+                    .arg(c.name.toHtmlEscaped(), PageDocument::gameName(c, kWords),
+                         PageDocument::stakes(c, kWords), amount(c.buyinMin), amount(c.buyinMax),
+                         QString::number(t->playerCount()), QString::number(c.seats));
     }
     return page(QStringLiteral("网页大厅"),
                 QStringLiteral("<p class=\"eyebrow\">网页大厅</p>\n<h1>%1，欢迎回来</h1>\n"

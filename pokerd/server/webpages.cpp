@@ -49,16 +49,6 @@ const PageDocument::TableWords kWords{QStringLiteral("Hold'em"),     QStringLite
                                       QStringLiteral(", pot limit"), QStringLiteral(", no limit"),
                                       QStringLiteral(", "),          QStringLiteral("ante ")};
 
-QString gameName(const TableConfig& c)
-{
-    return PageDocument::gameName(c, kWords);
-}
-
-QString stakes(const TableConfig& c)
-{
-    return PageDocument::stakes(c, kWords);
-}
-
 } // namespace
 
 class WebPages::Private
@@ -187,8 +177,9 @@ WebPages::Page WebPages::help() const
         const TableConfig& c = t->config();
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td class=\"n\">%3</td><td class=\"n\">%4 "
                                "\u2013 %5</td><td class=\"n\">%6</td></tr>\n")
-                    .arg(c.name.toHtmlEscaped(), gameName(c), stakes(c), amount(c.buyinMin),
-                         amount(c.buyinMax), QString::number(c.seats));
+                    .arg(c.name.toHtmlEscaped(), PageDocument::gameName(c, kWords),
+                         PageDocument::stakes(c, kWords), amount(c.buyinMin), amount(c.buyinMax),
+                         QString::number(c.seats));
     }
     QString html = QStringLiteral(
         "<p class=\"eyebrow\">Help</p>\n<h1>The local poker server</h1>\n"
