@@ -43,7 +43,7 @@ def hands_in(feed):
 
 
 class Run:
-    def __init__(self, player, pokerd, data, server_args):
+    def __init__(self, player, pokerd, data, server_args, wrapper=()):
         self.data = data
         log = os.path.join(data, "pokerd.log")
         # To a file: a full pipe would stop the server.
@@ -64,7 +64,7 @@ class Run:
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen", VESK_TABLE_STATE=self.feed, HOME=home,
                    XDG_CONFIG_HOME=os.path.join(home, "config"), XDG_CACHE_HOME=os.path.join(home, "cache"),
                    TMPDIR=os.path.join(home, "tmp"))
-        self.player = subprocess.Popen([player, "-community", "-host", "127.0.0.1", "-port", str(port)],
+        self.player = subprocess.Popen(list(wrapper) + [player, "-community", "-host", "127.0.0.1", "-port", str(port)],
                                        env=env, cwd=data, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def cpu_percent(self, warmup, seconds):

@@ -47,6 +47,12 @@ rm -rf "$data"
 # The community table against pokerd: CPU idle and playing, memory over 1000 hands.
 echo "== community table"
 python3 "$root/bench/community_run.py" "$build/bin/player" "$build/bin/pokerd" 30 60 1000
+# The same table's heap, counted by heaptrack: the peak over 100 hands against 1000.
+if command -v heaptrack >/dev/null; then
+  python3 "$root/bench/community_heap.py" "$build/bin/player" "$build/bin/pokerd" 100 1000
+else
+  echo "(heaptrack not installed: apt-get install heaptrack)"
+fi
 
 # A long session played through the table's controls: memory every 100 hands.
 echo "== player soak"
