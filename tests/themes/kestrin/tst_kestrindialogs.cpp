@@ -9,6 +9,7 @@
 #include "localresources.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
+#include "screenshots.h"
 #include "theme.h"
 #include "webkitbridge.h"
 #include "webpaneitem.h"
@@ -380,7 +381,7 @@ private Q_SLOTS:
             translators.push_back(std::move(translator));
         }
         m_theme->switchFont(false);
-        for (const qreal scale : {1.0, 2.0}) {
+        {
             QGraphicsScene scene(0, 0, 700, 480);
             scene.setBackgroundBrush(QColor(0x0c, 0x2b, 0x20));
             auto* login = new ChineseLoginDialogItem;
@@ -401,16 +402,11 @@ private Q_SLOTS:
             view.resize(700, 480);
             view.show();
             QTest::qWait(1500); // the news pane's first frame
-            QImage shot(QSize(700, 480) * scale, QImage::Format_ARGB32);
-            shot.setDevicePixelRatio(scale);
-            shot.fill(Qt::black);
-            QPainter painter(&shot);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                                   QPainter::SmoothPixmapTransform);
-            scene.render(&painter, QRectF(0, 0, 700, 480), scene.sceneRect());
-            painter.end();
-            QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-            QVERIFY(shot.save(QStringLiteral(SCREENSHOT_DIR "/kestrin-login-%1x.png").arg(int(scale))));
+            QVERIFY(TestSupport::saveScreenshots(
+                QSize(700, 480), QStringLiteral(SCREENSHOT_DIR "/kestrin-login-%1x.png"),
+                [&scene](QPainter* painter) {
+                    scene.render(painter, QRectF(0, 0, 700, 480), scene.sceneRect());
+                }));
         }
         m_theme->switchFont(true);
         for (const auto& translator : translators)

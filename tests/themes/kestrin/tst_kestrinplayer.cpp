@@ -11,6 +11,7 @@
 #include "playerusernamedialogitem.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
+#include "screenshots.h"
 #include "tablestatefeed.h"
 #include "theme.h"
 #include "webpaneitem.h"
@@ -27,20 +28,10 @@ using PlayerTest::Program;
 /// \a view at 1x and 2x into the screenshots folder, as "<name>-<n>x.png".
 bool shoot(QGraphicsView* view, const char* name)
 {
-    for (const qreal scale : {1.0, 2.0}) {
-        QImage shot(view->size() * scale, QImage::Format_ARGB32);
-        shot.setDevicePixelRatio(scale);
-        shot.fill(Qt::black);
-        QPainter painter(&shot);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                               QPainter::SmoothPixmapTransform);
-        view->render(&painter);
-        painter.end();
-        QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-        if (!shot.save(QStringLiteral(SCREENSHOT_DIR "/%1-%2x.png").arg(QLatin1String(name)).arg(int(scale))))
-            return false;
-    }
-    return true;
+    return TestSupport::saveScreenshots(view->size(),
+                                        QStringLiteral(SCREENSHOT_DIR "/%1-").arg(QLatin1String(name)) +
+                                            QStringLiteral("%1x.png"),
+                                        [view](QPainter* painter) { view->render(painter); });
 }
 
 class TestKestrinPlayer : public QObject
