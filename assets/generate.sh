@@ -101,7 +101,8 @@ copy_font "$res/fonts/vesk-sans.ttf" "$res/fonts/vesk-sans-LICENSE.txt"
   echo '<!DOCTYPE RCC>'
   echo '<RCC version="1.0">'
   echo '  <qresource prefix="/">'
-  for f in table/cards.svg table/cards_one_number.svg table/cards_simple.svg table/chips.svg \
+  for f in table/cards.svg table/cards_one_number.svg table/cards_simple.svg \
+           table/cards_four_colour.svg table/chips.svg \
            table/card_overlay.png audio/sounds.ini; do
     echo "    <file>$f</file>"
   done
@@ -121,6 +122,7 @@ copy_font "$res/fonts/vesk-sans.ttf" "$res/fonts/vesk-sans-LICENSE.txt"
 # The contact sheets, drawn by the same SVG renderer the program uses.
 "$tool/contactsheet" "$root/docs/cards.png" \
   "$res/table/cards.svg" "$res/table/cards_one_number.svg" "$res/table/cards_simple.svg" \
+  "$res/table/cards_four_colour.svg" \
   "$res/table/chips.svg"
 (
   cd "$res"

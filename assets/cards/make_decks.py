@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes the three card decks (classic, one-number, simple) as SVG.
+"""Writes the card decks (classic, one-number, simple, four-colour) as SVG.
 
 Every face is a group whose id is the one the program asks for (Card::elementId):
 "Ace_Spades", "_x32__Hearts" ... "_x31_0_Diamonds", "King_Clubs", plus
@@ -39,8 +39,17 @@ def element_id(value, suit):
     return ["Jack_", "Queen_", "King_"][value - 10] + suit
 
 
+# The four-colour deck tells diamonds from hearts and clubs from spades at a glance.
+BLUE = "#1b4fb8"
+GREEN = "#1d7a32"
+TWO_COLOURS = {"Hearts": RED, "Diamonds": RED, "Spades": BLACK, "Clubs": BLACK}
+FOUR_COLOURS = {"Hearts": RED, "Diamonds": BLUE, "Spades": BLACK, "Clubs": GREEN}
+# The deck being written; write_deck sets it for the faces it draws.
+palette = TWO_COLOURS
+
+
 def suit_colour(suit):
-    return RED if suit in ("Hearts", "Diamonds") else BLACK
+    return palette[suit]
 
 
 def path(data, fill, extra=""):
@@ -342,13 +351,17 @@ def joker(style):
 # --- documents -------------------------------------------------------------
 
 DECKS = {
-    "cards.svg": (classic_face, "classic", ("#1d3f78", "#6f8fc4")),
-    "cards_one_number.svg": (one_number_face, "one", ("#7d1b26", "#c47a82")),
-    "cards_simple.svg": (simple_face, "simple", ("#1c5a3e", "#74ad90")),
+    "cards.svg": (classic_face, "classic", ("#1d3f78", "#6f8fc4"), TWO_COLOURS),
+    "cards_one_number.svg": (one_number_face, "one", ("#7d1b26", "#c47a82"), TWO_COLOURS),
+    "cards_simple.svg": (simple_face, "simple", ("#1c5a3e", "#74ad90"), TWO_COLOURS),
+    # the player's own table with the one-number faces, in four colours
+    "cards_four_colour.svg": (one_number_face, "one", ("#3a2d6b", "#9487c4"), FOUR_COLOURS),
 }
 
 
-def write_deck(filename, face, style, back_colours, title):
+def write_deck(filename, face, style, back_colours, title, colours=TWO_COLOURS):
+    global palette
+    palette = colours
     cols, pitch_x, pitch_y = 13, W + 20, H + 20
     body = []
     for row, suit in enumerate(SUIT_ORDER):
@@ -369,8 +382,9 @@ def write_deck(filename, face, style, back_colours, title):
 
 def main(outdir):
     titles = {"classic": "Classic deck", "one": "One-number deck", "simple": "Simple deck"}
-    for name, (face, style, colours) in DECKS.items():
-        write_deck(outdir + "/" + name, face, style, colours, titles[style])
+    for name, (face, style, back_colours, colours) in DECKS.items():
+        title = titles[style] + (" in four colours" if colours is FOUR_COLOURS else "")
+        write_deck(outdir + "/" + name, face, style, back_colours, title, colours)
 
 
 if __name__ == "__main__":

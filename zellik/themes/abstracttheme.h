@@ -285,6 +285,8 @@ public:
     virtual SvgImageRenderer* cardRenderThread() const = 0;
     virtual SvgImageRenderer* cardOneRenderThread() const = 0;
     virtual SvgImageRenderer* cardSimpleRenderThread() const = 0;
+    /// The one-number faces with diamonds blue and clubs green.
+    virtual SvgImageRenderer* cardFourColourRenderThread() const = 0;
     virtual SvgImageRenderer* chipRenderThread() const = 0;
 };
 

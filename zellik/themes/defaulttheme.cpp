@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <iterator>
 
 namespace VeskGames {
 
@@ -185,12 +186,20 @@ constexpr std::array<std::array<int, 2>, AbstractTheme::ItemFontCount> kFontSize
     {25, 25},
 }};
 
-// The three card decks and the chip set, in the order of the renderers.
+// The card decks and the chip set, in the order of the renderers.
 const char* const kSvgFiles[] = {"/table/cards.svg", "/table/cards_one_number.svg", "/table/cards_simple.svg",
-                                 "/table/chips.svg"};
+                                 "/table/cards_four_colour.svg", "/table/chips.svg"};
 // KiB of cached pixels per renderer: a deck is drawn at more sizes than the chips.
-constexpr int kSvgCacheKilobytes[] = {4096, 4096, 4096, 2048};
-enum Renderer { CardRenderer, CardOneRenderer, CardSimpleRenderer, ChipRenderer, RendererCount };
+constexpr int kSvgCacheKilobytes[] = {4096, 4096, 4096, 4096, 2048};
+enum Renderer {
+    CardRenderer,
+    CardOneRenderer,
+    CardSimpleRenderer,
+    CardFourColourRenderer,
+    ChipRenderer,
+    RendererCount
+};
+static_assert(std::size(kSvgFiles) == RendererCount && std::size(kSvgCacheKilobytes) == RendererCount);
 
 const QString kWesternFontFile = QStringLiteral("/fonts/vesk-sans.ttf");
 // A theme may bring its own Chinese font; the built-in one takes the system's.
@@ -715,6 +724,11 @@ SvgImageRenderer* DefaultTheme::cardOneRenderThread() const
 SvgImageRenderer* DefaultTheme::cardSimpleRenderThread() const
 {
     return d->renderers[CardSimpleRenderer].get();
+}
+
+SvgImageRenderer* DefaultTheme::cardFourColourRenderThread() const
+{
+    return d->renderers[CardFourColourRenderer].get();
 }
 
 SvgImageRenderer* DefaultTheme::chipRenderThread() const

@@ -76,6 +76,7 @@ public:
     SvgImageRenderer* cardRenderThread() const override;
     SvgImageRenderer* cardOneRenderThread() const override;
     SvgImageRenderer* cardSimpleRenderThread() const override;
+    SvgImageRenderer* cardFourColourRenderThread() const override;
     SvgImageRenderer* chipRenderThread() const override;
 
     /// The application style sheet as last installed by switchFont().

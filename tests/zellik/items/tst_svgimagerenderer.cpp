@@ -4,6 +4,7 @@
 #include "svgimagerenderer.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
@@ -243,6 +244,7 @@ private Q_SLOTS:
         QTest::newRow("classic") << ":/table/cards.svg";
         QTest::newRow("one number") << ":/table/cards_one_number.svg";
         QTest::newRow("simple") << ":/table/cards_simple.svg";
+        QTest::newRow("four colour") << ":/table/cards_four_colour.svg";
     }
 
     void shippedDecksHaveEveryCard()
@@ -257,6 +259,52 @@ private Q_SLOTS:
             // The face is all there is: its bounds are the 3:4 card.
             const QRectF bounds = svg.boundsOnElement(id);
             QVERIFY2(qAbs(bounds.width() / bounds.height() - 0.75) < 0.001, qPrintable(id));
+        }
+    }
+
+    void fourColourDeckGivesEachSuitItsColour_data()
+    {
+        QTest::addColumn<QString>("suit");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("hearts") << "Hearts" << QColor(200, 20, 30);
+        QTest::newRow("diamonds") << "Diamonds" << QColor(27, 79, 184);
+        QTest::newRow("spades") << "Spades" << QColor(22, 22, 22);
+        QTest::newRow("clubs") << "Clubs" << QColor(29, 122, 50);
+    }
+
+    void fourColourDeckGivesEachSuitItsColour()
+    {
+        QFETCH(QString, suit);
+        QFETCH(QColor, colour);
+        QSvgRenderer svg(QStringLiteral(":/table/cards_four_colour.svg"));
+        QVERIFY(svg.isValid());
+        const QColor inks[] = {QColor(200, 20, 30), QColor(27, 79, 184), QColor(22, 22, 22),
+                               QColor(29, 122, 50)};
+        const auto near = [](QColor a, QColor b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 40;
+        };
+        for (const QString& id : deckIds()) {
+            if (!id.endsWith(suit))
+                continue;
+            QImage img(60, 80, QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            QPainter painter(&img);
+            svg.render(&painter, id, img.rect());
+            painter.end();
+            // Every ink on the face is the suit's own: index and pip alike.
+            int own = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    const QColor pixel = img.pixelColor(x, y);
+                    for (const QColor& ink : inks) {
+                        if (near(pixel, ink)) {
+                            QVERIFY2(ink == colour, qPrintable(id + " has " + pixel.name()));
+                            ++own;
+                        }
+                    }
+                }
+            }
+            QVERIFY2(own > 300, qPrintable(id + ": " + QString::number(own)));
         }
     }
 

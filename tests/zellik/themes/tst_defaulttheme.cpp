@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 using VeskGames::AbstractTheme;
@@ -634,7 +635,8 @@ private Q_SLOTS:
         QTest::newRow("cards") << 0 << 4096 << "Ace_Spades";
         QTest::newRow("one number cards") << 1 << 4096 << "_x31_0_Hearts";
         QTest::newRow("simple cards") << 2 << 4096 << "Card_Back";
-        QTest::newRow("chips") << 3 << 2048 << "chip_1c";
+        QTest::newRow("four colour cards") << 3 << 4096 << "Queen_Diamonds";
+        QTest::newRow("chips") << 4 << 2048 << "chip_1c";
     }
 
     void renderers()
@@ -644,17 +646,17 @@ private Q_SLOTS:
         QFETCH(QString, id);
         VeskGames::SvgImageRenderer* const all[] = {
             m_theme->cardRenderThread(), m_theme->cardOneRenderThread(), m_theme->cardSimpleRenderThread(),
-            m_theme->chipRenderThread()};
+            m_theme->cardFourColourRenderThread(), m_theme->chipRenderThread()};
         VeskGames::SvgImageRenderer* renderer = all[which];
         QVERIFY(renderer);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < int(std::size(all)); ++i)
             QVERIFY(i == which || all[i] != renderer);
         QCOMPARE(renderer->cacheMaxCost(), qsizetype(kilobytes) * 1024);
         const QImage img = renderedElement(renderer, id, QSize(60, 80));
         QCOMPARE(img.size(), QSize(60, 80));
         // Something opaque in the middle: the document was loaded.
         QCOMPARE(qAlpha(img.pixel(30, 40)), 255);
-        if (which == 3) // the prefix's own chip set, not the built-in one
+        if (which == 4) // the prefix's own chip set, not the built-in one
             QCOMPARE(img.pixelColor(30, 40), QColor(Qt::green));
     }
 
