@@ -274,12 +274,9 @@ void GameScene::slotPlaceBetDone(Command* command)
 CardItem* GameScene::makeCard(const Card& card, int sizeIndex)
 {
     auto* item = new CardItem(card);
-    SvgImageRenderer* renderer = nullptr;
-    if (AbstractTheme* t = theme()) {
-        renderer = d->useOneNumberCards ? t->cardOneRenderThread() : t->cardRenderThread();
+    if (AbstractTheme* t = theme())
         item->setSize(t->itemSize(AbstractTheme::ItemSize(sizeIndex)));
-    }
-    if (renderer)
+    if (SvgImageRenderer* renderer = cardRenderer())
         connect(item, &SvgImageItem::renderImage, renderer, &SvgImageRenderer::renderImage);
     return item;
 }
@@ -476,6 +473,41 @@ bool GameScene::showAvatars() const
 void GameScene::setUseOneNumberCards(bool use)
 {
     d->useOneNumberCards = use;
+}
+
+SvgImageRenderer* GameScene::cardRenderer() const
+{
+    AbstractTheme* t = theme();
+    if (!t)
+        return nullptr;
+    if (d->useFourColourCards)
+        return t->cardFourColourRenderThread();
+    return d->useOneNumberCards ? t->cardOneRenderThread() : t->cardRenderThread();
+}
+
+void GameScene::setUseFourColourCards(bool use)
+{
+    if (use == d->useFourColourCards)
+        return;
+    SvgImageRenderer* before = cardRenderer();
+    d->useFourColourCards = use;
+    SvgImageRenderer* after = cardRenderer();
+    if (!before || !after)
+        return;
+    // Only the cards this scene drew move over: items that bring their own deck keep it.
+    const QList<QGraphicsItem*> all = items();
+    for (QGraphicsItem* item : all) {
+        auto* card = dynamic_cast<CardItem*>(item);
+        if (card && disconnect(card, &SvgImageItem::renderImage, before, &SvgImageRenderer::renderImage)) {
+            connect(card, &SvgImageItem::renderImage, after, &SvgImageRenderer::renderImage);
+            card->setImage(QImage(), card->elementId()); // asked for again when next painted
+        }
+    }
+}
+
+bool GameScene::useFourColourCards() const
+{
+    return d->useFourColourCards;
 }
 
 void GameScene::setShowChips(bool show)

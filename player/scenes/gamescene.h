@@ -17,6 +17,7 @@ class CardItem;
 class Command;
 class Pot;
 class StackItem;
+class SvgImageRenderer;
 
 /// The poker table: seats, the dealer button, bets, pots and the board. It
 /// decides nothing: the table's event handler calls one operation per game
@@ -72,6 +73,9 @@ public:
     void setShowAvatars(bool show);
     bool showAvatars() const;
     void setUseOneNumberCards(bool use);
+    /// Diamonds blue and clubs green; the cards on the table change at once.
+    void setUseFourColourCards(bool use);
+    bool useFourColourCards() const;
     void setShowChips(bool show);
     void markBestHands();
     bool allHandsShown() const;
@@ -109,6 +113,8 @@ protected:
     virtual void playSoundNow(qint32 audioType, bool override);
     void layoutSeats();
     CardItem* makeCard(const Card& card, int sizeIndex);
+    /// The deck the table's cards are drawn from now.
+    SvgImageRenderer* cardRenderer() const;
     bool isLegal(int position, const char* operation) const;
     StackItem* flyingStack(double amount);
 

@@ -43,6 +43,7 @@ public:
     int actingPosition = -1;
     bool showAvatars = true;
     bool useOneNumberCards = false;
+    bool useFourColourCards = false;
     bool showChips = true;
     int handStatus = -1;
     double mainRake = 0;

@@ -64,6 +64,16 @@ void HoleCardsItem::addCard(const Card& card)
     layoutRows();
 }
 
+void HoleCardsItem::setRenderer(SvgImageRenderer* cards)
+{
+    if (cards == d->renderer)
+        return;
+    d->renderer = cards;
+    // Rebuilt, not reconnected: no picture asked of the old deck arrives late.
+    if (!d->cards.isEmpty())
+        rebuild();
+}
+
 void HoleCardsItem::setCards(const QVector<Card>& cards)
 {
     clearCards();

@@ -41,6 +41,8 @@ public:
     explicit HoleCardsItem(SvgImageRenderer* cards, QGraphicsItem* parent = nullptr);
     ~HoleCardsItem() override;
 
+    /// Where the faces are drawn from; the cards in hand are drawn again.
+    void setRenderer(SvgImageRenderer* cards);
     void addCard(const Card& card);
     /// Starts a new hand: replaces the cards, unfolded.
     void setCards(const QVector<Card>& cards);

@@ -125,6 +125,8 @@ public Q_SLOTS:
     void setShowHoleCards(bool show);
     void setShowAvatars(bool show, bool storeOnServer);
     void setShowAvatars(bool show);
+    void setUseFourColourCards(bool use, bool storeOnServer);
+    void setUseFourColourCards(bool use);
     void setMuteSound(bool mute, bool storeOnServer);
     void setMuteSound(bool mute);
     void setStayFold(bool stay, bool storeOnServer);

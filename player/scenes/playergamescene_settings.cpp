@@ -308,6 +308,20 @@ void PlayerGameScene::setShowAvatars(bool show)
     setShowAvatars(show, true);
 }
 
+void PlayerGameScene::setUseFourColourCards(bool use, bool storeOnServer)
+{
+    GameScene::setUseFourColourCards(use);
+    if (AbstractTheme* t = theme())
+        d->holeCards->setRenderer(use ? t->cardFourColourRenderThread() : t->cardRenderThread());
+    if (storeOnServer)
+        store(QStringLiteral("fourColourDeck"), use);
+}
+
+void PlayerGameScene::setUseFourColourCards(bool use)
+{
+    setUseFourColourCards(use, true);
+}
+
 void PlayerGameScene::setMuteSound(bool mute, bool storeOnServer)
 {
     d->muteSound = mute;
@@ -382,6 +396,8 @@ void PlayerGameScene::applyUserSettings(const QVariantMap& settings, bool storeO
         setShowHoleCards(settingOn(settings.value(QStringLiteral("holeShow"))), storeOnServer);
     if (settings.contains(QStringLiteral("avatarShow")))
         setShowAvatars(settingOn(settings.value(QStringLiteral("avatarShow"))), storeOnServer);
+    if (settings.contains(QStringLiteral("fourColourDeck")))
+        setUseFourColourCards(settingOn(settings.value(QStringLiteral("fourColourDeck"))), storeOnServer);
     if (settings.contains(QStringLiteral("instaStay")))
         setStayFold(settingOn(settings.value(QStringLiteral("instaStay"))), storeOnServer);
 }

@@ -53,9 +53,12 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
     connect(d->left, &PushButtonItem::clicked, d->wheel, &AvatarWheelItem::prev);
     connect(d->right, &PushButtonItem::clicked, d->wheel, &AvatarWheelItem::next);
 
-    const std::array<bool, ToggleCount> checked = {
-        scene->showAvatars(), scene->betMethod() == PlayerGameScene::BetChips,
-        scene->holeCards()->showHoleCards(), scene->muteSound(), scene->stayFold()};
+    const std::array<bool, ToggleCount> checked = {scene->showAvatars(),
+                                                   scene->betMethod() == PlayerGameScene::BetChips,
+                                                   scene->holeCards()->showHoleCards(),
+                                                   scene->muteSound(),
+                                                   scene->useFourColourCards(),
+                                                   scene->stayFold()};
     for (int i = 0; i < ToggleCount; ++i) {
         PushButtonItem* item = button(AbstractTheme::ImageBigButton, AbstractTheme::ImageBigButtonDown);
         item->setCheckable(true);
@@ -70,6 +73,8 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
             qOverload<bool>(&PlayerGameScene::setShowHoleCards));
     connect(d->toggles[ToggleMute], &PushButtonItem::toggled, scene,
             qOverload<bool>(&PlayerGameScene::setMuteSound));
+    connect(d->toggles[ToggleFourColour], &PushButtonItem::toggled, scene,
+            qOverload<bool>(&PlayerGameScene::setUseFourColourCards));
     connect(d->toggles[ToggleStay], &PushButtonItem::toggled, scene,
             qOverload<bool>(&PlayerGameScene::setStayFold));
     const bool offerStay = qApp && qApp->property("inifeatureoptionstaywatch").toBool();
@@ -136,6 +141,7 @@ void PlayerOptionsDialogItem::retranslateUi()
         {tr("Use Chips To Bet"), tr("Use Slider To Bet")},
         {tr("Show Holecards"), tr("Hide Holecards")},
         {tr("Mute Sounds"), tr("Play Sounds")},
+        {tr("Four-Colour Deck"), tr("Two-Colour Deck")},
         {tr("Stay and watch"), tr("Join new game")},
     }};
     for (int i = 0; i < ToggleCount; ++i) {

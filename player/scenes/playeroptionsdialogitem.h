@@ -18,7 +18,15 @@ class PlayerOptionsDialogItem : public ThemedDialogItem
     Q_OBJECT
 
 public:
-    enum Toggle { ToggleAvatars = 0, ToggleChips, ToggleHoleCards, ToggleMute, ToggleStay, ToggleCount };
+    enum Toggle {
+        ToggleAvatars = 0,
+        ToggleChips,
+        ToggleHoleCards,
+        ToggleMute,
+        ToggleFourColour,
+        ToggleStay,
+        ToggleCount
+    };
 
     /// Reads the current settings from \a scene and changes them there.
     explicit PlayerOptionsDialogItem(PlayerGameScene* scene);

@@ -3,6 +3,7 @@
 #include "abstractplayeritem.h"
 #include "betpresets.h"
 #include "betpushbuttonitem.h"
+#include "carditem.h"
 #include "defaulttheme.h"
 #include "holecardsitem.h"
 #include "infodialogitem.h"
@@ -22,13 +23,21 @@
 
 using namespace VeskGames;
 
+namespace {
+
+/// A cash game of Hold'em dealt at once: the player's cards lie face up.
+constexpr int kInstantCash = 0x4001;
+
+} // namespace
+
 class TestPlayerGameScene : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<DefaultTheme> m_theme;
 
-    std::unique_ptr<PlayerGameScene> table(double small = 1, double big = 2, double ante = 0, int limit = 1)
+    std::unique_ptr<PlayerGameScene> table(double small = 1, double big = 2, double ante = 0, int limit = 1,
+                                           int type = 0x1)
     {
         auto scene = std::make_unique<PlayerGameScene>(m_theme.get());
         scene->setSceneRect(0, 0, 1024, 768);
@@ -39,7 +48,7 @@ class TestPlayerGameScene : public QObject
         scene->setLocalPlayer(QStringLiteral("p2"));
         GameParameters params;
         params.valid = true;
-        params.type = 0x1; // a cash game of Hold'em
+        params.type = type; // a cash game of Hold'em unless told
         params.limit = limit;
         params.seats = 6;
         params.stakeMin = small;
@@ -323,6 +332,7 @@ private Q_SLOTS:
         QTest::newRow("sound") << "soundMute" << true;
         QTest::newRow("hole cards") << "holeShow" << true;
         QTest::newRow("avatars") << "avatarShow" << false;
+        QTest::newRow("four colours") << "fourColourDeck" << true;
         QTest::newRow("stay") << "instaStay" << true;
         QTest::newRow("auto re-buy") << "autoReBuyin" << true;
     }
@@ -337,6 +347,7 @@ private Q_SLOTS:
             {"soundMute", [&](bool v) { scene->setMuteSound(v); }},
             {"holeShow", [&](bool v) { scene->setShowHoleCards(v); }},
             {"avatarShow", [&](bool v) { scene->setShowAvatars(v); }},
+            {"fourColourDeck", [&](bool v) { scene->setUseFourColourCards(v); }},
             {"instaStay", [&](bool v) { scene->setStayFold(v); }},
             {"autoReBuyin", [&](bool v) { scene->setUseAutoReBuyin(v); }},
         };
@@ -355,6 +366,8 @@ private Q_SLOTS:
             QCOMPARE(loaded->holeCards()->showHoleCards(), value);
         else if (key == "avatarShow")
             QCOMPARE(loaded->showAvatars(), value);
+        else if (key == "fourColourDeck")
+            QCOMPARE(loaded->useFourColourCards(), value);
         else if (key == "instaStay")
             QCOMPARE(loaded->stayFold(), value);
         else
@@ -455,18 +468,94 @@ private Q_SLOTS:
         QCOMPARE(scene->dialogCount(), 0);
     }
 
+    void fourColourDeckRedrawsTheTable()
+    {
+        auto scene = table(1, 2, 0, 1, kInstantCash); // the player's own cards face up
+        scene->setShowHoleCards(true, false);
+        scene->dealHole(2, {Card("dA"), Card("cK")}, 0);
+        scene->dealCommunity({Card("d9"), Card("c7"), Card("h2")}, 0);
+        const QList<CardItem*> hole = scene->holeCards()->rowCardItems();
+        QCOMPARE(hole.size(), 2);
+        const QVector<CardItem*> board = scene->communityCards();
+        QCOMPARE(board.size(), 3);
+        QImage image;
+        const auto inks = [&](const QList<QGraphicsItem*>& cards, bool blue) {
+            image = QImage(QSize(1024, 768), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            scene->render(&painter, QRectF(0, 0, 1024, 768), QRectF(0, 0, 1024, 768));
+            painter.end();
+            int count = 0;
+            for (const QGraphicsItem* card : cards) {
+                const QRect area = card->sceneBoundingRect().toRect() & image.rect();
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    for (int x = area.left(); x <= area.right(); ++x) {
+                        const QColor c = image.pixelColor(x, y);
+                        count += blue ? c.blue() > c.red() + 80 && c.blue() > c.green() + 40
+                                      : c.green() > c.red() + 50 && c.green() > c.blue() + 30;
+                    }
+                }
+            }
+            return count;
+        };
+        const QList<QGraphicsItem*> diamonds = {board.at(0), hole.at(0)};
+        const QList<QGraphicsItem*> clubs = {board.at(1), hole.at(1)};
+        const int timeout = 5000;
+        // Two colours: the diamonds are red, drawn once the pictures arrive.
+        const auto drawn = [&](const QList<QGraphicsItem*>& cards) {
+            inks(cards, true); // painting asks for the pictures
+            for (QGraphicsItem* card : cards) {
+                if (static_cast<CardItem*>(card)->pixmap().isNull())
+                    return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(drawn(diamonds + clubs), timeout);
+        QCOMPARE(inks(diamonds, true), 0);
+        QCOMPARE(inks(clubs, false), 0);
+
+        // The cards already out change with the deck, the board's and the player's own.
+        scene->setUseFourColourCards(true, false);
+        const QList<CardItem*> newHole = scene->holeCards()->rowCardItems();
+        QCOMPARE(newHole.size(), 2);
+        const QList<QGraphicsItem*> newDiamonds = {board.at(0), newHole.at(0)};
+        const QList<QGraphicsItem*> newClubs = {board.at(1), newHole.at(1)};
+        for (QGraphicsItem* card : newDiamonds + newClubs) {
+            QTRY_VERIFY_WITH_TIMEOUT(inks({card}, card == board.at(0) || card == newHole.at(0)) > 100,
+                                     timeout);
+        }
+        // Hearts stay red: nothing blue or green on them.
+        QCOMPARE(inks({board.at(2)}, true) + inks({board.at(2)}, false), 0);
+        // A card dealt now comes from the new deck too.
+        scene->dealCommunity({Card("dT")}, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(inks({scene->communityCards().last()}, true) > 100, timeout);
+
+        // And back: red diamonds again.
+        scene->setUseFourColourCards(false, false);
+        QTRY_VERIFY_WITH_TIMEOUT(drawn({board.at(0)}), timeout);
+        QCOMPARE(inks({board.at(0)}, true) + inks({board.at(0)}, false), 0);
+    }
+
     void screenshot_data()
     {
         QTest::addColumn<qreal>("scale");
-        QTest::newRow("1x") << 1.0;
-        QTest::newRow("2x") << 2.0;
+        QTest::addColumn<QString>("name");
+        QTest::newRow("1x") << 1.0 << "player-controls";
+        QTest::newRow("2x") << 2.0 << "player-controls";
+        QTest::newRow("four colours 1x") << 1.0 << "player-four-colour";
+        QTest::newRow("four colours 2x") << 2.0 << "player-four-colour";
     }
 
     void screenshot()
     {
         QFETCH(qreal, scale);
-        auto scene = table();
-        scene->dealHole(2, {Card("sA"), Card("hK")}, 0);
+        QFETCH(QString, name);
+        auto scene = name == "player-four-colour" ? table(1, 2, 0, 1, kInstantCash) : table();
+        if (name == "player-four-colour") {
+            scene->setUseFourColourCards(true, false);
+            scene->setShowHoleCards(true, false);
+        }
+        scene->dealHole(2, {Card("dA"), Card("hK")}, 0);
         scene->dealCommunity({Card("sK"), Card("c7"), Card("d2")}, 0);
         QVERIFY(!scene->handText()->text().isEmpty());
         scene->action(2, 20, 40, 1000, 1000, 20, false, true, 100, 100);
@@ -481,7 +570,7 @@ private Q_SLOTS:
             painter.end();
             QTest::qWait(300);
         }
-        QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/player-controls-%1x.png").arg(int(scale))));
+        QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/%1-%2x.png").arg(name).arg(int(scale))));
     }
 };
 
