@@ -130,9 +130,10 @@ int main(int argc, char** argv)
         const QImage img = renderElement(svg, args.at(2), QSize(args.at(3).toInt(), args.at(4).toInt()));
         return img.save(args.at(5)) ? 0 : 1;
     }
-    if (args.size() != 5) {
-        std::fprintf(stderr, "usage: contactsheet <out.png> <deck.svg> <deck.svg> <deck.svg> <chips.svg>\n");
+    // Any number of decks, the chips last.
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: contactsheet <out.png> <deck.svg>... <chips.svg>\n");
         return 2;
     }
-    return sheet(args.at(0), args.mid(1, 3), args.at(4));
+    return sheet(args.at(0), args.mid(1, args.size() - 2), args.last());
 }
