@@ -136,6 +136,10 @@ public Q_SLOTS:
     void slotActionCashier();
     void slotActionLock();
     void slotActionGameHistory();
+    /// The hands asked for: into the open hand-history dialog.
+    void slotGameHistoryEvent(QList<QVariant> records);
+    /// Opens a window that plays the hand in \a record again.
+    void slotReplayHand(const QString& record);
     void slotActionPayout();
     void slotGameRequestAction(qint32 position, qint32 timeout, qreal postSmall, qreal postBig,
                                qreal potLimit, qreal postNowWait, bool isCallAllIn, bool canRaise,

@@ -6,9 +6,12 @@
 #include "abstractgamelistdialogitem.h"
 #include "abstractplayeritem.h"
 #include "client.h"
+#include "handreplay.h"
+#include "handreplayer.h"
 #include "playercontroller_p.h"
 #include "playergamescene.h"
 #include "pokertableview.h"
+#include "replaywindow.h"
 #include "windowactivator.h"
 #include "xmlrpc/client.h"
 
@@ -53,6 +56,7 @@ void PlayerController::connectPlayerScene(PlayerGameScene* table)
                      qOverload<QVariantMap>(&PlayerController::saveUserSettings));
     if (Client* c = client()) {
         QObject::connect(c, &Client::actionRequest, this, &PlayerController::slotGameRequestAction);
+        QObject::connect(c, &Client::gameHistoryEvent, this, &PlayerController::slotGameHistoryEvent);
         QObject::connect(c, &Client::rebuyRequest, this, &PlayerController::slotGameRequestRebuy);
         QObject::connect(c, &Client::foldAndLeaveRequest, this,
                          &PlayerController::slotGameRequestFoldAndLeave);
@@ -138,7 +142,42 @@ void PlayerController::slotActionLock()
 
 void PlayerController::slotActionGameHistory()
 {
+    Private* p = dd();
+    auto* table = playerScene();
+    if (table && !p->historyDialog) {
+        auto* dialog = new GameHistoryDialogItem;
+        dialog->setTheme(theme());
+        QObject::connect(dialog, &GameHistoryDialogItem::replayRequested, this,
+                         &PlayerController::slotReplayHand);
+        table->pushDialog(dialog, true);
+        dialog->centerDialog();
+        p->historyDialog = dialog;
+    }
     sendAction(QStringLiteral("gameHistory"), {});
+}
+
+void PlayerController::slotGameHistoryEvent(QList<QVariant> records)
+{
+    Private* p = dd();
+    // Hands nobody asked for (the dialog was closed meanwhile) are dropped.
+    if (p->historyDialog)
+        p->historyDialog->slotGameHistoryEvent(records);
+}
+
+void PlayerController::slotReplayHand(const QString& record)
+{
+    QString error;
+    const HandReplay replay = HandReplay::fromRecord(record, &error);
+    if (!replay.isValid()) {
+        slotUserNotify(tr("This hand cannot be replayed: %1").arg(error), 5, 2, {}, 0);
+        return;
+    }
+    // A window of its own that goes with the table's.
+    auto* window = new ReplayWindow(replay, theme(), view());
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->replayer()->play();
 }
 
 // --- the server's requests -------------------------------------------------

@@ -3,6 +3,7 @@
 
 #include "commoncontroller_p.h"
 #include "currentupdater.h"
+#include "gamehistorydialogitem.h"
 #include "playercontroller.h"
 #include "servercommand.h"
 #include "splashscene.h"
@@ -64,6 +65,7 @@ public:
     bool userInfoSeen = false;
     QPointer<SnGRegisterDialog> sngDialog;
     QPointer<InfoDialogItem> registeredDialog;
+    QPointer<GameHistoryDialogItem> historyDialog;
     QVariantMap settings;
     QMap<QString, QPointer<PlayerController>> tables;
     std::vector<std::unique_ptr<QTranslator>> translators;

@@ -15,14 +15,16 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QTextCursor>
-#include <QTextEdit>
+#include <QUrl>
 
 namespace VeskGames {
 
 namespace {
 
 const char* const separator = "<table width=\"100%\"><tr><td><hr /></td></tr></table>";
+const QString kReplayScheme = QStringLiteral("replay");
 
 } // namespace
 
@@ -30,13 +32,15 @@ class GameHistoryDialogItem::Private
 {
 public:
     LabelItem* title = nullptr;
-    QTextEdit* edit = nullptr;
+    QTextBrowser* edit = nullptr;
     QGraphicsProxyWidget* proxy = nullptr;
     LabelItem* status = nullptr;
     DialogButtonBoxItem* buttons = nullptr;
     PushButtonItem* save = nullptr;
     PushButtonItem* copy = nullptr;
     QList<QStringList> hands;
+    /// The records of the hands shown, for their replays.
+    QStringList records;
     QString problem;
     QString tableName;
 };
@@ -50,9 +54,15 @@ GameHistoryDialogItem::GameHistoryDialogItem(QGraphicsItem* parent)
     d->title->setOutlinedText(true);
     d->title->setPen(Qt::NoPen);
 
-    d->edit = new QTextEdit;
+    d->edit = new QTextBrowser;
     d->edit->setObjectName(QStringLiteral("hhTextEdit"));
     d->edit->setReadOnly(true);
+    // A hand's "Replay" link opens its replay; nothing else is followed.
+    d->edit->setOpenLinks(false);
+    connect(d->edit, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.scheme() == kReplayScheme)
+            replayHand(url.path().toInt());
+    });
     d->edit->setAcceptRichText(true);
     d->edit->setPlainText(tr("Loading..."));
     d->edit->setFixedSize(620, 420);
@@ -139,12 +149,18 @@ void GameHistoryDialogItem::slotGameHistoryEvent(const QList<QVariant>& records)
         QCoreApplication::instance()->property("inifeaturedisplayservicefee").toBool());
     const HandHistoryRenderer::Result result = renderer.render(texts);
     d->hands = result.hands;
+    d->records = texts.mid(0, d->hands.size());
     d->problem = result.error;
 
     QTextCursor cursor(d->edit->document());
-    for (const QStringList& hand : std::as_const(d->hands)) {
+    for (qsizetype i = 0; i < d->hands.size(); ++i) {
+        const QStringList& hand = d->hands.at(i);
         if (!d->edit->document()->isEmpty())
             cursor.insertHtml(QLatin1String(separator));
+        cursor.insertHtml(QStringLiteral("<a href=\"%1:%2\">%3</a><br>")
+                              .arg(kReplayScheme)
+                              .arg(i)
+                              .arg(tr("Replay").toHtmlEscaped()));
         // Names and every other text come from the server: shown as text, never as markup.
         QStringList escaped;
         escaped.reserve(hand.size());
@@ -221,6 +237,17 @@ void GameHistoryDialogItem::slotCopy()
 {
     QGuiApplication::clipboard()->setText(plainText());
     showStatus(tr("Copied %n hand(s) to the clipboard.", nullptr, int(d->hands.size())));
+}
+
+int GameHistoryDialogItem::replayCount() const
+{
+    return int(d->records.size());
+}
+
+void GameHistoryDialogItem::replayHand(int index)
+{
+    if (index >= 0 && index < d->records.size())
+        Q_EMIT replayRequested(d->records.at(index));
 }
 
 void GameHistoryDialogItem::showStatus(const QString& text)

@@ -36,6 +36,8 @@ public:
     PushButtonItem* copyButton() const;
     /// The hands shown, each a list of plain lines.
     QList<QStringList> hands() const;
+    /// Hands that can be replayed: every hand shown.
+    int replayCount() const;
     /// Empty, or why not every hand could be shown.
     QString problem() const;
 
@@ -50,9 +52,13 @@ public Q_SLOTS:
     /// Asks where to save, then saves.
     void slotSave();
     void slotCopy();
+    /// Asks for the replay of the \a index-th hand shown, as its "Replay" link does.
+    void replayHand(int index);
 
 Q_SIGNALS:
     void historyShown(int hands);
+    /// The player asked to see the hand in \a record played again.
+    void replayRequested(const QString& record);
 
 private:
     void showStatus(const QString& text);

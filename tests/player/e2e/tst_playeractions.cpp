@@ -7,12 +7,16 @@
 #include "buydialogitem.h"
 #include "client.h"
 #include "defaulttheme.h"
+#include "gamehistorydialogitem.h"
+#include "handreplayer.h"
 #include "localresources.h"
 #include "playergamescene.h"
 #include "playeroptionsdialogitem.h"
 #include "playerprogram.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
+#include "replaycontroller.h"
+#include "replaywindow.h"
 #include "slider.h"
 
 #include <QGraphicsProxyWidget>
@@ -20,6 +24,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <algorithm>
 
 using namespace VeskGames;
@@ -206,6 +211,57 @@ private Q_SLOTS:
             QVERIFY(
                 image.save(QStringLiteral(SCREENSHOT_DIR "/player-options-avatars-%1x.png").arg(int(scale))));
         }
+    }
+
+    void handHistoryAndItsReplay()
+    {
+        Program program(m_server.port(), m_theme.get());
+        // A table of its own: the seat stays taken for a while after the program is gone.
+        GameListDialogItem* lobby = program.toLobby("demo8", "holdem-pl-1-2");
+        QVERIFY(lobby);
+        QPointer<PlayerController> table = program.sitDown(lobby, "holdem-pl-1-2");
+        QVERIFY(table);
+        PlayerGameScene* scene = table->playerScene();
+        QTRY_VERIFY_WITH_TIMEOUT(scene->viewPosition() >= 0, 20000);
+        // Two hands begun after the player sat down: the first of them is over and kept.
+        QSignalSpy hands(table->client(), &Client::handId);
+        const int wait = 120000;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                if (scene->foldButton()->isVisible())
+                    scene->checkCallButton()->click();
+                return hands.size() >= 3;
+            }(),
+            wait);
+
+        scene->sideButton(PlayerGameScene::SideOptions)->click();
+        auto* options = qobject_cast<PlayerOptionsDialogItem*>(scene->topDialog());
+        QVERIFY(options);
+        options->historyButton()->click();
+        auto* history = qobject_cast<GameHistoryDialogItem*>(scene->topDialog());
+        QVERIFY(history);
+        QTRY_VERIFY_WITH_TIMEOUT(history->replayCount() > 0, 10000);
+        QVERIFY(history->textEdit()->toPlainText().contains("Replay"));
+
+        // The last hand, in a window of its own, played at the seat the player had.
+        history->replayHand(history->replayCount() - 1);
+        auto* replay = table->view()->findChild<ReplayWindow*>();
+        QVERIFY(replay);
+        QVERIFY(replay->isVisible());
+        QVERIFY(replay->isWindow());
+        HandReplayer* replayer = replay->replayer();
+        QVERIFY(replayer->isPlaying());
+        QVERIFY(!replayer->replay().localPlayer().isEmpty());
+        replayer->setSpeed(HandReplayer::MaximumSpeed);
+        QTRY_VERIFY_WITH_TIMEOUT(!replayer->isPlaying(), wait);
+        QCOMPARE(replayer->position(), replayer->stepCount());
+        QCOMPARE(replayer->controller()->scene()->viewPosition(), scene->viewPosition());
+        QVERIFY(replay->close());
+
+        // Closing the history brings the options back.
+        history->hide();
+        Q_EMIT history->actionClose();
+        QCOMPARE(qobject_cast<PlayerOptionsDialogItem*>(scene->topDialog()), options);
     }
 
     void cashierRefusedDuringATournament()

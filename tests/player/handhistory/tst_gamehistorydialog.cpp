@@ -13,12 +13,15 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFragment>
+#include <QUrl>
 
 using VeskGames::GameHistoryDialogItem;
 
@@ -41,7 +44,9 @@ bool hasMarkup(const QTextDocument* document)
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isImageFormat() || format.isAnchor() || format.fontWeight() > QFont::Normal)
+            // The dialog's own links to the replays are the only markup allowed.
+            const bool foreignLink = format.isAnchor() && !format.anchorHref().startsWith("replay:");
+            if (format.isImageFormat() || foreignLink || format.fontWeight() > QFont::Normal)
                 return true;
         }
     }
@@ -100,7 +105,7 @@ private Q_SLOTS:
         GameHistoryDialogItem dialog;
         dialog.slotGameHistoryEvent({handOf("alice"), handOf("alice")});
         dialog.slotGameHistoryEvent({handOf("zoe")});
-        QCOMPARE(dialog.textEdit()->toPlainText(), QString("zoe: folds"));
+        QCOMPARE(dialog.textEdit()->toPlainText(), QString("Replay\nzoe: folds"));
         QCOMPARE(rules(dialog.textEdit()->document()), 0);
     }
 
@@ -123,10 +128,38 @@ private Q_SLOTS:
         dialog.slotGameHistoryEvent({handOf(name, "actionCheck")});
         QCOMPARE(dialog.problem(), QString());
         const QTextDocument* document = dialog.textEdit()->document();
-        QCOMPARE(dialog.textEdit()->toPlainText(), name + ": checks");
+        QCOMPARE(dialog.textEdit()->toPlainText(), "Replay\n" + name + ": checks");
         QVERIFY(!hasMarkup(document));
         QCOMPARE(rules(document), 0);
         QCOMPARE(document->blockCount(), 1);
+    }
+
+    void eachHandLinksToItsReplay()
+    {
+        GameHistoryDialogItem dialog;
+        const QVariantList records{handOf("alice"), handOf("bob"), "{\"broken\":"};
+        dialog.slotGameHistoryEvent(records);
+        // Only the hands shown can be replayed.
+        QCOMPARE(dialog.replayCount(), 2);
+        QStringList links;
+        const QTextDocument* document = dialog.textEdit()->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().isAnchor())
+                    links << it.fragment().charFormat().anchorHref();
+            }
+        }
+        QCOMPARE(links, QStringList({"replay:0", "replay:1"}));
+        QSignalSpy asked(&dialog, &GameHistoryDialogItem::replayRequested);
+        auto* browser = qobject_cast<QTextBrowser*>(dialog.textEdit());
+        QVERIFY(browser);
+        Q_EMIT browser->anchorClicked(QUrl("replay:1"));
+        Q_EMIT browser->anchorClicked(QUrl("replay:7"));
+        Q_EMIT browser->anchorClicked(QUrl("http://example.invalid/"));
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.at(0).at(0).toString(), records.at(1).toString());
+        // The text that is kept has no link words in it.
+        QVERIFY(!dialog.plainText().contains("Replay"));
     }
 
     void keepingTheHands()
