@@ -1,16 +1,25 @@
 // handhistory: hand records to plain text, the way the table's hand-history
-// dialog reads them.
+// dialog reads them; or one hand played again on the table.
+#include "defaulttheme.h"
 #include "handhistoryrenderer.h"
 #include "handrecordreader.h"
+#include "handreplay.h"
+#include "handreplayer.h"
+#include "replaywindow.h"
+
+#include <QApplication>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 using namespace VeskGames;
 
@@ -50,11 +59,63 @@ QByteArray readInput(const QString& name, QString* error)
     return file.readAll();
 }
 
+bool wantsWindow(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--replay", 8) == 0)
+            return true;
+    }
+    return false;
+}
+
+int replay(const QString& file, int hand, const QString& screenshot, QTextStream& err)
+{
+    QString error;
+    const QByteArray bytes = readInput(file, &error);
+    QStringList records;
+    if (!error.isEmpty() || !HandRecordReader::read(bytes, &records, &error)) {
+        err << "handhistory: " << file << ": " << error << Qt::endl;
+        return 1;
+    }
+    if (hand < 1 || hand > records.size()) {
+        err << "handhistory: " << file << " holds " << records.size() << " hand(s), not hand " << hand
+            << Qt::endl;
+        return 1;
+    }
+    const HandReplay hands = HandReplay::fromRecord(records.at(hand - 1), &error);
+    if (!hands.isValid()) {
+        err << "handhistory: hand " << hand << " of " << file << ": " << error << Qt::endl;
+        return 1;
+    }
+    DefaultTheme theme;
+    ReplayWindow window(hands, &theme);
+    window.show();
+    HandReplayer* replayer = window.replayer();
+    if (screenshot.isEmpty()) {
+        replayer->play();
+        return QApplication::exec();
+    }
+    // The hand's end, drawn once every card has arrived from the renderers.
+    QObject::connect(replayer, &HandReplayer::stepShown, &window, [&](int position) {
+        if (position < replayer->stepCount())
+            return;
+        QTimer::singleShot(500, &window, [&] { QApplication::exit(window.grab().save(screenshot) ? 0 : 1); });
+    });
+    replayer->seek(replayer->stepCount());
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A window only for a replay: printing needs no display.
+    std::unique_ptr<QCoreApplication> application;
+    if (wantsWindow(argc, argv))
+        application = std::make_unique<QApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("handhistory"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VESK_VERSION));
 
@@ -71,7 +132,16 @@ int main(int argc, char* argv[])
                                        QStringLiteral("Show the service fee in the pot."));
     const QCommandLineOption userNames(QStringLiteral("user-names"),
                                        QStringLiteral("Players by their user names, not display names."));
-    parser.addOptions({localeOption, feeOption, userNames});
+    const QCommandLineOption replayOption(QStringLiteral("replay"),
+                                          QStringLiteral("Play a hand of the file again on the table."),
+                                          QStringLiteral("file"));
+    const QCommandLineOption handOption(QStringLiteral("hand"),
+                                        QStringLiteral("Which hand of the file to replay, from 1."),
+                                        QStringLiteral("number"), QStringLiteral("1"));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"), QStringLiteral("Save the replayed hand's end as a picture and quit."),
+        QStringLiteral("png"));
+    parser.addOptions({localeOption, feeOption, userNames, replayOption, handOption, screenshotOption});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Hand records; - or none: standard input."),
                                  QStringLiteral("[file...]"));
@@ -83,6 +153,15 @@ int main(int argc, char* argv[])
     if (!loadCatalogues(parser.value(localeOption), &catalogues)) {
         err << "handhistory: no translation for " << parser.value(localeOption) << Qt::endl;
         return 2;
+    }
+    if (parser.isSet(replayOption)) {
+        bool number = false;
+        const int hand = parser.value(handOption).toInt(&number);
+        if (!number) {
+            err << "handhistory: --hand needs a number" << Qt::endl;
+            return 2;
+        }
+        return replay(parser.value(replayOption), hand, parser.value(screenshotOption), err);
     }
 
     HandHistoryRenderer renderer;

@@ -7,6 +7,7 @@
 #include "scratchfiles.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -119,6 +120,18 @@ private Q_SLOTS:
                                         << "no hand records";
         QTest::newRow("a missing file") << QStringList{"/nonexistent/hands.json"} << QByteArray() << 1 << ""
                                         << "cannot read /nonexistent/hands.json";
+        QTest::newRow("a replay of a hand the file does not hold")
+            << QStringList{"--replay", "-", "--hand", "3"} << array({foldHand(), foldHand()}) << 1 << ""
+            << "holds 2 hand(s), not hand 3";
+        QTest::newRow("a replay of no hand at all")
+            << QStringList{"--replay", "-"} << QByteArray("hello") << 1 << ""
+            << "not a hand record";
+        QTest::newRow("a replay of a record that is no hand")
+            << QStringList{"--replay", "-"} << QByteArray(R"({"handId":1}{"actionFold":true})") << 1 << ""
+            << "does not begin with the game's parameters";
+        QTest::newRow("a replay of a hand without a number")
+            << QStringList{"--replay", "-", "--hand", "two"} << foldHand().toUtf8() << 2 << ""
+            << "--hand needs a number";
         QTest::newRow("a language without a catalogue")
             << QStringList{"--locale", "fi_FI"} << foldHand().toUtf8() << 2 << ""
             << "no translation for fi_FI";
@@ -145,6 +158,20 @@ private Q_SLOTS:
         const Run run = handhistory({dir.filePath("a.txt"), dir.filePath("b.json")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QString("alice: folds\n\nbob: folds\n\nalice: folds\n"));
+    }
+
+    void replayShowsTheHandsEnd()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath("end.png");
+        const Run run = handhistory({"--replay", "-", "--hand", "2", "--screenshot", picture},
+                                    array({foldHand(), foldHand("bob")}));
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QImage image(picture);
+        QVERIFY(!image.isNull());
+        // The whole table and the controls under it.
+        QVERIFY2(image.width() >= 1024 && image.height() > 768,
+                 qPrintable(QStringLiteral("%1x%2").arg(image.width()).arg(image.height())));
     }
 
     void serverHands()
