@@ -331,6 +331,38 @@
         <source>not a hand record</source>
         <translation>keine Handaufzeichnung</translation>
     </message>
+    <message>
+        <source>unexpected text at character %1</source>
+        <translation>unerwarteter Text bei Zeichen %1</translation>
+    </message>
+    <message>
+        <source>the record ends inside an event</source>
+        <translation>die Aufzeichnung endet mitten in einem Ereignis</translation>
+    </message>
+    <message>
+        <source>cards &quot;%1&quot; are not two hexadecimal digits each</source>
+        <translation>die Karten „%1“ sind nicht je zwei Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>event %1: %2</source>
+        <translation>Ereignis %1: %2</translation>
+    </message>
+    <message>
+        <source>event %1: a second set of game parameters</source>
+        <translation>Ereignis %1: ein zweiter Satz Spielparameter</translation>
+    </message>
+    <message>
+        <source>the record does not begin with the game&apos;s parameters</source>
+        <translation>die Aufzeichnung beginnt nicht mit den Spielparametern</translation>
+    </message>
+    <message>
+        <source>event %1: &quot;%2&quot; does not belong in a hand</source>
+        <translation>Ereignis %1: „%2“ gehört nicht in eine Hand</translation>
+    </message>
+    <message>
+        <source>the record holds no events</source>
+        <translation>die Aufzeichnung enthält keine Ereignisse</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -474,6 +506,10 @@ Sie wurden %1 und gewinnen %2!</translation>
             <numerusform>%n Hände in die Zwischenablage kopiert.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::GameScene</name>
@@ -535,6 +571,10 @@ Sie können den Platz nach dem Ende der laufenden Hand einnehmen!</translation>
     <message>
         <source>Unregister</source>
         <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>This hand cannot be replayed: %1</source>
+        <translation>Diese Hand kann nicht wiederholt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -724,6 +764,14 @@ Ante: %5</translation>
         <source>Join new game</source>
         <translation>Neues Spiel</translation>
     </message>
+    <message>
+        <source>Four-Colour Deck</source>
+        <translation>Vierfarbiges Blatt</translation>
+    </message>
+    <message>
+        <source>Two-Colour Deck</source>
+        <translation>Zweifarbiges Blatt</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
@@ -758,6 +806,57 @@ Spitzname kann nicht mehr geändert werden.</translation>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>Ungültiger oder bereits vergebener Benutzername</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::ReplayWindow</name>
+    <message>
+        <source>Replay of hand #%1</source>
+        <translation>Wiederholung von Hand #%1</translation>
+    </message>
+    <message>
+        <source>Replay of a hand</source>
+        <translation>Wiederholung einer Hand</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>One step back (Left)</source>
+        <translation>Einen Schritt zurück (Links)</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>One step forward (Right)</source>
+        <translation>Einen Schritt vor (Rechts)</translation>
+    </message>
+    <message>
+        <source>Play or pause (Space)</source>
+        <translation>Abspielen oder anhalten (Leertaste)</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,38 @@
         <source>not a hand record</source>
         <translation>non è una mano</translation>
     </message>
+    <message>
+        <source>unexpected text at character %1</source>
+        <translation>testo inatteso al carattere %1</translation>
+    </message>
+    <message>
+        <source>the record ends inside an event</source>
+        <translation>la registrazione termina a metà di un evento</translation>
+    </message>
+    <message>
+        <source>cards &quot;%1&quot; are not two hexadecimal digits each</source>
+        <translation>le carte &quot;%1&quot; non sono due cifre esadecimali ciascuna</translation>
+    </message>
+    <message>
+        <source>event %1: %2</source>
+        <translation>evento %1: %2</translation>
+    </message>
+    <message>
+        <source>event %1: a second set of game parameters</source>
+        <translation>evento %1: una seconda serie di parametri di gioco</translation>
+    </message>
+    <message>
+        <source>the record does not begin with the game&apos;s parameters</source>
+        <translation>la registrazione non inizia con i parametri del gioco</translation>
+    </message>
+    <message>
+        <source>event %1: &quot;%2&quot; does not belong in a hand</source>
+        <translation>evento %1: &quot;%2&quot; non fa parte di una mano</translation>
+    </message>
+    <message>
+        <source>the record holds no events</source>
+        <translation>la registrazione non contiene eventi</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -474,6 +506,10 @@ Sei arrivato %1 e hai vinto %2!</translation>
             <numerusform>%n mani copiate negli appunti.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rivedi</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::GameScene</name>
@@ -535,6 +571,10 @@ Potrai prendere posto al termine della mano in corso!</translation>
     <message>
         <source>Unregister</source>
         <translation>Annulla iscrizione</translation>
+    </message>
+    <message>
+        <source>This hand cannot be replayed: %1</source>
+        <translation>Questa mano non può essere rivista: %1</translation>
     </message>
 </context>
 <context>
@@ -724,6 +764,14 @@ Ante: %5</translation>
         <source>Join new game</source>
         <translation>Nuova partita</translation>
     </message>
+    <message>
+        <source>Four-Colour Deck</source>
+        <translation>Mazzo a quattro colori</translation>
+    </message>
+    <message>
+        <source>Two-Colour Deck</source>
+        <translation>Mazzo a due colori</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
@@ -758,6 +806,57 @@ scelto, il soprannome non può essere cambiato.</translation>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>Nome utente non valido o già esistente</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::ReplayWindow</name>
+    <message>
+        <source>Replay of hand #%1</source>
+        <translation>Replay della mano #%1</translation>
+    </message>
+    <message>
+        <source>Replay of a hand</source>
+        <translation>Replay di una mano</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>One step back (Left)</source>
+        <translation>Un passo indietro (Sinistra)</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>One step forward (Right)</source>
+        <translation>Un passo avanti (Destra)</translation>
+    </message>
+    <message>
+        <source>Play or pause (Space)</source>
+        <translation>Riproduci o pausa (Spazio)</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Velocità:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Passo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,38 @@
         <source>not a hand record</source>
         <translation>ingen hand</translation>
     </message>
+    <message>
+        <source>unexpected text at character %1</source>
+        <translation>oväntad text vid tecken %1</translation>
+    </message>
+    <message>
+        <source>the record ends inside an event</source>
+        <translation>inspelningen slutar mitt i en händelse</translation>
+    </message>
+    <message>
+        <source>cards &quot;%1&quot; are not two hexadecimal digits each</source>
+        <translation>korten &quot;%1&quot; är inte två hexadecimala siffror vardera</translation>
+    </message>
+    <message>
+        <source>event %1: %2</source>
+        <translation>händelse %1: %2</translation>
+    </message>
+    <message>
+        <source>event %1: a second set of game parameters</source>
+        <translation>händelse %1: en andra uppsättning spelparametrar</translation>
+    </message>
+    <message>
+        <source>the record does not begin with the game&apos;s parameters</source>
+        <translation>inspelningen börjar inte med spelets parametrar</translation>
+    </message>
+    <message>
+        <source>event %1: &quot;%2&quot; does not belong in a hand</source>
+        <translation>händelse %1: &quot;%2&quot; hör inte till en giv</translation>
+    </message>
+    <message>
+        <source>the record holds no events</source>
+        <translation>inspelningen innehåller inga händelser</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -474,6 +506,10 @@ Du kom på %1 plats och vann %2!</translation>
             <numerusform>%n händer kopierade till urklipp.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <translation>Spela upp</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::GameScene</name>
@@ -535,6 +571,10 @@ Du kan ta platsen när den pågående given är slut!</translation>
     <message>
         <source>Unregister</source>
         <translation>Avanmäl</translation>
+    </message>
+    <message>
+        <source>This hand cannot be replayed: %1</source>
+        <translation>Den här given kan inte spelas upp: %1</translation>
     </message>
 </context>
 <context>
@@ -724,6 +764,14 @@ Ante: %5</translation>
         <source>Join new game</source>
         <translation>Nytt spel</translation>
     </message>
+    <message>
+        <source>Four-Colour Deck</source>
+        <translation>Fyrfärgad kortlek</translation>
+    </message>
+    <message>
+        <source>Two-Colour Deck</source>
+        <translation>Tvåfärgad kortlek</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
@@ -758,6 +806,57 @@ smeknamn kan inte ändras.</translation>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>Ogiltigt eller upptaget användarnamn</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::ReplayWindow</name>
+    <message>
+        <source>Replay of hand #%1</source>
+        <translation>Uppspelning av giv #%1</translation>
+    </message>
+    <message>
+        <source>Replay of a hand</source>
+        <translation>Uppspelning av en giv</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
+    <message>
+        <source>One step back (Left)</source>
+        <translation>Ett steg bakåt (Vänster)</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Framåt</translation>
+    </message>
+    <message>
+        <source>One step forward (Right)</source>
+        <translation>Ett steg framåt (Höger)</translation>
+    </message>
+    <message>
+        <source>Play or pause (Space)</source>
+        <translation>Spela upp eller pausa (Mellanslag)</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Hastighet:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Steg %1 av %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Paus</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spela</translation>
     </message>
 </context>
 <context>

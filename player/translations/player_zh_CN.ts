@@ -331,6 +331,38 @@
         <source>not a hand record</source>
         <translation>不是牌局记录</translation>
     </message>
+    <message>
+        <source>unexpected text at character %1</source>
+        <translation>第 %1 个字符处有意外的文本</translation>
+    </message>
+    <message>
+        <source>the record ends inside an event</source>
+        <translation>记录在事件中途结束</translation>
+    </message>
+    <message>
+        <source>cards &quot;%1&quot; are not two hexadecimal digits each</source>
+        <translation>牌“%1”不是每张两位十六进制数字</translation>
+    </message>
+    <message>
+        <source>event %1: %2</source>
+        <translation>事件 %1：%2</translation>
+    </message>
+    <message>
+        <source>event %1: a second set of game parameters</source>
+        <translation>事件 %1：第二组游戏参数</translation>
+    </message>
+    <message>
+        <source>the record does not begin with the game&apos;s parameters</source>
+        <translation>记录没有以游戏参数开头</translation>
+    </message>
+    <message>
+        <source>event %1: &quot;%2&quot; does not belong in a hand</source>
+        <translation>事件 %1：“%2”不属于一手牌</translation>
+    </message>
+    <message>
+        <source>the record holds no events</source>
+        <translation>记录中没有事件</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommonController</name>
@@ -473,6 +505,10 @@ You finished in %1 place and won %2!</source>
             <numerusform>已将 %n 手牌复制到剪贴板。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <translation>回放</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::GameScene</name>
@@ -534,6 +570,10 @@ You can take the seat once the ongoing hand has finished!</source>
     <message>
         <source>Unregister</source>
         <translation>取消报名</translation>
+    </message>
+    <message>
+        <source>This hand cannot be replayed: %1</source>
+        <translation>这手牌无法回放：%1</translation>
     </message>
 </context>
 <context>
@@ -723,6 +763,14 @@ Ante: %5</source>
         <source>Join new game</source>
         <translation>加入新游戏</translation>
     </message>
+    <message>
+        <source>Four-Colour Deck</source>
+        <translation>四色牌</translation>
+    </message>
+    <message>
+        <source>Two-Colour Deck</source>
+        <translation>双色牌</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::PlayerUsernameDialogItem</name>
@@ -757,6 +805,57 @@ selected your nickname cannot be changed.</source>
     <message>
         <source>Invalid and/or existing username</source>
         <translation>用户名无效或已存在</translation>
+    </message>
+</context>
+<context>
+    <name>VeskGames::ReplayWindow</name>
+    <message>
+        <source>Replay of hand #%1</source>
+        <translation>第 %1 手牌回放</translation>
+    </message>
+    <message>
+        <source>Replay of a hand</source>
+        <translation>牌局回放</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>One step back (Left)</source>
+        <translation>后退一步（左方向键）</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>One step forward (Right)</source>
+        <translation>前进一步（右方向键）</translation>
+    </message>
+    <message>
+        <source>Play or pause (Space)</source>
+        <translation>播放或暂停（空格键）</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>速度(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>第 %1 步，共 %2 步</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
     </message>
 </context>
 <context>
