@@ -93,12 +93,18 @@ ReplayWindow::ReplayWindow(const HandReplay& replay, AbstractTheme* theme, QWidg
         r->pause();
         r->stepForward();
     });
-    connect(d->slider, &QSlider::valueChanged, r, [r](int value) {
-        if (value != r->position()) {
+    // Every seek builds the table again: while the handle is dragged, only where it is let go.
+    const auto seek = [this, r] {
+        if (d->slider->value() != r->position()) {
             r->pause();
-            r->seek(value);
+            r->seek(d->slider->value());
         }
+    };
+    connect(d->slider, &QSlider::valueChanged, r, [this, seek] {
+        if (!d->slider->isSliderDown())
+            seek();
     });
+    connect(d->slider, &QSlider::sliderReleased, r, seek);
     connect(d->speed, qOverload<int>(&QComboBox::activated), this, &ReplayWindow::slotSpeedChosen);
     connect(r, &HandReplayer::positionChanged, this, &ReplayWindow::slotPositionChanged);
     connect(r, &HandReplayer::playingChanged, this, &ReplayWindow::slotPlayingChanged);

@@ -3,12 +3,14 @@
 // same as after playing them, with every chip where the record puts it.
 #include "defaulttheme.h"
 #include "handrecordreader.h"
+#include "handrecords.h"
 #include "handreplay.h"
 #include "handreplayer.h"
 #include "localresources.h"
 #include "playergamescene.h"
 #include "replaycontroller.h"
 #include "replaywindow.h"
+#include "screenshots.h"
 #include "tablestatefeed.h"
 
 #include <QComboBox>
@@ -27,15 +29,6 @@
 using namespace VeskGames;
 
 namespace {
-
-QString recordOf(const QList<QVariantMap>& events)
-{
-    QString text;
-    for (const QVariantMap& event : events)
-        text += QString::fromUtf8(
-            QJsonDocument(QJsonObject::fromVariantMap(event)).toJson(QJsonDocument::Compact));
-    return text;
-}
 
 QStringList shippedRecords()
 {
@@ -271,6 +264,12 @@ private Q_SLOTS:
         window.forwardButton()->click();
         QVERIFY(shown(replayer));
         QCOMPARE(replayer->position(), 1);
+        // A dragged handle moves the table where it is let go, not on the way.
+        window.positionSlider()->setSliderDown(true);
+        window.positionSlider()->setValue(3);
+        QCOMPARE(replayer->position(), 1);
+        window.positionSlider()->setSliderDown(false);
+        QCOMPARE(replayer->position(), 3);
         // From the end, play starts over.
         replayer->seek(replay.stepCount());
         replayer->play();
@@ -281,16 +280,8 @@ private Q_SLOTS:
         QCOMPARE(replayer->speed(), HandReplayer::MinimumSpeed);
     }
 
-    void screenshot_data()
-    {
-        QTest::addColumn<qreal>("scale");
-        QTest::newRow("1x") << 1.0;
-        QTest::newRow("2x") << 2.0;
-    }
-
     void screenshot()
     {
-        QFETCH(qreal, scale);
         const HandReplay replay = HandReplay::fromRecord(shippedRecords().first());
         ReplayWindow window(replay, m_theme.get());
         window.resize(1024, 800);
@@ -298,14 +289,18 @@ private Q_SLOTS:
         HandReplayer* replayer = window.replayer();
         replayer->seek(replay.stepCount() * 2 / 3);
         QVERIFY(shown(replayer));
-        QImage image(window.size() * scale, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        for (int pass = 0; pass < 3; ++pass) { // cards render in the background when first drawn
-            image.fill(Qt::black);
-            window.render(&image);
+        // Cards are rendered in the background at each size when first drawn.
+        for (int pass = 0; pass < 3; ++pass) {
+            for (const qreal scale : {1.0, 2.0}) {
+                QImage warm(window.size() * scale, QImage::Format_ARGB32_Premultiplied);
+                warm.setDevicePixelRatio(scale);
+                window.render(&warm);
+            }
             QTest::qWait(300);
         }
-        QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/hand-replay-%1x.png").arg(int(scale))));
+        QVERIFY(TestSupport::saveScreenshots(window.size(),
+                                             QStringLiteral(SCREENSHOT_DIR "/hand-replay-%1x.png"),
+                                             [&](QPainter* painter) { window.render(painter); }));
     }
 };
 
