@@ -3,6 +3,7 @@
 #include "httpserver.h"
 #include "kioskservice.h"
 #include "pokerserver.h"
+#include "terminationwatcher.h"
 #include "updateservice.h"
 
 #include <QCommandLineParser>
@@ -22,10 +23,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pokerd"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VESK_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Local poker game server"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption listen("listen", "Address and port to listen on; port 0 picks a free one.",
                                     "addr:port", "127.0.0.1:7777");
     const QCommandLineOption tls("tls", "Serve HTTPS with this certificate and key (PEM).", "cert,key");
@@ -184,5 +187,12 @@ int main(int argc, char** argv)
         std::printf("pokerd kiosk service on http://127.0.0.1:%u/\n", unsigned(kioskHttp.port()));
     }
     std::fflush(stdout);
+    // A stop by the service manager ends the loop; the accounts are written as everything unwinds.
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app, [](int signal) {
+        std::printf("pokerd: stopping on signal %d\n", signal);
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    });
     return app.exec();
 }

@@ -293,6 +293,32 @@ private Q_SLOTS:
         QCOMPARE(after.second, 0.0);
         QCOMPARE(after.first, before.first + before.second);
     }
+
+    void aStopWritesWhatWasNotYetWritten()
+    {
+        QTemporaryDir data;
+        {
+            PokerdProcess server;
+            QVERIFY(server.start(data.path()));
+            auto client = connectedClient(server.port());
+            QVERIFY(login(client.get(), "demo9"));
+            // Settings are written a moment later, in one go: the stop comes first.
+            QVERIFY(run(client.get(), QStringLiteral("userSettings"),
+                        {true, xmlrpc::Variant(QVariant(QVariantMap{
+                                   {QStringLiteral("fourColourDeck"), QStringLiteral("true")}}))}));
+            server.process().terminate();
+            QVERIFY(server.process().waitForFinished(10000));
+            QCOMPARE(server.process().exitStatus(), QProcess::NormalExit);
+            QCOMPARE(server.process().exitCode(), 0);
+        }
+        PokerdProcess again;
+        QVERIFY(again.start(data.path()));
+        auto client = connectedClient(again.port());
+        QVERIFY(login(client.get(), "demo9"));
+        QVariant settings;
+        QVERIFY(run(client.get(), QStringLiteral("userSettings"), {false}, &settings));
+        QCOMPARE(settings.toMap().value(QStringLiteral("fourColourDeck")).toString(), QStringLiteral("true"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPokerdEndToEnd)
