@@ -67,6 +67,10 @@ bool parse(const QStringList& arguments, Request* request)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--version"))) {
+        std::printf("updater %s\n", VESK_VERSION);
+        return 0;
+    }
     Request request;
     if (!parse(QCoreApplication::arguments(), &request)) {
         std::fprintf(stderr, "usage: updater -component C -version V -baseDir DIR -serverInfo URL [-tag T] "
