@@ -30,3 +30,6 @@ done
 
 # Hostile documents must not crash the XML-RPC readers.
 bash "$root/scripts/fuzz-xmlrpc.sh" "${VESK_FUZZ_SECONDS:-60}"
+
+# The Debian package: built, installed, run against the installed server, removed.
+bash "$root/scripts/test-package.sh"

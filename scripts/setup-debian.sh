@@ -13,6 +13,7 @@ PACKAGES=(
   clang-14 libclang-rt-14-dev
   python3 libbenchmark-dev openssl pulseaudio pulseaudio-utils
   fonts-wqy-microhei
+  dpkg-dev file appstream desktop-file-utils
 )
 
 SUDO=""
