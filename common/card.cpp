@@ -1,4 +1,5 @@
 #include "card.h"
+#include "commonlogging.h"
 
 #include <QtGlobal>
 
@@ -74,7 +75,7 @@ QChar Card::suitToChar(Suit suit)
     const int s = int(suit);
     if (s < 0 || s > 5) {
         // Reported loudly but not fatal: a bad letter must not end the client.
-        qCritical("Card::suitToChar( %d ): Illegal suit!", s);
+        qCCritical(lcCards, "Card::suitToChar( %d ): Illegal suit!", s);
         return QLatin1Char(' ');
     }
     return QLatin1Char(SuitLetters[s]);
@@ -86,7 +87,7 @@ Card::Suit Card::charToSuit(QChar c)
         if (c == QLatin1Char(SuitLetters[s]))
             return static_cast<Suit>(s);
     }
-    qCritical("Card::charToSuit( %c ): Illegal suit!", c.toLatin1());
+    qCCritical(lcCards, "Card::charToSuit( %c ): Illegal suit!", c.toLatin1());
     return Back;
 }
 
@@ -94,7 +95,7 @@ QChar Card::valueToChar(char value)
 {
     const int v = signedValue(value);
     if (v < -1 || v > 12) {
-        qCritical("Card::valueToChar( %d ): Illegal value!", v);
+        qCCritical(lcCards, "Card::valueToChar( %d ): Illegal value!", v);
         return QLatin1Char(' ');
     }
     return QLatin1Char(ValueLetters[v + 1]);
@@ -106,7 +107,7 @@ char Card::charToValue(QChar c)
         if (c == QLatin1Char(ValueLetters[v + 1]))
             return static_cast<char>(v);
     }
-    qWarning("Card::charToValue( %c ): Illegal value!", c.toLatin1());
+    qCWarning(lcCards, "Card::charToValue( %c ): Illegal value!", c.toLatin1());
     return -1;
 }
 

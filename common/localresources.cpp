@@ -1,4 +1,5 @@
 #include "localresources.h"
+#include "commonlogging.h"
 
 #include <QCache>
 #include <QCoreApplication>
@@ -89,8 +90,8 @@ QVariant LocalResources::Private::lookup(const QString& name, QMetaType type, QS
         }
     }
     if (found.isEmpty()) {
-        qDebug().nospace() << "LocalResources::resource(" << name << ", " << type.id()
-                           << ", did not find resource in " << searchPaths;
+        qCDebug(lcResources).nospace() << "LocalResources::resource(" << name << ", " << type.id()
+                                       << ", did not find resource in " << searchPaths;
         return QVariant();
     }
 

@@ -1,4 +1,5 @@
 #include "commoncontroller.h"
+#include "playerlogging.h"
 
 #include "abstracttheme.h"
 #include "client.h"
@@ -272,7 +273,7 @@ void CommonController::batchReachedEnd()
         if (!TableStateFeed::append(d->feedPath,
                                     TableStateFeed::snapshot(*d->scene, d->batchCount, d->handId))) {
             d->feedFailed = true;
-            qWarning("table state: cannot write %s", qPrintable(d->feedPath));
+            qCWarning(lcTable, "table state: cannot write %s", qPrintable(d->feedPath));
         }
     }
     Q_EMIT batchShown(d->batchCount);

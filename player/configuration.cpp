@@ -1,4 +1,5 @@
 #include "configuration.h"
+#include "playerlogging.h"
 
 #include <QFileInfo>
 #include <QObject>
@@ -116,12 +117,12 @@ void Configuration::readFile(const QString& path, CommandLineOptions& options)
     if (!info.exists())
         return;
     if (!info.isFile() || !info.isReadable()) {
-        qWarning("Configuration file %s cannot be read; skipped", qPrintable(path));
+        qCWarning(lcStartup, "Configuration file %s cannot be read; skipped", qPrintable(path));
         return;
     }
     QSettings ini(path, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError) {
-        qWarning("Configuration file %s is not a valid INI file; skipped", qPrintable(path));
+        qCWarning(lcStartup, "Configuration file %s is not a valid INI file; skipped", qPrintable(path));
         return;
     }
 

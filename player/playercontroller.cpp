@@ -1,4 +1,5 @@
 #include "playercontroller.h"
+#include "playerlogging.h"
 
 #include "abstractbuydialogitem.h"
 #include "abstractgamelistdialogitem.h"
@@ -463,8 +464,8 @@ void PlayerController::slotAuthenticateHashDone(QString user, QString encryptedP
     static bool warned = false;
     if (!password.isEmpty() && !warned && AuthenticationRequest::exposesPassword(p->client->url())) {
         warned = true;
-        qWarning("player: %s is reached without TLS; the password can be read on the way",
-                 qPrintable(p->client->url().host()));
+        qCWarning(lcSession, "player: %s is reached without TLS; the password can be read on the way",
+                  qPrintable(p->client->url().host()));
     }
     const QString partner = QCoreApplication::instance()->property("iniportalpartnername").toString();
     sendCommand(QStringLiteral("authenticate"),

@@ -1,4 +1,5 @@
 #include "singleinstance.h"
+#include "playerlogging.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -52,8 +53,8 @@ bool SingleInstance::claim()
     d->server = std::make_unique<QLocalServer>();
     d->server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!d->server->listen(name))
-        qWarning("SingleInstance: cannot announce the running instance: %s",
-                 qPrintable(d->server->errorString()));
+        qCWarning(lcStartup, "SingleInstance: cannot announce the running instance: %s",
+                  qPrintable(d->server->errorString()));
     return true;
 }
 

@@ -1,4 +1,5 @@
 #include "startup.h"
+#include "playerlogging.h"
 
 #include "abstracttheme.h"
 #include "client.h"
@@ -88,7 +89,7 @@ int Startup::run(int& argc, char** argv)
     d->app = std::make_unique<QApplication>(argc, argv);
     d->instance = std::make_unique<SingleInstance>(kIdentifier);
     if (!d->instance->claim()) {
-        qInfo("player: another instance is running; leaving");
+        qCInfo(lcStartup, "player: another instance is running; leaving");
         return 0;
     }
 
@@ -120,7 +121,7 @@ int Startup::run(int& argc, char** argv)
     const QString themeName = themes.contains(wanted) ? wanted : themes.value(0);
     d->theme.reset(loader.theme(themeName));
     if (!d->theme) {
-        qCritical("player: no theme could be made (asked for \"%s\")", qPrintable(themeName));
+        qCCritical(lcStartup, "player: no theme could be made (asked for \"%s\")", qPrintable(themeName));
         return 1;
     }
     d->theme->setSoundEnabled(options.value<bool>(QStringLiteral("sound")));
@@ -158,7 +159,7 @@ int Startup::run(int& argc, char** argv)
             if (TableWindowGeometry::isUsableScreen(geometry))
                 d->view->move(geometry.topLeft());
             else
-                qInfo("player: screen %d does not exist; staying on the primary screen", number);
+                qCInfo(lcStartup, "player: screen %d does not exist; staying on the primary screen", number);
         }
     }
 
@@ -187,8 +188,8 @@ int Startup::run(int& argc, char** argv)
         d->controller = std::move(controller);
     }
 
-    qInfo("player: started with theme %s, start state %d, %s", qPrintable(themeName), startState,
-          community ? "community table" : "player table");
+    qCInfo(lcStartup, "player: started with theme %s, start state %d, %s", qPrintable(themeName), startState,
+           community ? "community table" : "player table");
 
     // 15. Full screen, or the largest 4:3 window in nine tenths of the desktop.
     if (options.value<bool>(QStringLiteral("fullscreen"))) {

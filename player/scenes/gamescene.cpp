@@ -1,4 +1,5 @@
 #include "gamescene.h"
+#include "playerlogging.h"
 
 #include "gamescene_p.h"
 
@@ -145,7 +146,7 @@ bool GameScene::isLegal(int position, const char* operation) const
 {
     if (position >= 0 && position < d->seats.size())
         return true;
-    qDebug("GameScene::%s(), position %d is illegal", operation, position);
+    qCDebug(lcTable, "GameScene::%s(), position %d is illegal", operation, position);
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "playergamescene.h"
+#include "playerlogging.h"
 
 #include "abstractgamescenesidebuttons.h"
 #include "abstractplayeritem.h"
@@ -205,7 +206,7 @@ void PlayerGameScene::action(int position, int timeout, double valueMin, double 
                              qint64 timestamp, qint64 now)
 {
     if (position < 0 || position >= playerCount()) {
-        qWarning("PlayerGameScene::action(), wrong position %d", position);
+        qCWarning(lcTable, "PlayerGameScene::action(), wrong position %d", position);
         return;
     }
     if (position == viewPosition()) {

@@ -1,4 +1,5 @@
 #include "processupdate.h"
+#include "playerlogging.h"
 
 #include "downloaditem.h"
 #include "updatemanifest.h"
@@ -60,7 +61,7 @@ void ProcessUpdate::start()
     UpdateManifest wanted;
     QString error;
     if (!UpdateManifest::parse(d->manifest, &wanted, &error)) {
-        qWarning("update: the manifest is not valid: %s", qPrintable(error));
+        qCWarning(lcUpdater, "update: the manifest is not valid: %s", qPrintable(error));
         Q_EMIT processXMLfailed();
         return;
     }
@@ -111,7 +112,7 @@ void ProcessUpdate::downloadNextFile()
     }
     DownloadItem* item = d->queue.front().get();
     if (item->attempts > MaximumAttempts || item->file.url.isEmpty()) {
-        qWarning("update: %s could not be fetched", qPrintable(item->file.name));
+        qCWarning(lcUpdater, "update: %s could not be fetched", qPrintable(item->file.name));
         Q_EMIT processDownloadFailed();
         return;
     }
@@ -231,7 +232,7 @@ void ProcessUpdate::install()
             out.setPermissions(out.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
                                QFileDevice::ExeOther);
         if (!written || !out.commit()) {
-            qWarning("update: %s could not be installed", qPrintable(name));
+            qCWarning(lcUpdater, "update: %s could not be installed", qPrintable(name));
             left.push_back(std::move(item));
         }
     }

@@ -1,4 +1,5 @@
 #include "accountstore.h"
+#include "pokerdlogging.h"
 
 #include "handengine.h"
 #include "passwordhash.h"
@@ -438,14 +439,16 @@ bool AccountStore::save()
     // Written beside the old file and renamed over it: a crash leaves one or the other whole.
     QSaveFile file(d->path);
     if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerOnly)) {
-        qCritical("pokerd: cannot write %s: %s", qPrintable(d->path), qPrintable(file.errorString()));
+        qCCritical(lcPokerdAccounts, "pokerd: cannot write %s: %s", qPrintable(d->path),
+                   qPrintable(file.errorString()));
         return false;
     }
     file.write(d->serialised());
     if (QFile::exists(d->path))
         d->keepPrevious();
     if (!file.commit()) {
-        qCritical("pokerd: cannot write %s: %s", qPrintable(d->path), qPrintable(file.errorString()));
+        qCCritical(lcPokerdAccounts, "pokerd: cannot write %s: %s", qPrintable(d->path),
+                   qPrintable(file.errorString()));
         return false;
     }
     d->dirty = false;

@@ -1,4 +1,5 @@
 #include "table.h"
+#include "pokerdlogging.h"
 
 #include "handsnapshot.h"
 #include "table_p.h"
@@ -571,8 +572,8 @@ void Table::finishHand()
     }
     // Every cent is somewhere: in a stack, beside one or in the rake.
     if (chipsAtEnd != d->chipsAtStart + d->boughtDuringHand)
-        qCritical("pokerd: table %s, hand %d: %lld cents at the start, %lld at the end",
-                  qPrintable(d->config.id), d->handId, d->chipsAtStart, chipsAtEnd);
+        qCCritical(lcPokerdTable, "pokerd: table %s, hand %d: %lld cents at the start, %lld at the end",
+                   qPrintable(d->config.id), d->handId, d->chipsAtStart, chipsAtEnd);
     d->handRunning = false;
     d->lastHandId = d->engine->handId();
     d->lastButton = d->engine->button();

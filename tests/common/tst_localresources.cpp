@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +36,9 @@ class TestLocalResources : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The lookups tell where they looked in debug messages, which are off unless asked for.
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("vesk.resources.debug=true")); }
+
     void init()
     {
         QVERIFY(m_first.isValid() && m_second.isValid());

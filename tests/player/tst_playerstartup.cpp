@@ -154,6 +154,28 @@ private Q_SLOTS:
         QVERIFY(player({}).err.contains("player: started"));
     }
 
+    void versionAndQuietStartUp()
+    {
+        // Answered before anything starts.
+        Run run = player({"--version"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("player " VESK_VERSION "\n"));
+        // The start-up's report is an info message: not shown unless the rules ask for it.
+        QProcess quiet;
+        QProcessEnvironment env = environment();
+        env.remove("QT_LOGGING_RULES");
+        quiet.setProcessEnvironment(env);
+        quiet.setWorkingDirectory(m_dir->path());
+        quiet.start(QStringLiteral(PLAYER_PATH), {"-host", "127.0.0.1", "-port", "9"});
+        QVERIFY(quiet.waitForStarted(10000));
+        QTest::qWait(3000);
+        QCOMPARE(quiet.state(), QProcess::Running);
+        quiet.kill();
+        QVERIFY(quiet.waitForFinished(10000));
+        QVERIFY2(!quiet.readAllStandardError().contains("player: started"),
+                 "info messages are off by default");
+    }
+
 private:
     QProcessEnvironment environment() const
     {
@@ -162,6 +184,8 @@ private:
         env.insert("XDG_CONFIG_HOME", m_dir->filePath("config"));
         env.insert("XDG_CACHE_HOME", m_dir->filePath("cache"));
         env.insert("TMPDIR", m_dir->filePath("tmp"));
+        // The start-up's report, off by default, is how the test knows the program is up.
+        env.insert("QT_LOGGING_RULES", "vesk.startup.info=true");
         return env;
     }
 

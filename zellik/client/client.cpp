@@ -1,5 +1,6 @@
 #include "client.h"
 #include "client_p.h"
+#include "zelliklogging.h"
 
 #include "servercommand.h"
 #include "terminalidentity.h"
@@ -130,7 +131,7 @@ int Client::refreshInterval() const
 void Client::setSessionId(const QString& sessionId)
 {
     if (!d->manager) {
-        qWarning("Client::setSessionId: connect() has not been called");
+        qCWarning(lcClient, "Client::setSessionId: connect() has not been called");
         return;
     }
     QNetworkCookie cookie(QByteArrayLiteral("sessionId"), sessionId.toLatin1());
@@ -233,7 +234,7 @@ void Client::slotRefreshDone()
 
     // Handlers may start, stop or restart the poll; that takes effect below.
     if (d->refreshCommand->hasError())
-        qWarning("Error: %s", qPrintable(d->refreshCommand->errorString()));
+        qCWarning(lcClient, "Error: %s", qPrintable(d->refreshCommand->errorString()));
     else
         handleBatch(d->refreshCommand->result());
     d->refreshOut = false;

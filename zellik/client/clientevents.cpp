@@ -1,6 +1,7 @@
 // The decoding half of Client: one refresh answer becomes a bracketed run of signals.
 #include "client.h"
 #include "client_p.h"
+#include "zelliklogging.h"
 
 #include <QVariantMap>
 
@@ -115,7 +116,7 @@ void Client::handleEvent(const QVariantMap& event)
     } else if (kind == QLatin1String("statusInfo")) {
         Q_EMIT statusInfoEvent(intOf(event, "message"), event.value(QStringLiteral("params")).toList());
     } else {
-        qWarning("Unknown event type %s", qPrintable(kind));
+        qCWarning(lcClient, "Unknown event type %s", qPrintable(kind));
     }
 }
 

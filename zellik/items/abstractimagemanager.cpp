@@ -1,4 +1,5 @@
 #include "abstractimagemanager.h"
+#include "zelliklogging.h"
 
 #include "client.h"
 #include "servercommand.h"
@@ -67,13 +68,14 @@ AbstractImageManager::AbstractImageManager(const QString& category, QObject* par
     const QString base = home.isEmpty() ? QDir::homePath() : home;
     d->dir = QDir(base + QLatin1Char('/') + kCacheFolder + QLatin1Char('/') + category);
     if (!d->dir.mkpath(QStringLiteral(".")))
-        qWarning("AbstractImageManager: cannot make the cache folder %s", qPrintable(d->dir.path()));
+        qCWarning(lcImages, "AbstractImageManager: cannot make the cache folder %s",
+                  qPrintable(d->dir.path()));
     d->writable = QFileInfo(d->dir.path()).isDir() && QFileInfo(d->dir.path()).isWritable();
     d->settings =
         std::make_unique<QSettings>(d->dir.filePath(QStringLiteral("cache.conf")), QSettings::IniFormat);
     if (d->settings->status() != QSettings::NoError)
-        qWarning("AbstractImageManager: the cache settings %s are unreadable",
-                 qPrintable(d->settings->fileName()));
+        qCWarning(lcImages, "AbstractImageManager: the cache settings %s are unreadable",
+                  qPrintable(d->settings->fileName()));
     loadCache();
 }
 
@@ -222,7 +224,8 @@ void AbstractImageManager::takeImage(Command* command, const char* idProperty)
 bool AbstractImageManager::addImageDataToCache(int id, const QByteArray& data)
 {
     if (id <= 0 || data.isEmpty() || data.size() > MaximumImageBytes) {
-        qWarning("AbstractImageManager: refused %lld bytes for image %d", qlonglong(data.size()), id);
+        qCWarning(lcImages, "AbstractImageManager: refused %lld bytes for image %d", qlonglong(data.size()),
+                  id);
         return false;
     }
     // Only bytes that are a picture reach the disk.
@@ -231,15 +234,15 @@ bool AbstractImageManager::addImageDataToCache(int id, const QByteArray& data)
     QImageReader reader(&buffer);
     const QImage image = reader.read();
     if (image.isNull()) {
-        qWarning("AbstractImageManager: the data for image %d is not a picture", id);
+        qCWarning(lcImages, "AbstractImageManager: the data for image %d is not a picture", id);
         return false;
     }
     const QString path = d->fileOf(id);
     QSaveFile file(path);
     if (!d->writable || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size() ||
         !file.commit()) {
-        qWarning("AbstractImageManager::addImageToCache(): Could not write to %s %s", qPrintable(path),
-                 qPrintable(file.errorString()));
+        qCWarning(lcImages, "AbstractImageManager::addImageToCache(): Could not write to %s %s",
+                  qPrintable(path), qPrintable(file.errorString()));
     }
     auto it = d->entries.find(id);
     if (it == d->entries.end())

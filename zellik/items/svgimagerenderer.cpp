@@ -1,4 +1,5 @@
 #include "svgimagerenderer.h"
+#include "zelliklogging.h"
 
 #include "svgimageitem.h"
 
@@ -84,7 +85,7 @@ public Q_SLOTS:
         // A fresh renderer, so a failed load leaves no trace of the old document.
         svg = std::make_unique<QSvgRenderer>();
         if (!QFile::exists(filename) || !svg->load(filename))
-            qWarning().noquote() << "Error loading svg file" << filename;
+            qCWarning(lcImages).noquote() << "Error loading svg file" << filename;
     }
 
     void render()

@@ -1,4 +1,5 @@
 #include "textutils.h"
+#include "zelliklogging.h"
 
 #include <QVariant>
 
@@ -37,8 +38,8 @@ double TextUtils::amountDecimalsBelow()
     bool ok = false;
     const double threshold = property.toDouble(&ok);
     if (!ok) {
-        qWarning("TextUtils: amountDecimalsBelow \"%s\" is not a number, using %g",
-                 qPrintable(property.toString()), DefaultDecimalsBelow);
+        qCWarning(lcText, "TextUtils: amountDecimalsBelow \"%s\" is not a number, using %g",
+                  qPrintable(property.toString()), DefaultDecimalsBelow);
         return DefaultDecimalsBelow;
     }
     return threshold;

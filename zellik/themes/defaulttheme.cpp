@@ -1,4 +1,5 @@
 #include "defaulttheme.h"
+#include "zelliklogging.h"
 
 #include "abstractpokertablescene.h"
 #include "buydialogitem.h"
@@ -480,7 +481,8 @@ const QImage& DefaultTheme::image(ImageType type) const
     }
     if (cached.isNull()) {
         if (!name.isEmpty())
-            qWarning("DefaultTheme: image %d \"%s\" is missing or unreadable", int(type), qPrintable(name));
+            qCWarning(lcTheme, "DefaultTheme: image %d \"%s\" is missing or unreadable", int(type),
+                      qPrintable(name));
         missedIn = generation;
     }
     return cached;
@@ -744,7 +746,7 @@ QString DefaultTheme::styleSheet() const
 void DefaultTheme::setImageOverride(ImageType type, const QString& fileName)
 {
     if (type < 0 || type >= ImageTypeCount) {
-        qWarning("DefaultTheme::setImageOverride: no image type %d", int(type));
+        qCWarning(lcTheme, "DefaultTheme::setImageOverride: no image type %d", int(type));
         return;
     }
     d->imageOverrides.insert(type, fileName);

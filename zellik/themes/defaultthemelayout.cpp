@@ -1,4 +1,5 @@
 #include "defaultthemelayout.h"
+#include "zelliklogging.h"
 
 #include <QDebug>
 #include <QString>
@@ -134,7 +135,7 @@ const char* const kStackLayout[2][MaxSeats] = {
 const char* row(const char* const (&table)[2][MaxSeats], Layout layout, int count)
 {
     if (count < 1 || count > MaxSeats) {
-        qWarning("Illegal player count");
+        qCWarning(lcTheme, "Illegal player count");
         return nullptr;
     }
     return table[layout == Layout::Normal ? 0 : 1][count - 1];

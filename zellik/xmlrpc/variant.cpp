@@ -1,4 +1,5 @@
 #include "variant.h"
+#include "xmlrpclogging.h"
 
 #include "document.h"
 
@@ -71,9 +72,10 @@ bool isStructOrArray(const QVariant& variant)
 
 void warnUnsupported(const QVariant& variant)
 {
-    qWarning("%s", qPrintable(QStringLiteral("type %1 is not supported")
-                                  .arg(QLatin1String(variant.metaType().name() ? variant.metaType().name()
-                                                                               : "invalid"))));
+    qCWarning(lcXmlRpc, "%s",
+              qPrintable(QStringLiteral("type %1 is not supported")
+                             .arg(QLatin1String(variant.metaType().name() ? variant.metaType().name()
+                                                                          : "invalid"))));
 }
 
 void writeValue(const QVariant& variant, QDomDocument& document, QDomElement& value)

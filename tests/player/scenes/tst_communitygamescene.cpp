@@ -11,6 +11,7 @@
 #include "textitem.h"
 
 #include <QGraphicsPixmapItem>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QTest>
 
@@ -50,6 +51,8 @@ class TestCommunityGameScene : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        // A move refused for its seat is told in a debug message, off unless asked for.
+        QLoggingCategory::setFilterRules(QStringLiteral("vesk.table.debug=true"));
         LocalResources::setSearchPaths({QStringLiteral(":")});
         m_theme = std::make_unique<CommunityTheme>();
     }

@@ -12,6 +12,7 @@
 #include "stackitem.h"
 
 #include <QGraphicsPixmapItem>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -75,6 +76,8 @@ class TestGameScene : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        // A move refused for its seat is told in a debug message, off unless asked for.
+        QLoggingCategory::setFilterRules(QStringLiteral("vesk.table.debug=true"));
         LocalResources::setSearchPaths({QStringLiteral(":")});
         m_theme = std::make_unique<DefaultTheme>();
     }

@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -152,6 +153,8 @@ class TestDefaultTheme : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        // Missing pictures are told in debug messages, which are off unless asked for.
+        QLoggingCategory::setFilterRules(QStringLiteral("vesk.resources.debug=true"));
         QVERIFY(m_prefix.isValid());
         const QString p = m_prefix.path();
         // A theme folder laid out like the embedded resources.

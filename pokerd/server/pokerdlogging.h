@@ -1,0 +1,11 @@
+#ifndef POKERD_POKERDLOGGING_H
+#define POKERD_POKERDLOGGING_H
+
+#include <QLoggingCategory>
+
+// Messages by subsystem. Debug and info messages are off unless QT_LOGGING_RULES
+// turns them on, e.g. QT_LOGGING_RULES="vesk.*.debug=true"; warnings are on.
+Q_DECLARE_LOGGING_CATEGORY(lcPokerdTable)
+Q_DECLARE_LOGGING_CATEGORY(lcPokerdAccounts)
+
+#endif

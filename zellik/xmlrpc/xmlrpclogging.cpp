@@ -1,0 +1,3 @@
+#include "xmlrpclogging.h"
+
+Q_LOGGING_CATEGORY(lcXmlRpc, "vesk.xmlrpc", QtWarningMsg)
