@@ -133,11 +133,9 @@ int Startup::run(int& argc, char** argv)
     d->view = std::make_unique<PokerTableView>();
     const bool community = options.value<bool>(QStringLiteral("community"));
 
-    // 12. The onlookers' table needs nothing else.
+    // 12. The player's table checks its log-in data and screen; the onlookers' needs nothing.
     int startState = StartInteractive;
-    if (community) {
-        d->controller = std::make_unique<CommunityController>(d->client.get(), d->view.get(), d->theme.get());
-    } else {
+    if (!community) {
         // 13. Log-in data from the command line must be well formed.
         const QString authStatic = QStringLiteral("authStatic");
         if (options.hasValue(authStatic)) {
@@ -163,8 +161,22 @@ int Startup::run(int& argc, char** argv)
         }
     }
 
+    // 15. Full screen, or the largest 4:3 window in nine tenths of the desktop; shown
+    // before the controllers are built, so that their splash is the first thing painted.
+    if (options.value<bool>(QStringLiteral("fullscreen"))) {
+        d->view->showFullScreen();
+    } else {
+        QSize windowSize(800, 600);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            windowSize = TableWindowGeometry::windowSize(screen->virtualSize());
+        d->view->setFixedSize(windowSize);
+        d->view->show();
+    }
+
     PlayerController* player = nullptr;
-    if (!d->controller) {
+    if (community) {
+        d->controller = std::make_unique<CommunityController>(d->client.get(), d->view.get(), d->theme.get());
+    } else {
         const bool singleWindow = options.value<bool>(QStringLiteral("singleWindow"));
         auto controller = std::make_unique<PlayerController>(ApplicationState(startState), d->client.get(),
                                                              d->view.get(), d->theme.get(), singleWindow);
@@ -190,17 +202,6 @@ int Startup::run(int& argc, char** argv)
 
     qCInfo(lcStartup, "player: started with theme %s, start state %d, %s", qPrintable(themeName), startState,
            community ? "community table" : "player table");
-
-    // 15. Full screen, or the largest 4:3 window in nine tenths of the desktop.
-    if (options.value<bool>(QStringLiteral("fullscreen"))) {
-        d->view->showFullScreen();
-    } else {
-        QSize windowSize(800, 600);
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            windowSize = TableWindowGeometry::windowSize(screen->virtualSize());
-        d->view->setFixedSize(windowSize);
-        d->view->show();
-    }
 
     // 16. Run.
     d->controller->setShowUserName(options.value<bool>(QStringLiteral("showUserName")));
