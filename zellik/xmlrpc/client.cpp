@@ -27,6 +27,7 @@ struct Entry
     QPointer<QNetworkReply> reply;
     int id = -1;
     int originalId = -1; ///< the caller's id of a call posted again after a redirect
+    int redirects = 0;   ///< how often this call was posted again
     QByteArray body;
     bool tooLarge = false;
 
@@ -202,13 +203,14 @@ bool Client::isIdle() const
     return d->queue.isEmpty() && d->inFlight.isEmpty();
 }
 
-int Client::enqueue(const QList<Variant>& params, const QString& methodName, int originalId)
+int Client::enqueue(const QList<Variant>& params, const QString& methodName, int originalId, int redirects)
 {
     Entry entry;
     entry.method = methodName;
     entry.params = params;
     entry.id = d->nextId.fetch_add(1);
     entry.originalId = originalId;
+    entry.redirects = redirects;
     const int id = entry.id;
     d->queue.append(entry);
     processNextRequest();
@@ -289,8 +291,16 @@ void Client::requestFinished(QNetworkReply* reply)
     } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 301 &&
                reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl().isValid()) {
         d->url = d->url.resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
-        enqueue(entry.params, entry.method, reportId);
-        return;
+        // A server that redirects in circles would keep the call going for ever.
+        if (entry.redirects >= MaximumRedirects) {
+            Q_EMIT failed(reportId, TransportFailure,
+                          QStringLiteral("Too many redirects (%1); the last to %2")
+                              .arg(entry.redirects + 1)
+                              .arg(d->url.toString()));
+        } else {
+            enqueue(entry.params, entry.method, reportId, entry.redirects + 1);
+            return;
+        }
     } else {
         Response response;
         if (!response.parse(entry.body)) {

@@ -24,6 +24,8 @@ public:
     /// Failure codes besides the server's own fault codes.
     enum FailureCode { TransportFailure = -32300, MalformedResponse = -32600 };
     static constexpr qint64 DefaultMaximumResponseSize = 16 * 1024 * 1024;
+    /// Redirects one call follows before it fails: a server that sends it round in circles.
+    static constexpr int MaximumRedirects = 5;
 
     explicit Client(QObject* parent = nullptr);
     ~Client() override;
@@ -67,7 +69,7 @@ private Q_SLOTS:
     void requestWarningTimedOut();
 
 private:
-    int enqueue(const QList<Variant>& params, const QString& methodName, int originalId);
+    int enqueue(const QList<Variant>& params, const QString& methodName, int originalId, int redirects = 0);
     void processNextRequest();
     void readReplyData(QNetworkReply* reply);
     void dropInFlight(const QString& reason);

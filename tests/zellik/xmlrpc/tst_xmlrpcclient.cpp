@@ -255,6 +255,30 @@ private Q_SLOTS:
         QCOMPARE(second.at(0).toInt(), later);
     }
 
+    void redirectsInCirclesFail()
+    {
+        m_server->setHandler([](const ScriptedHttpServer::Received&) {
+            Reply moved;
+            moved.status = 301;
+            moved.reason = "Moved Permanently";
+            moved.headers.append(qMakePair(QByteArray("Location"), QByteArray("/rpc")));
+            return moved;
+        });
+        QSignalSpy done(m_client.get(), &Client::done);
+        QSignalSpy failed(m_client.get(), &Client::failed);
+        const int id = m_client->request("round");
+        QTRY_COMPARE(failed.size(), 1);
+        QCOMPARE(failed.at(0).at(0).toInt(), id);
+        QCOMPARE(failed.at(0).at(1).toInt(), int(Client::TransportFailure));
+        QVERIFY(failed.at(0).at(2).toString().startsWith("Too many redirects"));
+        QCOMPARE(m_server->received().size(), Client::MaximumRedirects + 1);
+        QCOMPARE(done.size(), 0);
+        // The next call starts with a fresh count.
+        m_client->request("again");
+        QTRY_COMPARE(failed.size(), 2);
+        QCOMPARE(m_server->received().size(), 2 * (Client::MaximumRedirects + 1));
+    }
+
     void redirectWithoutTargetIsAnAnswer()
     {
         m_server->setHandler([](const ScriptedHttpServer::Received&) {
