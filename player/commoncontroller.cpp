@@ -529,6 +529,7 @@ void CommonController::slotConnectionWarning(int)
         return;
     InfoDialogItem* dialog = d->scene->createInfoDialog();
     dialog->setText(tr("Connection seems slow. Please wait."));
+    qCInfo(lcTable, "shown: %s", qPrintable(dialog->text()));
     d->warningDialog = dialog;
     d->scene->pushDialog(dialog, true);
 }
@@ -575,6 +576,8 @@ void CommonController::showNotice(const QString& message, int timeout, int optio
         return;
     InfoDialogItem* dialog = d->scene->createInfoDialog();
     dialog->setText(message);
+    // What the player is told, for whoever watches the program from outside.
+    qCInfo(lcTable, "shown: %s", qPrintable(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     if (options == 1) {
         PushButtonItem* restart = dialog->createButton(tr("Restart"), QDialogButtonBox::AcceptRole, false);
         PushButtonItem* quit = dialog->createButton(tr("Quit"), QDialogButtonBox::RejectRole, false);
