@@ -8,7 +8,7 @@ seconds=${1:-60}
 
 out="$root/build-fuzz"
 mkdir -p "$out"
-sources=(variant document streamvalue request response)
+sources=(variant document streamvalue request response xmlrpclogging)
 args=()
 for s in "${sources[@]}"; do args+=("$root/zellik/xmlrpc/$s.cpp"); done
 
