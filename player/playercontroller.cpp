@@ -81,12 +81,7 @@ PlayerController::PlayerController(ApplicationState startState, Client* client, 
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 
-    auto* table = new PlayerGameScene(theme, this);
-    table->setSceneRect(area);
-    if (theme)
-        table->setBackgroundBrush(
-            QBrush(QPixmap::fromImage(theme->image(AbstractTheme::ImageTableBackground))));
-    table->setupScene();
+    PlayerGameScene* table = PlayerGameScene::createTable(theme, this);
     setScene(table);
     connectPlayerScene(table);
 

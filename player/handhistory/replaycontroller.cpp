@@ -9,9 +9,6 @@
 #include "playergamescene.h"
 #include "pokertableview.h"
 
-#include <QBrush>
-#include <QPixmap>
-
 namespace VeskGames {
 
 class ReplayController::Private
@@ -26,13 +23,7 @@ ReplayController::ReplayController(Client* client, PokerTableView* view, Abstrac
     : CommonController(client, view, theme, false, parent), d(std::make_unique<Private>())
 {
     d->localPlayer = localPlayer;
-    d->scene = std::make_unique<PlayerGameScene>(theme);
-    // The table's own 1024 x 768 coordinates, as at a live table.
-    d->scene->setSceneRect(0, 0, 1024, 768);
-    if (theme)
-        d->scene->setBackgroundBrush(
-            QBrush(QPixmap::fromImage(theme->image(AbstractTheme::ImageTableBackground))));
-    d->scene->setupScene();
+    d->scene.reset(PlayerGameScene::createTable(theme));
     hideTableButtons();
     setScene(d->scene.get());
     setShowUserName(true);

@@ -18,9 +18,11 @@
 #include "textutils.h"
 #include "thinclientbetter.h"
 
+#include <QBrush>
 #include <QCoreApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
+#include <QPixmap>
 
 namespace VeskGames {
 
@@ -38,6 +40,17 @@ PlayerGameScene::PlayerGameScene(AbstractTheme* theme, QObject* parent)
     setUseOneNumberCards(true);
     d->betMethod = qApp && qApp->property("inifeaturechipsisdefault").toBool() ? BetChips : BetSlider;
     makeControls();
+}
+
+PlayerGameScene* PlayerGameScene::createTable(AbstractTheme* theme, QObject* parent)
+{
+    auto* table = new PlayerGameScene(theme, parent);
+    table->setSceneRect(0, 0, 1024, 768);
+    if (theme)
+        table->setBackgroundBrush(
+            QBrush(QPixmap::fromImage(theme->image(AbstractTheme::ImageTableBackground))));
+    table->setupScene();
+    return table;
 }
 
 PlayerGameScene::~PlayerGameScene()

@@ -47,6 +47,8 @@ public:
 
     PlayerGameScene(AbstractTheme* theme, QObject* parent = nullptr);
     ~PlayerGameScene() override;
+    /// A table ready to show: the table's own 1024 x 768 coordinates, the theme's cloth, set up.
+    static PlayerGameScene* createTable(AbstractTheme* theme, QObject* parent = nullptr);
 
     void setupScene() override;
     void retranslate() override;

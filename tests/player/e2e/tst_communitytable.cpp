@@ -1,6 +1,7 @@
 // The onlookers' table against the real server: after every batch of events
 // the table shows what the server holds, hand after hand.
 #include "pokerdprocess.h"
+#include "tablefeedlines.h"
 
 #include "card.h"
 #include "tablestatefeed.h"
@@ -16,36 +17,12 @@
 
 #include <cmath>
 
+using TableFeed::distinctHands;
+using TableFeed::readLines;
 using VeskGames::Card;
 using VeskGames::TableStateFeed;
 
 namespace {
-
-QList<QJsonObject> readLines(const QString& path)
-{
-    QList<QJsonObject> lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        // The last line may still be on its way.
-        const QJsonDocument document = QJsonDocument::fromJson(line);
-        if (document.isObject())
-            lines.append(document.object());
-    }
-    return lines;
-}
-
-int distinctHands(const QList<QJsonObject>& lines)
-{
-    QSet<int> hands;
-    for (const QJsonObject& line : lines) {
-        if (!line.value("handId").isNull())
-            hands.insert(line.value("handId").toInt());
-    }
-    return int(hands.size());
-}
 
 qint64 cents(double amount)
 {

@@ -5,10 +5,9 @@
 // orderly way; it never crashes or hangs, and the server loses no chips.
 #include "faultproxy.h"
 #include "pokerdprocess.h"
+#include "tablefeedlines.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,16 +20,7 @@ namespace {
 /// The hands the table showed so far, by the table state feed.
 int handsShown(const QString& feed)
 {
-    QFile file(feed);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    QSet<QByteArray> hands;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const qsizetype at = line.indexOf("\"handId\":");
-        if (at >= 0)
-            hands.insert(line.mid(at, line.indexOf(',', at) - at));
-    }
-    return int(hands.size());
+    return TableFeed::distinctHands(TableFeed::readLines(feed));
 }
 
 constexpr int kServerStopped = -1;
