@@ -9,6 +9,7 @@
 #include "defaulttheme.h"
 #include "gamehistorydialogitem.h"
 #include "handreplayer.h"
+#include "holecardsitem.h"
 #include "localresources.h"
 #include "playergamescene.h"
 #include "playeroptionsdialogitem.h"
@@ -223,14 +224,18 @@ private Q_SLOTS:
         QVERIFY(table);
         PlayerGameScene* scene = table->playerScene();
         QTRY_VERIFY_WITH_TIMEOUT(scene->viewPosition() >= 0, 20000);
-        // Two hands begun after the player sat down: the first of them is over and kept.
+        // A hand the player was dealt into, and the next one begun: the first is over and kept.
+        // (A newcomer waits for the big blind: the first hands at the table may not be theirs.)
         QSignalSpy hands(table->client(), &Client::handId);
+        qsizetype dealtAt = -1;
         const int wait = 120000;
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
                 if (scene->foldButton()->isVisible())
                     scene->checkCallButton()->click();
-                return hands.size() >= 3;
+                if (dealtAt < 0 && !scene->holeCards()->cards().isEmpty())
+                    dealtAt = hands.size();
+                return dealtAt >= 0 && hands.size() > dealtAt;
             }(),
             wait);
 
