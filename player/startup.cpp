@@ -10,6 +10,7 @@
 #include "platform/crashreporter.h"
 #include "playercontroller.h"
 #include "pokertableview.h"
+#include "renderingsetup.h"
 #include "singleinstance.h"
 #include "staticcredentials.h"
 #include "tablewindowgeometry.h"
@@ -82,10 +83,11 @@ int Startup::run(int& argc, char** argv)
     QCoreApplication::setApplicationName(d->configuration.value(context).toString());
     QCoreApplication::setApplicationVersion(QStringLiteral(VESK_VERSION));
 
-    // 5. One instance only; a second start leaves quietly. The web pages
-    // (cashier, news) draw with the widgets' context, which must be shared
-    // from the start.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // 5. One instance only; a second start leaves quietly. With OpenGL the
+    // web pages (cashier, news) draw with the widgets' context, which must be
+    // shared from the start.
+    if (!RenderingSetup::apply())
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     d->app = std::make_unique<QApplication>(argc, argv);
     d->instance = std::make_unique<SingleInstance>(kIdentifier);
     if (!d->instance->claim()) {

@@ -1,6 +1,8 @@
+#include "renderingsetup.h"
 #include "staticcredentials.h"
 #include "tablewindowgeometry.h"
 
+#include <QMap>
 #include <QTest>
 
 using VeskGames::StaticCredentials;
@@ -87,6 +89,66 @@ private Q_SLOTS:
         QFETCH(QRect, geometry);
         QFETCH(bool, usable);
         QCOMPARE(Geometry::isUsableScreen(geometry), usable);
+    }
+    void rendering_data()
+    {
+        // Variables set beforehand as "NAME=value" pairs; what the program sets.
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<bool>("software");
+        QTest::addColumn<QStringList>("after");
+        const QStringList chosen{"QT_QUICK_BACKEND=software", "QT_XCB_GL_INTEGRATION=none"};
+        QTest::newRow("nothing set") << QStringList() << true << chosen;
+        QTest::newRow("unrelated set")
+            << QStringList{"DISPLAY=:0"} << true << (QStringList{"DISPLAY=:0"} + chosen);
+        QTest::newRow("empty integration counts as unset")
+            << QStringList{"QT_XCB_GL_INTEGRATION="} << true << chosen;
+        QTest::newRow("OpenGL asked for")
+            << QStringList{"VESK_OPENGL=1"} << false << QStringList{"VESK_OPENGL=1"};
+        QTest::newRow("OpenGL not asked for")
+            << QStringList{"VESK_OPENGL=0"} << true << (chosen + QStringList{"VESK_OPENGL=0"});
+        QTest::newRow("integration picked") << QStringList{"QT_XCB_GL_INTEGRATION=xcb_egl"} << false
+                                            << QStringList{"QT_XCB_GL_INTEGRATION=xcb_egl"};
+        QTest::newRow("quick backend picked")
+            << QStringList{"QT_QUICK_BACKEND=opengl"} << false << QStringList{"QT_QUICK_BACKEND=opengl"};
+    }
+
+    void rendering()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(bool, software);
+        QFETCH(QStringList, after);
+        QMap<QByteArray, QByteArray> env;
+        for (const QString& pair : before)
+            env.insert(pair.section('=', 0, 0).toLatin1(), pair.section('=', 1).toLatin1());
+        const bool result = VeskGames::RenderingSetup::choose(
+            [&](const char* name) { return env.value(name); },
+            [&](const char* name, const QByteArray& value) { env.insert(name, value); });
+        QCOMPARE(result, software);
+        QStringList pairs;
+        for (auto it = env.cbegin(); it != env.cend(); ++it)
+            pairs << QString::fromLatin1(it.key() + '=' + it.value());
+        QCOMPARE(pairs, after);
+    }
+
+    void expectedMessages_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("no context")
+            << "QXcbIntegration: Cannot create platform OpenGL context, neither GLX nor "
+               "EGL are enabled"
+            << true;
+        QTest::newRow("other platform warning") << "QXcbConnection: XCB error: 3 (BadWindow)" << false;
+        QTest::newRow("mentioned inside")
+            << "server said: QXcbIntegration: Cannot create platform OpenGL context" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void expectedMessages()
+    {
+        QFETCH(QString, message);
+        QFETCH(bool, dropped);
+        QCOMPARE(VeskGames::RenderingSetup::isExpectedWithoutOpenGL(message), dropped);
     }
 };
 
