@@ -2,13 +2,12 @@
 // against pokerd at instant pace: resident memory every 100 hands, so that
 // growth over thousands of hands shows.
 //
-//   playersoak [HANDS]
-#include "betpushbuttonitem.h"
+//   playersoak [HANDS [EVERY]]
 #include "defaulttheme.h"
 #include "localresources.h"
-#include "playergamescene.h"
 #include "playerprogram.h"
 #include "pokerdprocess.h"
+#include "soakloop.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,31 +15,17 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace VeskGames;
-
-namespace {
-
-double rssMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int hands = argc > 1 ? std::atoi(argv[1]) : 2000;
+    const int every = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
     qRegisterMetaType<VeskGames::PlayerController*>();
     LocalResources::setSearchPaths({QStringLiteral(":")});
     auto theme = std::make_unique<DefaultTheme>();
@@ -66,34 +51,20 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "playersoak: could not sit down\n");
         return 1;
     }
-    PlayerGameScene* scene = table->playerScene();
-    // Out of chips, the table buys again by itself.
-    scene->setUseAutoReBuyin(true);
-    int seen = 0;
-    int decisions = 0;
     double baseline = 0;
-    QObject::connect(table->client(), &Client::handId, [&](qint32, qint32) {
-        ++seen;
-        if (seen % 100 == 0) {
-            const double rss = rssMiB();
-            if (seen == 100)
-                baseline = rss;
-            std::printf("hands %5d  decisions %5d  rss %7.1f MiB  growth since hand 100 %+6.1f MiB\n", seen,
-                        decisions, rss, baseline > 0 ? rss - baseline : 0.0);
-            std::fflush(stdout);
-        }
-    });
     QElapsedTimer clock;
     clock.start();
-    while (table && seen < hands) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qWait(10);
-        if (scene->checkCallButton()->isVisible()) {
-            scene->checkCallButton()->click();
-            ++decisions;
-        }
-    }
-    std::printf("%d hands in %.0f s, %d decisions; rss %.1f MiB at hand 100, %.1f MiB at the end\n", seen,
-                clock.elapsed() / 1000.0, decisions, baseline, rssMiB());
+    const PlayerTest::SoakSample last =
+        PlayerTest::playHands(table, hands, every, [&](const PlayerTest::SoakSample& s) {
+            if (baseline == 0)
+                baseline = s.residentMiB;
+            std::printf(
+                "hands %5d  decisions %5d  rss %7.1f MiB  growth since the first sample %+6.1f MiB  %.0f s\n",
+                s.hands, s.decisions, s.residentMiB, baseline > 0 ? s.residentMiB - baseline : 0.0,
+                clock.elapsed() / 1000.0);
+            std::fflush(stdout);
+        });
+    std::printf("%d hands in %.0f s, %d decisions; rss %.1f MiB at the first sample, %.1f MiB at the end\n",
+                last.hands, clock.elapsed() / 1000.0, last.decisions, baseline, last.residentMiB);
     return table ? 0 : 1;
 }
