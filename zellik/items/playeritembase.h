@@ -24,8 +24,10 @@ public:
     static constexpr int ActionTextMs = 3000;
     /// Below this the clock turns red and shows tenths.
     static constexpr int WarningMs = 10000;
-    /// Clock frames: smooth enough for the pie, idle when no clock runs.
-    static constexpr int TimerFrameMs = 25;
+    /// Clock frames: the pie moves under 3 degrees a frame on a 15 s turn.
+    /// Each frame repaints the whole seat, so at 25 ms a table of bots cost
+    /// several times the CPU of everything else it does.
+    static constexpr int TimerFrameMs = 100;
 
     explicit PlayerItemBase(QGraphicsItem* parent = nullptr);
     ~PlayerItemBase() override;

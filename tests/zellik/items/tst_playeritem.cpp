@@ -273,7 +273,7 @@ private Q_SLOTS:
         QCOMPARE(sound.size(), you ? 2 : 0);
     }
 
-    void theClockIsSmoothAndRestsWhenDone()
+    void theClockTicksTenTimesASecondAndRestsWhenDone()
     {
         QGraphicsScene scene(0, 0, 300, 200);
         auto* seat = new CountingSeat;
@@ -285,8 +285,10 @@ private Q_SLOTS:
         seat->paints = 0;
         seat->startTimer(20000, 0);
         QTest::qWait(1000);
+        // Often enough for the pie to move, seldom enough not to load the
+        // machine with repaints of the whole seat.
         const int running = seat->paints;
-        QVERIFY2(running >= 30, qPrintable(QString::number(running)));
+        QVERIFY2(running >= 6 && running <= 13, qPrintable(QString::number(running)));
         seat->cancelTimer();
         QTest::qWait(50);
         seat->paints = 0;
