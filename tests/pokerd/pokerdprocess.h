@@ -64,6 +64,21 @@ public:
     quint16 port() const { return m_port; }
     QProcess& process() { return m_process; }
 
+    /// Makes, with \a openssl, a certificate for 127.0.0.1 that signs itself
+    /// and its key in \a dir; returns the arguments that serve HTTPS with
+    /// them, or nothing when they could not be made.
+    static QStringList selfSignedTls(const QString& openssl, const QString& dir)
+    {
+        QProcess make;
+        make.setWorkingDirectory(dir);
+        make.start(openssl,
+                   {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
+                    "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", "key.pem", "-out", "cert.pem"});
+        if (!make.waitForFinished(60000) || make.exitCode() != 0)
+            return {};
+        return {"--tls", dir + "/cert.pem," + dir + "/key.pem"};
+    }
+
 private:
     QProcess m_process;
     QStringList m_lines;

@@ -113,15 +113,10 @@ private Q_SLOTS:
         if (python.isEmpty() || openssl.isEmpty())
             QSKIP("python3 or openssl is not installed");
         QTemporaryDir data;
-        QProcess make;
-        make.setWorkingDirectory(data.path());
-        make.start(openssl,
-                   {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
-                    "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", "key.pem", "-out", "cert.pem"});
-        QVERIFY(make.waitForFinished(60000) && make.exitCode() == 0);
+        const QStringList tls = PokerdProcess::selfSignedTls(openssl, data.path());
+        QVERIFY(!tls.isEmpty());
         PokerdProcess server;
-        QVERIFY(
-            server.start(data.path(), {"--tls", data.filePath("cert.pem") + "," + data.filePath("key.pem")}));
+        QVERIFY(server.start(data.path(), tls));
 
         // Trusting exactly that certificate, Python's client talks to it.
         QProcess client;

@@ -125,6 +125,7 @@ private Q_SLOTS:
         const QString serverErr = QString::fromLocal8Bit(server.process().readAllStandardError());
         QVERIFY2(!serverErr.contains("cents at the start"), qPrintable(serverErr));
     }
+
     void foreignCertificate()
     {
         // The server's certificate is its own, signed by no authority the
@@ -133,16 +134,11 @@ private Q_SLOTS:
         if (openssl.isEmpty())
             QSKIP("openssl is not installed");
         QTemporaryDir dir;
-        QProcess make;
-        make.setWorkingDirectory(dir.path());
-        make.start(openssl,
-                   {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
-                    "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", "key.pem", "-out", "cert.pem"});
-        QVERIFY(make.waitForFinished(60000) && make.exitCode() == 0);
+        const QStringList tls = PokerdProcess::selfSignedTls(openssl, dir.path());
+        QVERIFY(!tls.isEmpty());
         PokerdProcess server;
-        QVERIFY(
-            server.start(dir.filePath("data"), {"--bot-delay", "40", "--hand-delay", "120", "--tls",
-                                                dir.filePath("cert.pem") + "," + dir.filePath("key.pem")}));
+        QVERIFY(server.start(dir.filePath("data"),
+                             QStringList{"--bot-delay", "40", "--hand-delay", "120"} + tls));
 
         const QString feed = dir.filePath("feed.jsonl");
         QProcess player;
