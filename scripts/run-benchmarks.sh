@@ -58,15 +58,17 @@ fi
 echo "== player soak"
 "$build/bin/playersoak" 2000 2>/dev/null | grep -E "^(hands|[0-9]+ hands)"
 
-# Beside a peer: this program and PokerTH on one X server, first window, memory and idle CPU.
+# Beside a peer: this program and PokerTH on one X server: start, memory at each screen,
+# CPU idle and playing, frame intervals.
 echo "== beside PokerTH"
-if ! command -v pokerth >/dev/null && [ ! -x /usr/games/pokerth ]; then
+peer_packages="pokerth xdotool libxcb-damage0-dev"
+if ! command -v xdotool >/dev/null || { ! command -v pokerth >/dev/null && [ ! -x /usr/games/pokerth ]; }; then
     if [ "$(id -u)" -eq 0 ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends pokerth libxcb-damage0-dev >/dev/null
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $peer_packages >/dev/null
     fi
 fi
-if [ -x /usr/games/pokerth ] || command -v pokerth >/dev/null; then
+if command -v xdotool >/dev/null && { [ -x /usr/games/pokerth ] || command -v pokerth >/dev/null; }; then
     python3 "$root/bench/peer_compare.py" "$build/bin" 5 "$build/peer_compare.json"
 else
-    echo "PokerTH is not installed (apt-get install pokerth libxcb-damage0-dev); skipped"
+    echo "PokerTH or xdotool is not installed (apt-get install $peer_packages); skipped"
 fi
