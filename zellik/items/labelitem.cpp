@@ -48,6 +48,7 @@ QString LabelItem::text() const
 
 void LabelItem::setPen(const QPen& pen)
 {
+    prepareGeometryChange();
     d->pen = pen;
     update();
 }
@@ -70,6 +71,7 @@ QBrush LabelItem::brush() const
 
 void LabelItem::setAlignment(Qt::Alignment alignment)
 {
+    prepareGeometryChange();
     d->alignment = alignment;
     rebuild();
 }
@@ -108,10 +110,8 @@ void LabelItem::setThemeFlags(ThemeFlags flags)
     d->themeFlags = flags;
 }
 
-void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+QPointF LabelItem::textOffset() const
 {
-    if (d->path.isEmpty())
-        return;
     const QRectF bounds = d->path.boundingRect();
     const QRectF area = rect();
     qreal x = area.center().x() - bounds.center().x();
@@ -124,9 +124,28 @@ void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
         y = area.top() - bounds.top();
     else if (d->alignment & Qt::AlignBottom)
         y = area.bottom() - bounds.bottom();
+    return QPointF(x, y);
+}
+
+QRectF LabelItem::boundingRect() const
+{
+    // A label given less room than its text draws past its rectangle; what
+    // it draws must be inside what it claims, or a move leaves a copy behind.
+    QRectF bounds = QGraphicsWidget::boundingRect();
+    if (!d->path.isEmpty()) {
+        const qreal margin = (d->pen.style() == Qt::NoPen ? 0 : d->pen.widthF()) + 1;
+        bounds |= d->path.boundingRect().translated(textOffset()).adjusted(-margin, -margin, margin, margin);
+    }
+    return bounds;
+}
+
+void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    if (d->path.isEmpty())
+        return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->translate(x, y);
+    painter->translate(textOffset());
     painter->setPen(d->pen);
     painter->setBrush(d->brush);
     if (d->outlined)
@@ -160,6 +179,7 @@ void LabelItem::changeEvent(QEvent* event)
 
 void LabelItem::rebuild()
 {
+    prepareGeometryChange();
     d->path = DrawUtils::makePath(
         font(), d->text, d->alignment & Qt::AlignLeft ? DrawUtils::AlignLeft : DrawUtils::AlignCenter);
     updateGeometry();

@@ -38,6 +38,7 @@ public:
     void setTheme(AbstractTheme* theme) override;
     void setThemeFlags(ThemeFlags flags) override;
 
+    QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 protected:
@@ -46,6 +47,8 @@ protected:
 
 private:
     void rebuild();
+    /// Where the text's path goes inside the rectangle, by the alignment.
+    QPointF textOffset() const;
 
     class Private;
     std::unique_ptr<Private> d;

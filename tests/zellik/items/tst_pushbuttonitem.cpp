@@ -10,6 +10,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -189,6 +190,68 @@ private Q_SLOTS:
         label.setFixedHeight(10);
         QCOMPARE(label.effectiveSizeHint(Qt::PreferredSize).height(), 10.0);
         QCOMPARE(label.effectiveSizeHint(Qt::MaximumSize).height(), 10.0);
+    }
+
+    void labelPaintsInsideItsBounds_data()
+    {
+        // Room given by a layout, possibly less than the text needs.
+        QTest::addColumn<QSizeF>("room");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<int>("penWidth");
+        QTest::newRow("room enough") << QSizeF(200, 40) << int(Qt::AlignCenter) << 0;
+        QTest::newRow("too low") << QSizeF(200, 4) << int(Qt::AlignCenter) << 0;
+        QTest::newRow("too narrow") << QSizeF(12, 40) << int(Qt::AlignCenter) << 0;
+        QTest::newRow("nothing at all") << QSizeF(0, 0) << int(Qt::AlignCenter) << 0;
+        QTest::newRow("too narrow, left") << QSizeF(12, 40) << int(Qt::AlignLeft | Qt::AlignVCenter) << 0;
+        QTest::newRow("too low, bottom") << QSizeF(200, 4) << int(Qt::AlignBottom | Qt::AlignHCenter) << 0;
+        QTest::newRow("too low, outlined") << QSizeF(200, 4) << int(Qt::AlignCenter) << 4;
+    }
+
+    void labelPaintsInsideItsBounds()
+    {
+        QFETCH(QSizeF, room);
+        QFETCH(int, alignment);
+        QFETCH(int, penWidth);
+        LabelItem label;
+        QFont font;
+        font.setPixelSize(22);
+        font.setBold(true);
+        label.setFont(font);
+        label.setText(QStringLiteral("LOGIN"));
+        label.setAlignment(Qt::Alignment(alignment));
+        if (penWidth > 0) {
+            label.setPen(QPen(Qt::black, penWidth));
+            label.setOutlinedText(true);
+        }
+        label.resize(room);
+        QImage image(600, 300, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        const QPoint origin(300, 150);
+        {
+            QPainter painter(&image);
+            painter.translate(origin);
+            label.paint(&painter, nullptr, nullptr);
+        }
+        // Whatever was drawn lies inside what the item says it covers, so
+        // that moving it repaints all of it.
+        const QRectF bounds = label.boundingRect().translated(origin);
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) == 0)
+                    continue;
+                ++inked;
+                QVERIFY2(bounds.contains(QPointF(x + 0.5, y + 0.5)),
+                         qPrintable(QStringLiteral("ink at %1,%2 outside %3,%4 %5x%6")
+                                        .arg(x - origin.x())
+                                        .arg(y - origin.y())
+                                        .arg(bounds.x() - origin.x())
+                                        .arg(bounds.y() - origin.y())
+                                        .arg(bounds.width())
+                                        .arg(bounds.height())));
+            }
+        }
+        QVERIFY(inked > 50);
     }
 
     void sideButtonsFillThePlaces_data()
