@@ -40,6 +40,9 @@ int main(int argc, char** argv)
     const QCommandLineOption seed("seed", "Seed of the shuffles and the bots.", "n", "20261207");
     const QCommandLineOption botDelay("bot-delay", "How long bots think, in ms.", "ms", "700");
     const QCommandLineOption handDelay("hand-delay", "Pause between hands, in ms.", "ms", "2500");
+    const QCommandLineOption animationPercent(
+        "animation-percent", "How long the clients' animations run, in percent of the usual (0: none).",
+        "percent", "100");
     const QCommandLineOption actionTimeout("action-timeout", "Seconds a player has to act.", "s", "15");
     const QCommandLineOption sessionTimeout("session-timeout", "Seconds after which a silent session ends.",
                                             "s", "1800");
@@ -66,8 +69,8 @@ int main(int argc, char** argv)
     const QCommandLineOption freerollLevel("freeroll-level", "Seconds a freeroll's blind level lasts.", "s",
                                            "300");
     parser.addOptions({listen, tls, data, tables, users, seed, botDelay, handDelay, actionTimeout,
-                       sessionTimeout, community, stateLog, handLog, kiosk, kioskLogin, updates, freerollIn,
-                       freerollLevel});
+                       animationPercent, sessionTimeout, community, stateLog, handLog, kiosk, kioskLogin,
+                       updates, freerollIn, freerollLevel});
     parser.process(app);
 
     AccountStore accounts(parser.value(data));
@@ -94,6 +97,7 @@ int main(int argc, char** argv)
     timing.botDelayMs = parser.value(botDelay).toInt();
     timing.betweenHandsMs = parser.value(handDelay).toInt();
     timing.actionTimeoutMs = parser.value(actionTimeout).toInt() * 1000;
+    timing.animationPercent = qBound(0, parser.value(animationPercent).toInt(), 1000);
     PokerServer server(&accounts, tableList, parser.value(seed).toUInt(), timing);
     QMap<QString, QString> communityTables;
     for (const QString& entry : parser.values(community))

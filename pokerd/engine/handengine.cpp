@@ -89,6 +89,9 @@ public:
     {
         data.insert(QStringLiteral("event"), QStringLiteral("gameEvent"));
         data.insert(QStringLiteral("timestamp"), now());
+        const auto animation = data.find(QStringLiteral("animationMs"));
+        if (animation != data.end() && config.animationPercent != 100)
+            *animation = animation->toInt() * qMax(0, config.animationPercent) / 100;
         sink(HandEvent{data, onlySeat, exceptSeat});
     }
 

@@ -22,6 +22,9 @@ struct HandConfig
     int rakePercent = 5;
     Cents rakeCap = 300;
     int seats = 6;
+    /// How long the clients' animations run, in percent of the usual; 0 has
+    /// them show every change at once (a fast table, soak runs).
+    int animationPercent = 100;
 
     bool isOmaha() const { return gameType & 0x2; }
     /// The least bet: the big blind, or the ante on a table without blinds.

@@ -25,6 +25,8 @@ public:
         int actionTimeoutMs = 15000;
         /// From a Sit & Go's end to the next one's registration.
         int betweenTournamentsMs = 15000;
+        /// The clients' animations, in percent of their usual length.
+        int animationPercent = 100;
     };
 
     Table(const TableConfig& config, quint32 seed, const Timing& timing, QObject* parent = nullptr);

@@ -149,6 +149,7 @@ public:
         c.bigBlind = config.bigBlind;
         c.ante = config.ante;
         c.seats = config.seats;
+        c.animationPercent = timing.animationPercent;
         // Tournament chips are not money: nothing to rake.
         c.rakeCap = config.isTournament() ? 0 : qMax<Cents>(config.bigBlind, config.ante) * 3;
         return c;

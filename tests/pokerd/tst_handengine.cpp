@@ -104,6 +104,39 @@ private Q_SLOTS:
         QCOMPARE(hidden, 3);
     }
 
+    void animationLengthsScale_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("dealer");
+        QTest::addColumn<int>("blind");
+        QTest::addColumn<int>("deal");
+        QTest::newRow("usual") << 100 << 300 << 300 << 400;
+        QTest::newRow("half") << 50 << 150 << 150 << 200;
+        QTest::newRow("twice") << 200 << 600 << 600 << 800;
+        QTest::newRow("none") << 0 << 0 << 0 << 0;
+        QTest::newRow("below none") << -20 << 0 << 0 << 0;
+    }
+
+    void animationLengthsScale()
+    {
+        QFETCH(int, percent);
+        QFETCH(int, dealer);
+        QFETCH(int, blind);
+        QFETCH(int, deal);
+        HandConfig config;
+        config.animationPercent = percent;
+        Table t(config);
+        QVERIFY(t.engine.start({{0, 10000}, {1, 10000}, {2, 10000}}, 0, 1));
+        QCOMPARE(t.find("setDealer").first().value("animationMs").toInt(), dealer);
+        QCOMPARE(t.find("postSmall").first().value("animationMs").toInt(), blind);
+        QCOMPARE(t.find("postBig").first().value("animationMs").toInt(), blind);
+        // Every animated event is scaled, the hole cards' included; none is left out.
+        for (const HandEvent& e : t.events) {
+            if (e.data.contains("dealHole"))
+                QCOMPARE(e.data.value("animationMs").toInt(), deal);
+        }
+    }
+
     void minimumRaiseFollowsTheLastRaise()
     {
         Table t;
