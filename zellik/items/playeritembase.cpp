@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFontMetricsF>
+#include <QGraphicsScene>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -460,12 +461,19 @@ void PlayerItemBase::placeSubItem(SubItem item)
     const QRectF box = t.item->path().boundingRect();
     if (item == SubItemTimer) {
         // Where the table has room: above, below or beside the seat.
+        Qt::Alignment alignment = d->timerAlignment;
+        if (!(alignment & (Qt::AlignBottom | Qt::AlignLeft | Qt::AlignRight)) && !d->cards.isEmpty()) {
+            // Above the plate lie the seat's cards: beside it then, on the
+            // side towards the middle of the table, where there is room.
+            const qreal middle = scene() ? scene()->sceneRect().center().x() : 0;
+            alignment = middle < mapToScene(kPlate.center()).x() ? Qt::AlignLeft : Qt::AlignRight;
+        }
         QPointF centre(kPlate.center().x(), -box.height() / 2 - 4);
-        if (d->timerAlignment & Qt::AlignBottom)
+        if (alignment & Qt::AlignBottom)
             centre = QPointF(kPlate.center().x(), SeatSize.height() + box.height() / 2 + 4);
-        else if (d->timerAlignment & Qt::AlignLeft)
+        else if (alignment & Qt::AlignLeft)
             centre = QPointF(kPlate.left() - box.width() / 2 - 6, kPlate.center().y());
-        else if (d->timerAlignment & Qt::AlignRight)
+        else if (alignment & Qt::AlignRight)
             centre = QPointF(kPlate.right() + box.width() / 2 + 6, kPlate.center().y());
         t.item->setPos(centre - box.center());
         return;

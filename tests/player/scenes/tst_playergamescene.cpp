@@ -10,6 +10,7 @@
 #include "kioskbetter.h"
 #include "localresources.h"
 #include "playergamescene.h"
+#include "playeritembase.h"
 #include "playeroptionsdialogitem.h"
 #include "pushbuttonitem.h"
 #include "slider.h"
@@ -534,6 +535,62 @@ private Q_SLOTS:
         scene->setUseFourColourCards(false, false);
         QTRY_VERIFY_WITH_TIMEOUT(drawn({board.at(0)}), timeout);
         QCOMPARE(inks({board.at(0)}, true) + inks({board.at(0)}, false), 0);
+    }
+
+    void timerTextClearOfCards_data()
+    {
+        QTest::addColumn<int>("seats");
+        QTest::addColumn<int>("type");
+        for (int seats = 2; seats <= 10; ++seats) {
+            QTest::addRow("%d seats", seats) << seats << 0x1001;
+            QTest::addRow("%d seats, instant deal", seats) << seats << 0x5001;
+        }
+    }
+
+    // Whichever seat acts, its seconds are on the table and clear of every
+    // card, its own too: text over a card's back is hard to read.
+    void timerTextClearOfCards()
+    {
+        QFETCH(int, seats);
+        QFETCH(int, type);
+        auto scene = std::make_unique<PlayerGameScene>(m_theme.get());
+        scene->setSceneRect(0, 0, 1024, 768);
+        scene->setGameType(type);
+        scene->setPlayerCount(seats);
+        scene->setupScene();
+        for (int i = 0; i < seats; ++i)
+            scene->setPlayerData(i, QStringLiteral("p%1").arg(i), -1, 1000, 1, QString());
+        scene->setLocalPlayer(QStringLiteral("p0"));
+        for (int i = 0; i < seats; ++i)
+            scene->dealHole(i,
+                            i == 0 ? QVector<Card>{Card("dA"), Card("hK")}
+                                   : QVector<Card>{Card(Card::Back, 0), Card(Card::Back, 0)},
+                            0);
+        QList<QGraphicsItem*> cardItems;
+        for (QGraphicsItem* item : scene->items()) {
+            if (dynamic_cast<CardItem*>(item) && item->isVisible())
+                cardItems.append(item);
+        }
+        QVERIFY(cardItems.size() >= seats * 2);
+        for (int acting = 0; acting < seats; ++acting) {
+            scene->action(acting, 20, 40, 1000, 1000, 20, false, true, 100, 100);
+            auto* seat = static_cast<PlayerItemBase*>(scene->seat(acting));
+            const QRectF text = seat->mapRectToScene(seat->subItemRect(AbstractPlayerItem::SubItemTimer));
+            QVERIFY(!text.isEmpty());
+            QVERIFY2(
+                scene->sceneRect().contains(text),
+                qPrintable(QStringLiteral("seat %1 at (%2, %3)").arg(acting).arg(text.x()).arg(text.y())));
+            for (QGraphicsItem* card : std::as_const(cardItems)) {
+                QVERIFY2(!card->sceneBoundingRect().intersects(text),
+                         qPrintable(QStringLiteral("seat %1's clock at (%2, %3) under a card at (%4, %5)")
+                                        .arg(acting)
+                                        .arg(text.x())
+                                        .arg(text.y())
+                                        .arg(card->sceneBoundingRect().x())
+                                        .arg(card->sceneBoundingRect().y())));
+            }
+            scene->cancelAction();
+        }
     }
 
     void screenshot_data()
