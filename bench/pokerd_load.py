@@ -588,10 +588,9 @@ async def load(args, pid, port, failures):
 
 def audit(result, stderr_text, accounts_file, failures):
     lines = []
-    if "cents at the start" in stderr_text:
-        for line in stderr_text.splitlines():
-            if "cents at the start" in line:
-                failures.add(line.strip())
+    for line in stderr_text.splitlines():
+        if "cents at the start" in line or "by its ledger" in line:
+            failures.add(line.strip())
     stored = json.load(open(accounts_file))["accounts"]
     seated = bought = 0
     for c in result["clients"]:

@@ -161,9 +161,11 @@ bool Table::addChips(const QString& session, Cents amount)
         // The hand in play owns the stack; these chips wait beside it.
         d->players[seat].waiting += amount;
         d->boughtDuringHand += amount;
+        d->ledgerIn += amount;
         return true;
     }
     d->players[seat].stack += amount;
+    d->ledgerIn += amount;
     d->players[seat].askedToRebuy = false;
     // Not in a hand: the new stack shows at once.
     sendSeatData(seat);
@@ -275,9 +277,23 @@ void Table::leave(const QString& session)
     const QString user = player.user;
     const Cents chips = player.stack + player.waiting;
     d->players.erase(seat);
+    d->ledgerOut += chips;
     d->blinds->seatFreed(seat);
     sendSeatData(seat);
     Q_EMIT playerLeft(user, session, chips);
+    auditLedger();
+}
+
+void Table::auditLedger()
+{
+    if (d->tournament || d->handRunning)
+        return; // tournament chips are no money; in a hand the engine holds the stacks
+    const Cents onTable = d->chipsOnTable();
+    const Cents owed = d->ledgerIn - d->ledgerOut - d->ledgerRake;
+    if (onTable != owed)
+        qCCritical(lcPokerdTable,
+                   "pokerd: table %s after hand %d: %lld cents on the table, %lld by its ledger",
+                   qPrintable(d->config.id), d->handId, onTable, owed);
 }
 
 void Table::forget(const QString& session)
@@ -395,8 +411,10 @@ void Table::slotStartHand()
         if (d->tournament)
             break; // nobody buys chips in a tournament
         // Bots buy again when they run low; they never run out of money.
-        if (player.isBot() && player.stack < d->config.buyinMin)
+        if (player.isBot() && player.stack < d->config.buyinMin) {
+            d->ledgerIn += d->config.buyinMax - player.stack;
             player.stack = d->config.buyinMax;
+        }
     }
     QMap<int, BlindRotation::SeatState> seats;
     for (const auto& [seat, player] : d->players) {
@@ -562,6 +580,7 @@ void Table::finishHand()
     d->actionTimer.stop();
     const QMap<int, Cents> stacks = d->engine->stacks();
     Cents chipsAtEnd = d->engine->rake();
+    d->ledgerRake += d->engine->rake();
     for (auto it = stacks.constBegin(); it != stacks.constEnd(); ++it) {
         d->players[it.key()].stack = it.value();
         chipsAtEnd += it.value();
@@ -601,6 +620,7 @@ void Table::finishHand()
     }
     if (d->tournament)
         placeBustedPlayers(d->stacksAtStart);
+    auditLedger();
     if (!d->tournament) {
         // Out of chips at a cash table: asked to buy again, or to go.
         for (auto& [seat, player] : d->players) {

@@ -112,6 +112,8 @@ private:
     void sendSeatData(int seat, const QString& onlySession = QString());
     void sendStatusChange(int seat);
     void finishHand();
+    /// Between hands at a cash table: the chips there against its ledger.
+    void auditLedger();
     // At a Sit & Go:
     void openTournament();
     void startTournament();

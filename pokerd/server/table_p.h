@@ -71,6 +71,12 @@ public:
     int handId = 0;
     int handsPlayed = 0;
     Cents chipsAtStart = 0; ///< in the hand and waiting beside it
+    // What came to the table (buy-ins, the bots' stacks), what left it with
+    // the players and what the rake took: between hands the chips on the
+    // table are the difference, whoever came, bought again or went.
+    Cents ledgerIn = 0;
+    Cents ledgerOut = 0;
+    Cents ledgerRake = 0;
     Cents boughtDuringHand = 0;
     bool handRunning = false;
     /// The last hand as it ended: what the table still shows until the next.
@@ -117,6 +123,7 @@ public:
             bot.user = QStringLiteral("%1 (bot)").arg(QLatin1String(kBotNames[i % 10]));
             bot.avatarId = i % 10 + 1;
             bot.stack = stack;
+            ledgerIn += stack;
             bot.bot = std::make_unique<Bot>(seed * 31 + quint32(i) + salt);
             players.emplace(i * config.seats / count, std::move(bot));
         }
@@ -130,6 +137,14 @@ public:
         player.session = session;
         player.avatarId = avatarId;
         return player;
+    }
+
+    Cents chipsOnTable() const
+    {
+        Cents total = 0;
+        for (const auto& entry : players)
+            total += entry.second.stack + entry.second.waiting;
+        return total;
     }
 
     Cents waitingChips() const

@@ -67,6 +67,14 @@ public:
     /// Makes, with \a openssl, a certificate for 127.0.0.1 that signs itself
     /// and its key in \a dir; returns the arguments that serve HTTPS with
     /// them, or nothing when they could not be made.
+    /// Whether the server's log \a err is free of chips lost or made: each
+    /// hand adds up, and between hands each table holds what its ledger says.
+    static bool chipsAddUp(const QString& err)
+    {
+        return !err.contains(QLatin1String("cents at the start")) &&
+               !err.contains(QLatin1String("by its ledger"));
+    }
+
     static QStringList selfSignedTls(const QString& openssl, const QString& dir)
     {
         QProcess make;

@@ -90,9 +90,25 @@ protected:
         return seated ? child : QString();
     }
 
+    // A table that loses or makes chips says so in a critical message:
+    // kept here, and the test that caused it fails in cleanup().
+    static inline QStringList s_chipFaults;
+    static inline QtMessageHandler s_previousHandler = nullptr;
+
+    static void catchChipFaults(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type == QtCriticalMsg &&
+            (message.contains("by its ledger") || message.contains("cents at the start")))
+            s_chipFaults.append(message);
+        if (s_previousHandler)
+            s_previousHandler(type, context, message);
+    }
+
 protected Q_SLOTS:
     void init()
     {
+        s_chipFaults.clear();
+        s_previousHandler = qInstallMessageHandler(catchChipFaults);
         m_accounts = std::make_unique<AccountStore>(m_dir.path() + "/" + QTest::currentTestFunction() +
                                                     QTest::currentDataTag());
         QString error;
@@ -111,6 +127,8 @@ protected Q_SLOTS:
     {
         m_server.reset();
         m_accounts.reset();
+        qInstallMessageHandler(s_previousHandler);
+        QVERIFY2(s_chipFaults.isEmpty(), qPrintable(s_chipFaults.join('\n')));
     }
 };
 
