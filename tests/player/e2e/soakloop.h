@@ -37,20 +37,16 @@ struct SoakSample
     double residentMiB = 0;
 };
 
-/// The table's poll while soaking. At the protocol's 500 ms a hand takes
-/// over a second however fast the server deals, and 10,000 hands take
-/// hours; polled faster, each batch still runs through the scene, most of
-/// them cut short by the next, as on a busy table.
-constexpr int kSoakRefreshMs = 100;
-
 /// Plays until \a hands hands began at \a table or the table goes; hands
 /// are counted by the hand ids the server sends. Returns the last sample.
+/// \a refreshMs, when set, is the table's poll instead of the protocol's.
 inline SoakSample playHands(VeskGames::PlayerController* table, int hands, int every,
-                            const std::function<void(const SoakSample&)>& sampled)
+                            const std::function<void(const SoakSample&)>& sampled, int refreshMs = 0)
 {
     QPointer<VeskGames::PlayerController> watched = table;
     VeskGames::PlayerGameScene* scene = table->playerScene();
-    table->client()->setRefreshInterval(kSoakRefreshMs);
+    if (refreshMs > 0)
+        table->client()->setRefreshInterval(refreshMs);
     // Out of chips, the table buys again by itself.
     scene->setUseAutoReBuyin(true);
     SoakSample now;
