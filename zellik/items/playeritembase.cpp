@@ -462,19 +462,21 @@ void PlayerItemBase::placeSubItem(SubItem item)
     if (item == SubItemTimer) {
         // Where the table has room: above, below or beside the seat.
         Qt::Alignment alignment = d->timerAlignment;
+        qreal beside = 6;
         if (!(alignment & (Qt::AlignBottom | Qt::AlignLeft | Qt::AlignRight)) && !d->cards.isEmpty()) {
             // Above the plate lie the seat's cards: beside it then, on the
             // side towards the middle of the table, where there is room.
             const qreal middle = scene() ? scene()->sceneRect().center().x() : 0;
             alignment = middle < mapToScene(kPlate.center()).x() ? Qt::AlignLeft : Qt::AlignRight;
+            beside = kGlowMargin.x() + 2; // clear of the turn's glow
         }
         QPointF centre(kPlate.center().x(), -box.height() / 2 - 4);
         if (alignment & Qt::AlignBottom)
             centre = QPointF(kPlate.center().x(), SeatSize.height() + box.height() / 2 + 4);
         else if (alignment & Qt::AlignLeft)
-            centre = QPointF(kPlate.left() - box.width() / 2 - 6, kPlate.center().y());
+            centre = QPointF(kPlate.left() - box.width() / 2 - beside, kPlate.center().y());
         else if (alignment & Qt::AlignRight)
-            centre = QPointF(kPlate.right() + box.width() / 2 + 6, kPlate.center().y());
+            centre = QPointF(kPlate.right() + box.width() / 2 + beside, kPlate.center().y());
         t.item->setPos(centre - box.center());
         return;
     }

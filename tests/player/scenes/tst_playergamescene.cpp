@@ -589,6 +589,23 @@ private Q_SLOTS:
                                         .arg(card->sceneBoundingRect().x())
                                         .arg(card->sceneBoundingRect().y())));
             }
+            // A right-hand seat's clock, for a person to look at.
+            if (seats == 10 && type == 0x1001 && acting == 1) {
+                for (const int scale : {1, 2}) {
+                    QImage image(QSize(1024, 768) * scale, QImage::Format_ARGB32_Premultiplied);
+                    image.setDevicePixelRatio(scale);
+                    for (int pass = 0; pass < 3; ++pass) { // cards render in the background
+                        image.fill(Qt::black);
+                        QPainter painter(&image);
+                        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+                        scene->render(&painter, QRectF(0, 0, 1024, 768), QRectF(0, 0, 1024, 768));
+                        painter.end();
+                        QTest::qWait(100);
+                    }
+                    QVERIFY(
+                        image.save(QStringLiteral(SCREENSHOT_DIR "/player-clock-side-%1x.png").arg(scale)));
+                }
+            }
             scene->cancelAction();
         }
     }
