@@ -157,15 +157,14 @@ bool Table::addChips(const QString& session, Cents amount)
     const int seat = d->seatOf(session);
     if (seat < 0 || amount <= 0 || d->tournament)
         return false; // tournament chips are not bought
+    d->ledgerIn += amount;
     if (d->handRunning && d->engine && d->engine->stacks().contains(seat)) {
         // The hand in play owns the stack; these chips wait beside it.
         d->players[seat].waiting += amount;
         d->boughtDuringHand += amount;
-        d->ledgerIn += amount;
         return true;
     }
     d->players[seat].stack += amount;
-    d->ledgerIn += amount;
     d->players[seat].askedToRebuy = false;
     // Not in a hand: the new stack shows at once.
     sendSeatData(seat);
