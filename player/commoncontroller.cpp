@@ -15,6 +15,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <memory>
+
 namespace VeskGames {
 
 CommonController::CommonController(Client* client, PokerTableView* view, AbstractTheme* theme,
@@ -523,15 +525,21 @@ void CommonController::playHandStatusSound(qint32 statusCode, qint32 timestamp)
 
 // --- connection, notices, the end ------------------------------------------
 
+PokerTableScene* CommonController::noticeScene() const
+{
+    return d->scene;
+}
+
 void CommonController::slotConnectionWarning(int)
 {
-    if (!d->scene || d->warningDialog)
+    PokerTableScene* shown = noticeScene();
+    if (!shown || d->warningDialog)
         return;
-    InfoDialogItem* dialog = d->scene->createInfoDialog();
+    InfoDialogItem* dialog = shown->createInfoDialog();
     dialog->setText(tr("Connection seems slow. Please wait."));
     qCInfo(lcTable, "shown: %s", qPrintable(dialog->text()));
     d->warningDialog = dialog;
-    d->scene->pushDialog(dialog, true);
+    shown->pushDialog(dialog, true);
 }
 
 void CommonController::slotConnectionDone(int)
@@ -540,8 +548,8 @@ void CommonController::slotConnectionDone(int)
         return;
     InfoDialogItem* dialog = d->warningDialog;
     d->warningDialog.clear();
-    if (d->scene && d->scene->topDialog() == dialog)
-        d->scene->popDialog();
+    if (auto* shown = qobject_cast<PokerTableScene*>(dialog->scene()); shown && shown->topDialog() == dialog)
+        shown->popDialog();
     delete dialog;
 }
 
@@ -572,9 +580,10 @@ void CommonController::slotUserNotify(QString message, qint32 timeout, qint32 op
 
 void CommonController::showNotice(const QString& message, int timeout, int options)
 {
-    if (!d->scene)
+    PokerTableScene* shown = noticeScene();
+    if (!shown)
         return;
-    InfoDialogItem* dialog = d->scene->createInfoDialog();
+    InfoDialogItem* dialog = shown->createInfoDialog();
     dialog->setText(message);
     // What the player is told, for whoever watches the program from outside.
     qCInfo(lcTable, "shown: %s", qPrintable(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))));
@@ -599,7 +608,26 @@ void CommonController::showNotice(const QString& message, int timeout, int optio
         if (timeout > 0)
             dialog->setTimeout(timeout * 1000);
     }
-    d->scene->pushDialog(dialog, true);
+    if (timeout > 0 && (options == 1 || options == 3))
+        countDown(dialog, message, timeout);
+    shown->pushDialog(dialog, true);
+}
+
+void CommonController::countDown(InfoDialogItem* dialog, const QString& message, int seconds)
+{
+    // The program ends when the count reaches nought: the player sees when.
+    const auto text = [message](int left) {
+        return message + QLatin1Char('\n') + tr("Closing in %n second(s).", nullptr, left);
+    };
+    dialog->setText(text(seconds));
+    auto* tick = new QTimer(dialog);
+    auto left = std::make_shared<int>(seconds);
+    connect(tick, &QTimer::timeout, dialog, [dialog, tick, left, text] {
+        if (--*left <= 0)
+            tick->stop();
+        dialog->setText(text(qMax(*left, 0)));
+    });
+    tick->start(1000);
 }
 
 void CommonController::slotActionClone() {}

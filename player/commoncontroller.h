@@ -16,6 +16,9 @@
 
 namespace VeskGames {
 
+class InfoDialogItem;
+class PokerTableScene;
+
 class AbstractTheme;
 class Client;
 class Command;
@@ -120,6 +123,8 @@ protected:
     /// than the current game parameters (the table being replayed).
     void playHandStatusSound(qint32 statusCode, qint32 timestamp);
     bool isSeat(int position) const;
+    /// Where notices and connection messages go: the scene the window shows.
+    virtual PokerTableScene* noticeScene() const;
 
 private Q_SLOTS:
     void slotBatchDone();
@@ -133,6 +138,7 @@ private:
     void finishBatch();
     void batchReachedEnd();
     void showNotice(const QString& message, int timeout, int options);
+    void countDown(InfoDialogItem* dialog, const QString& message, int seconds);
     void trimHeap();
 
     std::unique_ptr<Private> d;

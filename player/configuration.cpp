@@ -86,7 +86,10 @@ QList<CommandLineOptions::Option> Configuration::options()
                false, boolType),
         Option(QStringLiteral("locale"), QStringLiteral("Select custom locale, for example \"sv_SE\""),
                stringType),
-        Option(QStringLiteral("theme"), QStringLiteral("Visual theme to use"), stringType),
+        // The default look unless another is asked for: a partner plug-in beside
+        // the program is chosen by name, not by being found first.
+        Option(QStringLiteral("theme"), QStringLiteral("Visual theme to use"), QStringLiteral("DefaultTheme"),
+               stringType),
         Option(QStringLiteral("singleWindow"), QStringLiteral("Use a single window or not"), false, boolType),
         Option(QStringLiteral("useActiveMac"), QStringLiteral("Use active MAC-address"), false, boolType),
     };

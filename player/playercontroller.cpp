@@ -9,6 +9,7 @@
 #include "avatarmanager.h"
 #include "client.h"
 #include "gamescene.h"
+#include "holecardsitem.h"
 #include "infodialogitem.h"
 #include "localresources.h"
 #include "playercontroller_p.h"
@@ -230,6 +231,34 @@ void PlayerController::setGameOverExit(bool exit)
     dd()->gameOverExit = exit;
 }
 
+void PlayerController::setSlider(const QString& name)
+{
+    dd()->slider = name;
+    if (PlayerGameScene* table = playerScene(); table && !name.isEmpty())
+        table->setBetMethodByName(name);
+}
+
+void PlayerController::setLock(bool lock)
+{
+    dd()->lock = lock;
+    if (PlayerGameScene* table = playerScene())
+        table->setLockScreenMode(lock);
+}
+
+void PlayerController::setSingleTouchHoleCards(bool singleTouch)
+{
+    dd()->singleTouchHoleCards = singleTouch;
+    if (PlayerGameScene* table = playerScene())
+        table->holeCards()->setSingleTouch(singleTouch);
+}
+
+void PlayerController::setKeyboardCommands(const QString& commands)
+{
+    dd()->keyboardCommands = commands;
+    if (PokerTableView* v = view())
+        v->setKeyboardCommands(commands);
+}
+
 void PlayerController::setProgram(const QString& program)
 {
     dd()->program = program;
@@ -252,6 +281,12 @@ PokerTableScene* PlayerController::currentScene() const
         if (auto* shown = qobject_cast<PokerTableScene*>(p->view->scene()))
             return shown;
     return p->splash;
+}
+
+PokerTableScene* PlayerController::noticeScene() const
+{
+    // Log-in, lobby and a table's buy-in are on the splash: the notice goes where the player looks.
+    return currentScene();
 }
 
 void PlayerController::showSplash(int status, const QString& text)
@@ -419,10 +454,10 @@ void PlayerController::enterLogin(ApplicationState previous)
         p->loginDialog = dialog;
     }
     if (p->loginDialog && current) {
-        if (p->loginDialog->scene() != current)
-            current->pushDialog(p->loginDialog, true);
-        else
-            current->showDialog(p->loginDialog);
+        // Again after a refused log-in: it stays up, in front, with the reason.
+        current->pushDialog(p->loginDialog, true);
+        if (current == p->splash)
+            p->splash->setStatus(SplashScene::StatusNone);
     }
     if (p->client)
         p->client->connect();
@@ -631,6 +666,11 @@ void PlayerController::slotStatusInfoEvent(qint32 message, QVariantList params)
     QStringList texts;
     for (const QVariant& param : std::as_const(params))
         texts.append(param.toString());
+    // A code without a text of ours would be an empty box: logged, not shown.
+    if (messageText(message, texts).isEmpty()) {
+        qCInfo(lcSession, "player: status message %d without a text", message);
+        return;
+    }
     CommonController::slotUserNotify(message, 5, 2, texts, 0);
 }
 
@@ -641,11 +681,15 @@ void PlayerController::slotUserInfo(QString, QString, QString, qreal balance, qr
     dd()->userInfoSeen = true;
     if (dd()->sngDialog)
         dd()->sngDialog->setBalance(balance);
-    if (dd()->buyDialog)
-        QMetaObject::invokeMethod(dd()->buyDialog.data(), "setValues", Q_ARG(double, dd()->buyinMin),
-                                  Q_ARG(double, dd()->buyinMax), Q_ARG(double, balance), Q_ARG(double, 0.0));
-    if (dd()->buyDialog)
-        QMetaObject::invokeMethod(dd()->buyDialog.data(), "setLoading", Q_ARG(bool, false));
+    if (QObject* buy = dd()->buyDialog.data()) {
+        // The dialog's own range when it has one; the chips already at the table count.
+        const QVariant min = buy->property("buyinMin");
+        const QVariant max = buy->property("buyinMax");
+        QMetaObject::invokeMethod(buy, "setValues", Q_ARG(double, min.isValid() ? min.toDouble() : dd()->buyinMin),
+                                  Q_ARG(double, max.isValid() ? max.toDouble() : dd()->buyinMax),
+                                  Q_ARG(double, balance), Q_ARG(double, dd()->buyJoining ? 0.0 : session));
+        QMetaObject::invokeMethod(buy, "setLoading", Q_ARG(bool, false));
+    }
 }
 
 void PlayerController::requestUserInfo()
@@ -748,7 +792,9 @@ void PlayerController::slotActionClone()
 {
     Private* p = dd();
     const QStringList own = p->arguments.isEmpty() ? QCoreApplication::arguments() : p->arguments;
-    const QStringList arguments = RestartArguments::build(own, p->user, p->password, p->language);
+    // Credentials the server refused are not given again.
+    const QStringList arguments =
+        RestartArguments::build(own, p->authenticated ? p->user : QString(), p->password, p->language);
     // The new instance must be able to claim the single-instance lock.
     if (p->releaseInstance)
         p->releaseInstance();

@@ -64,6 +64,14 @@ public:
     void setKioskUrl(const QUrl& url);
     void setUpdateSource(const QUrl& url, const QString& context, const QString& releaseTag);
     void setGameOverExit(bool exit);
+    /// The bet widget by name ("slider", "chips", "thinclient"); empty keeps the default.
+    void setSlider(const QString& name);
+    /// Lock-screen mode: "Sitting Out" offers the kiosk's lock.
+    void setLock(bool lock);
+    /// Hole cards raised while touched, on a single-touch screen.
+    void setSingleTouchHoleCards(bool singleTouch);
+    /// The key map of this window and of every table window it opens.
+    void setKeyboardCommands(const QString& commands);
     /// The program's own command line, for a restart.
     void setArguments(const QStringList& arguments);
     /// The program file a restart starts; this program's own by default.
@@ -100,6 +108,8 @@ public Q_SLOTS:
     void slotActionGameListUnregister(QString gameId);
     void slotActionGameListDetails(QString gameId, const QObject* receiver);
     void slotBuyin(qreal amount);
+    /// The player declined a top-up at the table.
+    void slotBuyinCancel();
     void slotActionLeave();
     void slotActionTourLeave();
     void slotWaitingGameOverDone(VeskGames::Command* cmd);
@@ -136,6 +146,8 @@ public Q_SLOTS:
     void slotActionCashier();
     void slotActionLock();
     void slotActionGameHistory();
+    /// The player's options over whatever the window shows (the lobby, a table).
+    void slotOpenOptions();
     /// The hands asked for: into the open hand-history dialog.
     void slotGameHistoryEvent(QList<QVariant> records);
     /// Opens a window that plays the hand in \a record again.
@@ -174,6 +186,7 @@ private:
     Private* dd() const;
 
     PokerTableScene* currentScene() const;
+    PokerTableScene* noticeScene() const override;
     void showSplash(int status, const QString& text = QString());
     void closeDialogs();
     void enterLogin(ApplicationState previous);
@@ -190,6 +203,10 @@ private:
     void sendAction(const QString& method, const QList<xmlrpc::Variant>& params);
     void connectPlayerScene(PlayerGameScene* table);
     void applySettings(const QVariantMap& settings);
+    /// Settings changed at \a from: kept here and applied at every other table.
+    void spreadSettings(const QVariantMap& settings, PlayerController* from);
+    /// The player acted here: the window stops waiting for the player.
+    void deactivateWindow();
     QUrl kioskEndpoint() const;
     /// Asks for a lobby list and hands the answer to the lobby's \a receiverSlot.
     void refreshLobby(const QString& method, const char* receiverSlot);

@@ -10,6 +10,7 @@
 #include "handreplayer.h"
 #include "playercontroller_p.h"
 #include "playergamescene.h"
+#include "playeroptionsdialogitem.h"
 #include "pokertableview.h"
 #include "replaywindow.h"
 #include "windowactivator.h"
@@ -62,6 +63,18 @@ void PlayerController::connectPlayerScene(PlayerGameScene* table)
                          &PlayerController::slotGameRequestFoldAndLeave);
         QObject::connect(c, &Client::handId, this,
                          [table](qint32 handId, qint32) { table->setHandId(handId); });
+        // However the turn ended (a time-out, the server acting for the player),
+        // the window no longer waits for the player.
+        const auto ownTurnEnded = [this, table](qint32 position) {
+            if (position == table->viewPosition())
+                deactivateWindow();
+        };
+        QObject::connect(c, &Client::actionFold, this, [ownTurnEnded](qint32 at, qint32) { ownTurnEnded(at); });
+        QObject::connect(c, &Client::actionCheck, this, [ownTurnEnded](qint32 at, qint32) { ownTurnEnded(at); });
+        for (auto signal : {&Client::actionCall, &Client::actionBet, &Client::actionRaise})
+            QObject::connect(c, signal, this, [ownTurnEnded](qint32 at, qreal, qint32) { ownTurnEnded(at); });
+        QObject::connect(c, &Client::actionAllIn, this,
+                         [ownTurnEnded](qint32 at, qreal, qint32, bool) { ownTurnEnded(at); });
     }
     if (PokerTableView* v = view())
         QObject::connect(v, &PokerTableView::actionKeyPressed, this, &PlayerController::slotActionKeyPressed);
@@ -80,20 +93,29 @@ void PlayerController::sendAction(const QString& method, const QList<xmlrpc::Var
 
 // --- decisions ---------------------------------------------------------------
 
+void PlayerController::deactivateWindow()
+{
+    if (PokerTableView* v = view())
+        WindowActivator::instance()->deactivate(v);
+}
+
 void PlayerController::slotActionFold()
 {
+    deactivateWindow();
     sendAction(QStringLiteral("gameAction"),
                {xmlrpc::Variant(QStringLiteral("actionFold")), xmlrpc::Variant(0.0)});
 }
 
 void PlayerController::slotActionCheck()
 {
+    deactivateWindow();
     sendAction(QStringLiteral("gameAction"),
                {xmlrpc::Variant(QStringLiteral("actionCheckCall")), xmlrpc::Variant(0.0)});
 }
 
 void PlayerController::slotActionBet(qreal amount)
 {
+    deactivateWindow();
     sendAction(QStringLiteral("gameAction"),
                {xmlrpc::Variant(QStringLiteral("actionBetRaise")), xmlrpc::Variant(double(amount))});
 }
@@ -143,17 +165,27 @@ void PlayerController::slotActionLock()
 void PlayerController::slotActionGameHistory()
 {
     Private* p = dd();
-    auto* table = playerScene();
-    if (table && !p->historyDialog) {
+    // On the scene the player looks at: the table, or the lobby's screen.
+    PokerTableScene* shown = currentScene();
+    if (shown && !p->historyDialog) {
         auto* dialog = new GameHistoryDialogItem;
         dialog->setTheme(theme());
         QObject::connect(dialog, &GameHistoryDialogItem::replayRequested, this,
                          &PlayerController::slotReplayHand);
-        table->pushDialog(dialog, true);
-        dialog->centerDialog();
+        shown->pushDialog(dialog, true);
         p->historyDialog = dialog;
     }
     sendAction(QStringLiteral("gameHistory"), {});
+}
+
+void PlayerController::slotOpenOptions()
+{
+    PlayerGameScene* table = playerScene();
+    PokerTableScene* shown = currentScene();
+    if (!table || !shown)
+        return;
+    // The settings belong to the player's table scene wherever the dialog shows.
+    shown->pushDialog(new PlayerOptionsDialogItem(table), true);
 }
 
 void PlayerController::slotGameHistoryEvent(QList<QVariant> records)
@@ -254,6 +286,7 @@ void PlayerController::slotGameEventActionShow(qint32 position, QVector<Card> ca
         CommonController::slotGameEventActionShow(position, cards, timestamp);
         return;
     }
+    deactivateWindow();
     // The own cards open on the seat at the showdown.
     apply([position, cards](GameScene* s) {
         s->cancelAction();
@@ -316,10 +349,27 @@ void PlayerController::saveUserSettings(QVariantMap settings)
     if (p->client)
         sendAction(QStringLiteral("userSettings"),
                    {xmlrpc::Variant(true), xmlrpc::Variant(asStrings(settings))});
-    // One player, one set of settings: every open table follows.
+    // One player, one set of settings: the lobby and every open table follow,
+    // and a table opened later starts with them.
+    if (p->lobby)
+        p->lobby->spreadSettings(settings, this);
+    else
+        spreadSettings(settings, this);
+}
+
+void PlayerController::spreadSettings(const QVariantMap& settings, PlayerController* from)
+{
+    Private* p = dd();
+    if (from != this) {
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            p->settings.insert(it.key(), it.value());
+    }
     for (const QPointer<PlayerController>& table : std::as_const(p->tables)) {
-        if (table && table != this)
-            table->applySettings(settings);
+        if (!table || table == from || table == this)
+            continue;
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            table->dd()->settings.insert(it.key(), it.value());
+        table->applySettings(settings);
     }
 }
 

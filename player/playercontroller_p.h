@@ -42,6 +42,8 @@ public:
     QPointer<PlayerUsernameDialogItem> usernameDialog;
     QPointer<AbstractGameListDialogItem> gameList;
     QPointer<AbstractBuyDialogItem> buyDialog;
+    /// Whether the buy-in dialog buys the way to a seat (else chips at the table).
+    bool buyJoining = false;
     QPointer<SplashScene> splash;
     /// Credentials of the last authentication, for reconnection and tables.
     QString user;
@@ -76,6 +78,11 @@ public:
     QString releaseTag;
     std::unique_ptr<CurrentUpdater> updater;
     bool gameOverExit = false;
+    /// Table options from the command line, handed on to every table window.
+    QString slider;
+    bool lock = false;
+    bool singleTouchHoleCards = false;
+    QString keyboardCommands;
     QStringList arguments;
     QString program; ///< started by a restart; this program's file when empty
     std::function<void()> releaseInstance;
@@ -84,6 +91,8 @@ public:
     std::unique_ptr<Client> ownClient;
     /// Whether this is a table controller a lobby made.
     bool isTable = false;
+    /// The controller that made this table's, which keeps the player's settings.
+    QPointer<PlayerController> lobby;
 };
 
 } // namespace VeskGames

@@ -40,6 +40,11 @@ void PlayerController::enterLobby()
         dialog->setClient(p->client);
         dialog->setUseDimmer(false);
         QObject::connect(dialog, SIGNAL(actionQuit()), this, SLOT(gameOver()));
+        // Lobbies with side buttons of their own: the player's options and last hands.
+        if (dialog->metaObject()->indexOfSignal("actionOptions()") >= 0)
+            QObject::connect(dialog, SIGNAL(actionOptions()), this, SLOT(slotOpenOptions()));
+        if (dialog->metaObject()->indexOfSignal("actionHandHistory()") >= 0)
+            QObject::connect(dialog, SIGNAL(actionHandHistory()), this, SLOT(slotActionGameHistory()));
         QObject::connect(dialog, SIGNAL(actionJoin(QString, qreal, qreal, QString, qint32)), this,
                          SLOT(slotActionGameListJoin(QString, qreal, qreal, QString, qint32)));
         QObject::connect(dialog, SIGNAL(actionRefreshGameList()), this, SLOT(slotActionRefreshGameList()));
@@ -62,6 +67,8 @@ void PlayerController::enterLobby()
         p->gameList = dialog;
     }
     current->pushDialog(p->gameList, true);
+    if (current == p->splash)
+        p->splash->setStatus(SplashScene::StatusNone);
     slotActionRefreshGameList();
 }
 
@@ -151,6 +158,7 @@ PlayerController* PlayerController::createTableController(const QString& gameId,
     t->currency = currency;
     t->gameType = type;
     t->settings = p->settings;
+    t->lobby = this;
     t->user = p->user;
     t->password = p->password;
     t->demo = p->demo;
@@ -166,6 +174,12 @@ PlayerController* PlayerController::createTableController(const QString& gameId,
     t->releaseInstance = p->releaseInstance;
     table->setShowUserName(showUserName());
     table->setQuitOnGameOver(false);
+    table->setSlider(p->slider);
+    table->setLock(p->lock);
+    table->setSingleTouchHoleCards(p->singleTouchHoleCards);
+    table->setKeyboardCommands(p->keyboardCommands);
+    // The player's stored settings hold at every table from its first hand.
+    table->applySettings(p->settings);
     return table;
 }
 
@@ -249,8 +263,11 @@ void PlayerController::showBuyDialog(bool joining)
     AbstractBuyDialogItem* dialog =
         p->theme->createBuyDialogItem(p->gameId, AbstractTheme::SliderPlain, current);
     dialog->setTheme(p->theme);
+    // The cashier's page asks the server for a ticket through this link.
+    dialog->setClient(p->client);
+    p->buyJoining = joining;
     QMetaObject::invokeMethod(dialog, "setValues", Q_ARG(double, p->buyinMin), Q_ARG(double, p->buyinMax),
-                              Q_ARG(double, p->balance), Q_ARG(double, 0.0));
+                              Q_ARG(double, p->balance), Q_ARG(double, joining ? 0.0 : p->session));
     // Until the balance is known the amount cannot be chosen.
     QMetaObject::invokeMethod(dialog, "setLoading", Q_ARG(bool, true));
     const bool autoRebuy = QCoreApplication::instance()->property("inifeatureautorebuyin").toBool();
@@ -260,6 +277,8 @@ void PlayerController::showBuyDialog(bool joining)
         QObject::connect(dialog, SIGNAL(cancel()), this, SLOT(slotActionGameListBuyinCancel()));
     } else {
         QObject::connect(dialog, SIGNAL(buyin(qreal)), this, SLOT(slotBuyin(qreal)));
+        // Declining a top-up leaves the player at the table as before.
+        QObject::connect(dialog, SIGNAL(cancel()), this, SLOT(slotBuyinCancel()));
     }
     if (PlayerGameScene* table = playerScene())
         QObject::connect(dialog, &AbstractBuyDialogItem::automaticReBuyToggled, table,
@@ -267,6 +286,8 @@ void PlayerController::showBuyDialog(bool joining)
     QObject::connect(dialog, SIGNAL(accountMightBeReloaded()), this, SLOT(requestUserInfo()));
     p->buyDialog = dialog;
     current->pushDialog(dialog, true);
+    if (current == p->splash)
+        p->splash->setStatus(SplashScene::StatusNone);
 }
 
 void PlayerController::slotActionGameListBuyin(qreal amount)
@@ -304,6 +325,14 @@ void PlayerController::slotActionGameListBuyinCancel()
 {
     closeDialogs();
     nextState(dd()->isTable ? StateGameOver : StateLobby);
+}
+
+void PlayerController::slotBuyinCancel()
+{
+    Private* p = dd();
+    PokerTableScene* current = currentScene();
+    if (current && p->buyDialog && current->topDialog() == p->buyDialog.data())
+        current->popDialog();
 }
 
 void PlayerController::slotBuyin(qreal amount)
@@ -379,6 +408,9 @@ void PlayerController::slotGameEventUserData(qint32 position, QString userName, 
                                              qreal userStack, qint32 userStatus, qint32 timestamp,
                                              QString displayName)
 {
+    // In a freeroll the others' sitting out is shown as playing: their chips stay in.
+    if ((parameters().type & kFreeroll) && userName != dd()->user && userStatus == 2)
+        userStatus = 1;
     CommonController::slotGameEventUserData(position, userName, avatarId, userStack, userStatus, timestamp,
                                             displayName);
     // The table turns so that the player's own seat is at the bottom.

@@ -13,8 +13,10 @@ QStringList RestartArguments::build(const QStringList& arguments, const QString&
             --i;
         }
     }
-    out << QStringLiteral("-authStatic") << user + QLatin1Char(':') + password + QStringLiteral(":0")
-        << QStringLiteral("-disableUpdate");
+    // Without a user the next start asks for the log-in again.
+    if (!user.isEmpty())
+        out << QStringLiteral("-authStatic") << user + QLatin1Char(':') + password + QStringLiteral(":0");
+    out << QStringLiteral("-disableUpdate");
     if (!out.contains(QStringLiteral("-locale")))
         out << QStringLiteral("-locale") << language;
     return out;

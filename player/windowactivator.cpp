@@ -55,6 +55,13 @@ void WindowActivator::activate(QWidget* view)
     d->raiseFirst();
 }
 
+void WindowActivator::deactivate(QWidget* view)
+{
+    // Nothing to hand on when the window was not waiting.
+    if (view && d->views.contains(view))
+        pokerTableViewDeleted(view);
+}
+
 QList<QWidget*> WindowActivator::views() const
 {
     QList<QWidget*> result;

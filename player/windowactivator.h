@@ -25,6 +25,8 @@ public:
     static WindowActivator* instance();
 
     void activate(QWidget* view);
+    /// The view's player has acted: the next window waiting comes to the front.
+    void deactivate(QWidget* view);
     QList<QWidget*> views() const;
 
 public Q_SLOTS:

@@ -8,22 +8,18 @@ WindowRaiser::~WindowRaiser() = default;
 
 namespace {
 
-// Top-most, then at once not top-most: the window ends up above the others
-// but other windows may cover it again later.
+// Above the other windows, without pinning it there. The window's flags are
+// left alone: changing them makes a new native window every time, which
+// flickers and loses the window manager's placement.
 class QtWindowRaiser : public WindowRaiser
 {
 public:
     void raise(QWidget* window) override
     {
-        if (!window)
+        if (!window || !window->isVisible())
             return;
-        const bool visible = window->isVisible();
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (visible)
-            window->show();
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, false);
-        if (visible)
-            window->show();
+        if (window->isMinimized())
+            window->showNormal();
         window->raise();
         window->activateWindow();
     }

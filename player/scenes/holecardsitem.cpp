@@ -36,6 +36,8 @@ public:
     bool singleTouch = false;
     bool showHoleCards = true;
     bool alwaysHideCards = true;
+    /// The player said which way: that holds over the game's own default.
+    bool showChosen = false;
     bool folded = false;
 };
 
@@ -130,7 +132,7 @@ bool HoleCardsItem::isRaised() const
 
 bool HoleCardsItem::isShownMode() const
 {
-    return d->showHoleCards && !d->alwaysHideCards;
+    return d->showChosen ? d->showHoleCards : d->showHoleCards && !d->alwaysHideCards;
 }
 
 QList<CardItem*> HoleCardsItem::rowCardItems() const
@@ -183,6 +185,7 @@ void HoleCardsItem::setAlwaysHideCards(bool hide)
 void HoleCardsItem::setShowHoleCards(bool show)
 {
     d->showHoleCards = show;
+    d->showChosen = true;
     if (!d->cards.isEmpty())
         rebuild();
 }

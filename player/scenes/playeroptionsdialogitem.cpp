@@ -34,7 +34,6 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
     setObjectName(QStringLiteral("PlayerOptionsDialog"));
     AbstractTheme* t = scene->theme();
     setTheme(t);
-    scene->addItem(this);
     d->title = createTitle();
     const auto button = [this, t, scene](AbstractTheme::ImageType up, AbstractTheme::ImageType down) {
         auto* item = new PushButtonItem(this);
@@ -55,7 +54,7 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
 
     const std::array<bool, ToggleCount> checked = {scene->showAvatars(),
                                                    scene->betMethod() == PlayerGameScene::BetChips,
-                                                   scene->holeCards()->showHoleCards(),
+                                                   scene->holeCards()->isShownMode(),
                                                    scene->muteSound(),
                                                    scene->useFourColourCards(),
                                                    scene->stayFold()};
@@ -124,7 +123,7 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
     layout->addItem(gridRow);
     layout->addItem(closeRow);
     retranslateUi();
-    centerDialog();
+    adjustSize();
 }
 
 PlayerOptionsDialogItem::~PlayerOptionsDialogItem() = default;

@@ -3,6 +3,7 @@
 #include "abstracttheme.h"
 #include "dialogbase.h"
 #include "infodialogitem.h"
+#include "themeddialogitem.h"
 
 #include <QCoreApplication>
 #include <QGraphicsWidget>
@@ -61,12 +62,43 @@ void PokerTableScene::pushDialog(QGraphicsWidget* dialog, bool visible)
 {
     if (!dialog)
         return;
+    if (!d->stack.isEmpty() && d->stack.last().itemDialog == dialog) {
+        // Already on top: shown again, not stacked twice.
+        if (visible)
+            present(dialog);
+        return;
+    }
+    // Further down, or waiting: it moves to the top rather than appearing twice.
+    for (qsizetype i = 0; i < d->stack.size(); ++i) {
+        if (d->stack.at(i).itemDialog == dialog) {
+            d->stack.removeAt(i);
+            break;
+        }
+    }
+    d->queue.removeAll(dialog);
     hideTop();
     if (dialog->scene() != this)
         addItem(dialog);
     d->stack.append({nullptr, dialog});
     connect(dialog, SIGNAL(actionClose()), this, SLOT(popDialog()), Qt::UniqueConnection);
-    dialog->setVisible(visible);
+    if (visible)
+        present(dialog);
+    else
+        dialog->setVisible(false);
+}
+
+void PokerTableScene::present(QGraphicsWidget* dialog)
+{
+    // In the middle of the table, taking the keys: wherever it was made,
+    // whatever size its text gave it since.
+    auto* themed = qobject_cast<ThemedDialogItem*>(dialog);
+    if (themed)
+        themed->centerDialog();
+    dialog->setVisible(true);
+    if (dialog->isPanel())
+        setActivePanel(dialog);
+    if (themed)
+        themed->focusFirst();
 }
 
 void PokerTableScene::pushDialog(DialogBase* dialog)
@@ -125,7 +157,7 @@ void PokerTableScene::showEntry(int index)
     if (entry.widgetDialog)
         entry.widgetDialog->show();
     if (entry.itemDialog)
-        entry.itemDialog->setVisible(true);
+        present(entry.itemDialog);
 }
 
 void PokerTableScene::popDialog()

@@ -43,6 +43,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void present(QGraphicsWidget* dialog);
     void showEntry(int index);
     void hideTop();
     void closeTop();

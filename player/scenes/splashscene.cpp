@@ -32,6 +32,9 @@ void SplashScene::setStatus(int code, const QString& text)
 {
     d->status = code;
     switch (code) {
+    case StatusNone:
+        showText(QString());
+        break;
     case StatusConnecting:
         showText(tr("Connecting..."));
         break;

@@ -15,6 +15,8 @@ class SplashScene : public PokerTableScene
 
 public:
     enum Status {
+        /// No line: a dialog has the player's attention.
+        StatusNone = -1,
         StatusConnecting = 0,
         StatusCheckingUpdate = 1,
         StatusPreparingUpdate = 2,

@@ -216,12 +216,15 @@ xmlrpc::Response PokerServer::call(const QString& method, const QList<xmlrpc::Va
         return ok(xmlrpc::Variant(false));
     if (method == QLatin1String("userInfo")) {
         const AccountStore::Account a = d->accounts->account(session.user);
+        // A table's session holds what lies at that table; the lobby's, what lies at all of them.
+        const Table* at = d->table(session.tableId);
+        const Cents held = at ? at->chipsOf(session.id) : a.atTables;
         session.events.append(QVariantMap{{QStringLiteral("event"), QStringLiteral("userInfo")},
                                           {QStringLiteral("firstname"), a.firstName},
                                           {QStringLiteral("lastname"), a.lastName},
                                           {QStringLiteral("email"), a.email},
                                           {QStringLiteral("balance"), HandEngine::toUnits(a.balance)},
-                                          {QStringLiteral("session"), HandEngine::toUnits(a.atTables)}});
+                                          {QStringLiteral("session"), HandEngine::toUnits(held)}});
         return ok();
     }
     if (method == QLatin1String("userSettings")) {

@@ -9,6 +9,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 struct Run
@@ -100,6 +104,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("theme");
+        // The partner's plug-in lies beside the program: it is chosen by name only.
+        QTest::newRow("none asked for") << QStringList() << "DefaultTheme";
         QTest::newRow("built-in") << QStringList{"-theme", "CommunityTheme"} << "CommunityTheme";
         QTest::newRow("plug-in") << QStringList{"-theme", "KestrinTheme"} << "KestrinTheme";
         // Unknown names fall back on the first theme found: plug-ins come first.
@@ -114,6 +120,29 @@ private Q_SLOTS:
         const Run run = player(args);
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.contains("with theme " + theme + ","), qPrintable(run.err));
+    }
+
+    void asRootTheWebPagesStart()
+    {
+#ifdef Q_OS_UNIX
+        if (geteuid() != 0)
+            QSKIP("only the root user meets the web engine's sandbox refusal");
+#endif
+        // The partner's log-in opens a web pane at once: the engine starts with it.
+        QProcess process;
+        QProcessEnvironment env = environment();
+        env.remove("QTWEBENGINE_DISABLE_SANDBOX");
+        env.remove("QTWEBENGINE_CHROMIUM_FLAGS");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(m_dir->path());
+        process.start(QStringLiteral(PLAYER_PATH), {"-host", "127.0.0.1", "-port", "9", "-theme", "KestrinTheme"});
+        QVERIFY(process.waitForStarted(10000));
+        QTest::qWait(8000);
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        QVERIFY2(process.state() == QProcess::Running, qPrintable(err));
+        process.kill();
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(err.count("without the web engine's sandbox"), 1);
     }
 
     void missingScreenIsIgnored()

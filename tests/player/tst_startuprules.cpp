@@ -1,4 +1,5 @@
 #include "renderingsetup.h"
+#include "webenginesetup.h"
 #include "staticcredentials.h"
 #include "tablewindowgeometry.h"
 
@@ -128,6 +129,38 @@ private Q_SLOTS:
         for (auto it = env.cbegin(); it != env.cend(); ++it)
             pairs << QString::fromLatin1(it.key() + '=' + it.value());
         QCOMPARE(pairs, after);
+    }
+
+    void webEngineSandbox_data()
+    {
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<bool>("turnedOff");
+        QTest::newRow("a user") << false << QStringList() << false;
+        QTest::newRow("root") << true << QStringList() << true;
+        QTest::newRow("root, already off") << true << QStringList{"QTWEBENGINE_DISABLE_SANDBOX=1"} << false;
+        QTest::newRow("root, off by the engine's flags")
+            << true << QStringList{"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox"} << false;
+        QTest::newRow("root, other flags") << true << QStringList{"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"}
+                                           << true;
+    }
+
+    void webEngineSandbox()
+    {
+        QFETCH(bool, root);
+        QFETCH(QStringList, before);
+        QFETCH(bool, turnedOff);
+        QMap<QByteArray, QByteArray> env;
+        for (const QString& pair : before)
+            env.insert(pair.section('=', 0, 0).toLatin1(), pair.section('=', 1).toLatin1());
+        const bool result = VeskGames::WebEngineSetup::choose(
+            root, [&](const char* name) { return env.value(name); },
+            [&](const char* name, const QByteArray& value) { env.insert(name, value); });
+        QCOMPARE(result, turnedOff);
+        // Turned off by us means: the engine will find it off.
+        QCOMPARE(env.value("QTWEBENGINE_DISABLE_SANDBOX") == "1" ||
+                     env.value("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox"),
+                 root);
     }
 
     void expectedMessages_data()

@@ -197,6 +197,11 @@ bool ChineseGameListDialogItem::isListTimerActive() const
     return d->listTimer.isActive();
 }
 
+void ChineseGameListDialogItem::centerDialog()
+{
+    placeInScene();
+}
+
 void ChineseGameListDialogItem::placeInScene()
 {
     QGraphicsScene* scene = this->scene();

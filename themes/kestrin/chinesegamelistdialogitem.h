@@ -42,6 +42,8 @@ public:
     bool isListTimerActive() const;
     /// In the middle of the table's scene.
     void placeInScene();
+    /// The lobby keeps its own place on the screen.
+    void centerDialog() override;
     void retranslateUi();
 
 public Q_SLOTS:

@@ -1,5 +1,7 @@
 #include "webpaneitem.h"
 
+#include "safewebpage.h"
+
 #include "externallinkpage.h"
 #include "localresources.h"
 
@@ -15,6 +17,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+#include <QGraphicsSimpleTextItem>
 
 namespace VeskGames {
 
@@ -121,6 +124,7 @@ public:
     std::unique_ptr<QWebEngineProfile> profile;
     ExternalLinkPage* page = nullptr;
     QGraphicsProxyWidget* proxy = nullptr;
+    QGraphicsSimpleTextItem* error = nullptr;
     bool inScene = false;
     bool loaded = false;
 };
@@ -192,6 +196,17 @@ bool WebPaneItem::ensurePage()
 {
     if (d->page)
         return true;
+    QString why;
+    if (!SafeWebPage::engineCanStart(&why)) {
+        // The dialog works without its page: it says why the pane is empty.
+        if (!d->error) {
+            d->error = new QGraphicsSimpleTextItem(this);
+            d->error->setBrush(QColor(0x30, 0x30, 0x30));
+        }
+        d->error->setText(why);
+        d->error->setPos(12, 12);
+        return false;
+    }
     QString channelSource;
     if (!d->published.isEmpty()) {
         QFile channelScript(kChannelScript);

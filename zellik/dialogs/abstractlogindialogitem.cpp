@@ -1,5 +1,6 @@
 #include "abstractlogindialogitem.h"
 
+#include "abstractpokertablescene.h"
 #include "infodialogitem.h"
 #include "localresources.h"
 
@@ -189,21 +190,17 @@ void AbstractLoginDialogItem::slotSavePasswordStateChanged(int state)
 
 void AbstractLoginDialogItem::showPasswordNotice()
 {
-    QGraphicsScene* s = scene();
+    // On the scene's dialog stack: it covers the log-in, and closing it brings
+    // the log-in back with its keys and clicks.
+    auto* s = qobject_cast<AbstractPokerTableScene*>(scene());
     if (!s)
         return;
-    auto* notice = new InfoDialogItem;
-    notice->hide();
-    s->addItem(notice);
+    InfoDialogItem* notice = s->createInfoDialog();
     notice->setTheme(theme());
-    // Above the login dialog, which is modal itself.
-    notice->setZValue(zValue() + 2);
     notice->setText(
         tr("NOTE! Do not save your password unless you are sure\nno-one else has access to this computer!"));
     notice->createButton(tr("OK"), QDialogButtonBox::AcceptRole, true);
-    connect(notice, &ThemedDialogItem::actionClose, notice, &QObject::deleteLater);
-    notice->show();
-    notice->centerDialog();
+    s->pushDialog(notice, true);
 }
 
 void AbstractLoginDialogItem::slotShowSignup()

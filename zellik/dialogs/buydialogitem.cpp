@@ -1,5 +1,6 @@
 #include "buydialogitem.h"
 
+#include "abstractpokertablescene.h"
 #include "buyinrange.h"
 #include "dialogbuttonboxitem.h"
 #include "kioskbetter.h"
@@ -156,6 +157,9 @@ BuyDialogItem::BuyDialogItem(const QString& gameId, AbstractTheme::SliderMode mo
         connect(d->cashierButton, &PushButtonItem::clicked, this, &BuyDialogItem::slotCashier);
     }
     d->ok = d->buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    // Return buys, Escape declines.
+    setDefaultButton(d->ok);
+    setEscapeButton(d->cancel);
     d->ok->setEnabled(false);
     for (PushButtonItem* button : {d->cancel, d->cashierButton, d->ok})
         setupButton(button, false);
@@ -427,19 +431,17 @@ void BuyDialogItem::slotValueChanged(int)
 void BuyDialogItem::slotCashier()
 {
     const QString url = QCoreApplication::instance()->property("iniurlbuyin").toString();
-    if (url.isEmpty() || !scene())
+    auto* stack = qobject_cast<AbstractPokerTableScene*>(scene());
+    if (url.isEmpty() || !stack || d->cashier)
         return;
-    if (!d->cashier) {
-        d->cashier = new WebDialogItem;
-        d->cashier->setTheme(d->theme);
-        d->cashier->setClient(client());
-        scene()->addItem(d->cashier);
-        d->cashier->setZValue(zValue() + 1);
-        connect(d->cashier, &WebDialogItem::actionClose, this, &BuyDialogItem::slotWebReload);
-    }
+    // Over this dialog on the scene's stack: closing the page brings the
+    // buy-in back, and the player may have paid in meanwhile.
+    d->cashier = new WebDialogItem;
+    d->cashier->setTheme(d->theme);
+    d->cashier->setClient(client());
+    connect(d->cashier, &WebDialogItem::actionClose, this, &BuyDialogItem::slotWebReload);
     d->cashier->setUrl(QUrl(url));
-    d->cashier->centerDialog();
-    d->cashier->show();
+    stack->pushDialog(d->cashier, true);
 }
 
 void BuyDialogItem::slotWebReload()

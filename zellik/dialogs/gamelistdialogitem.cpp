@@ -238,6 +238,11 @@ void GameListDialogItem::setSideButtons(AbstractGameSceneSideButtons* buttons)
     }
 }
 
+void GameListDialogItem::centerDialog()
+{
+    placeInScene();
+}
+
 void GameListDialogItem::placeInScene()
 {
     QGraphicsScene* scene = this->scene();

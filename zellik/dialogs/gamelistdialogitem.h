@@ -48,6 +48,8 @@ public:
     void setSideButtons(AbstractGameSceneSideButtons* buttons);
     /// Fills the area left of the side-button column.
     void placeInScene();
+    /// The lobby keeps its own place on the screen.
+    void centerDialog() override;
     void retranslateUi();
 
 public Q_SLOTS:

@@ -64,6 +64,9 @@ void InfoDialogItem::setText(const QString& text)
     d->text->setMinimumSize(d->label->size());
     d->text->setMaximumSize(d->label->size());
     adjustSize();
+    // A text that grew while shown keeps the dialog in the middle.
+    if (isVisible() && scene())
+        centerDialog();
 }
 
 QString InfoDialogItem::text() const
@@ -80,6 +83,11 @@ PushButtonItem* InfoDialogItem::createButton(const QString& text, ButtonRole rol
 {
     PushButtonItem* button = d->buttons->addButton(text, role);
     setupButton(button, closes);
+    // Return answers yes, Escape no, as in any dialog.
+    if (!defaultButton() && (role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::YesRole))
+        setDefaultButton(button);
+    if (!escapeButton() && (role == QDialogButtonBox::RejectRole || role == QDialogButtonBox::NoRole))
+        setEscapeButton(button);
     // One click each: the answer is sent once.
     connect(button, &PushButtonItem::clicked, button, [button] { button->setEnabled(false); });
     adjustSize();

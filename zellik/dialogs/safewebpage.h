@@ -18,6 +18,10 @@ public:
     ~SafeWebPage() override;
 
     static bool isAllowed(const QUrl& url);
+    /// Whether the engine can start in this process; when not, \a why says
+    /// what the player is told instead of a page. The engine itself would
+    /// end the whole program.
+    static bool engineCanStart(QString* why = nullptr);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -5,9 +5,15 @@
 #include "labelitem.h"
 #include "pushbuttonitem.h"
 
+#include <QGraphicsProxyWidget>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
+
+#include <functional>
 
 namespace VeskGames {
 
@@ -21,6 +27,8 @@ class ThemedDialogItem::Private
 public:
     Client* client = nullptr;
     bool useDimmer = false;
+    QPointer<PushButtonItem> defaultButton;
+    QPointer<PushButtonItem> escapeButton;
     // A child stacked behind the dialog: it goes wherever the dialog goes,
     // also when the scene deletes its items.
     QGraphicsRectItem* dimmer = nullptr;
@@ -74,6 +82,104 @@ void ThemedDialogItem::centerDialog()
     resize(effectiveSizeHint(Qt::PreferredSize));
     if (QGraphicsScene* s = scene())
         setPos(s->sceneRect().center() - QRectF(QPointF(), size()).center());
+}
+
+void ThemedDialogItem::setDefaultButton(PushButtonItem* button)
+{
+    d->defaultButton = button;
+}
+
+PushButtonItem* ThemedDialogItem::defaultButton() const
+{
+    return d->defaultButton;
+}
+
+void ThemedDialogItem::setEscapeButton(PushButtonItem* button)
+{
+    d->escapeButton = button;
+}
+
+PushButtonItem* ThemedDialogItem::escapeButton() const
+{
+    return d->escapeButton;
+}
+
+namespace {
+
+bool usable(const QGraphicsItem* item)
+{
+    return item && item->isVisible() && item->isEnabled();
+}
+
+// Depth first, in the order the children were made: the order a reader meets them.
+QGraphicsItem* firstMatching(QGraphicsItem* parent, const std::function<bool(QGraphicsItem*)>& matches)
+{
+    for (QGraphicsItem* child : parent->childItems()) {
+        if (!child->isVisible())
+            continue;
+        if (matches(child))
+            return child;
+        if (QGraphicsItem* found = firstMatching(child, matches))
+            return found;
+    }
+    return nullptr;
+}
+
+bool isTextField(QGraphicsItem* item)
+{
+    auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item);
+    return proxy && proxy->isEnabled() && proxy->widget() && proxy->widget()->isEnabled() &&
+           (qobject_cast<QLineEdit*>(proxy->widget()) || proxy->widget()->findChild<QLineEdit*>());
+}
+
+} // namespace
+
+void ThemedDialogItem::focusFirst()
+{
+    if (QGraphicsItem* field = firstMatching(this, isTextField)) {
+        auto* proxy = static_cast<QGraphicsProxyWidget*>(field);
+        proxy->setFocus(Qt::OtherFocusReason);
+        QWidget* widget = proxy->widget();
+        QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
+        if (!edit)
+            edit = widget->findChild<QLineEdit*>();
+        if (edit)
+            edit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (usable(d->defaultButton)) {
+        d->defaultButton->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (QGraphicsItem* button = firstMatching(this, [](QGraphicsItem* item) {
+            auto* widget = item->isWidget() ? static_cast<QGraphicsWidget*>(item) : nullptr;
+            return widget && usable(widget) && qobject_cast<PushButtonItem*>(widget) &&
+                   (widget->focusPolicy() & Qt::TabFocus);
+        }))
+        button->setFocus(Qt::OtherFocusReason);
+}
+
+void ThemedDialogItem::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    PushButtonItem* press = nullptr;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // The button with the focus, else the dialog's default one.
+        QGraphicsItem* focus = scene() ? scene()->focusItem() : nullptr;
+        auto* focused = focus ? qobject_cast<PushButtonItem*>(focus->toGraphicsObject()) : nullptr;
+        if (focused && usable(focused) && isAncestorOf(focused))
+            press = focused;
+        else if (usable(d->defaultButton))
+            press = d->defaultButton;
+    } else if (key == Qt::Key_Escape && usable(d->escapeButton)) {
+        press = d->escapeButton;
+    }
+    if (!press || event->isAutoRepeat()) {
+        ThemedGraphicsWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    press->click();
 }
 
 LabelItem* ThemedDialogItem::createTitle(const QString& text)

@@ -34,8 +34,18 @@ public:
     bool useDimmer() const;
     /// The dimmer while it is shown, else null; drawn just below the dialog.
     QGraphicsRectItem* dimmer() const;
-    /// Takes its preferred size and puts its centre on the scene's.
-    void centerDialog();
+    /// Takes its preferred size and puts its centre on the scene's. Dialogs
+    /// with a place of their own (a lobby beside its side buttons) say so here.
+    virtual void centerDialog();
+    /// The button Return and Enter press when no other button has the focus.
+    void setDefaultButton(PushButtonItem* button);
+    PushButtonItem* defaultButton() const;
+    /// The button Escape presses.
+    void setEscapeButton(PushButtonItem* button);
+    PushButtonItem* escapeButton() const;
+    /// Puts the keyboard focus where the player starts: the first text field,
+    /// else the default button, else the first button that takes the focus.
+    virtual void focusFirst();
     /// The dialog's heading, in the look every dialog shares.
     LabelItem* createTitle(const QString& text = QString());
     /// Clicks sound; with \a closes they also close the dialog.
@@ -54,6 +64,7 @@ Q_SIGNALS:
 
 protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void updateDimmer();

@@ -1,6 +1,7 @@
 #include "webdialogitem.h"
 
 #include "dialogbuttonboxitem.h"
+#include "labelitem.h"
 #include "loadingimageitem.h"
 #include "pushbuttonitem.h"
 #include "safewebpage.h"
@@ -39,6 +40,7 @@ public:
     PushButtonItem* close = nullptr;
     QGraphicsLinearLayout* layout = nullptr;
     QGraphicsWidget* viewArea = nullptr;
+    LabelItem* error = nullptr;
 };
 
 WebDialogItem::WebDialogItem(QGraphicsItem* parent) : ThemedDialogItem(parent), d(std::make_unique<Private>())
@@ -48,6 +50,11 @@ WebDialogItem::WebDialogItem(QGraphicsItem* parent) : ThemedDialogItem(parent), 
     d->viewArea = new QGraphicsWidget(this);
     d->viewArea->setMinimumSize(ViewSize);
     d->viewArea->setPreferredSize(ViewSize);
+    d->error = new LabelItem(this);
+    d->error->setThemeFlags(NoThemeFlags);
+    d->error->setBrush(QColor(0x20, 0x20, 0x20));
+    d->error->setAlignment(Qt::AlignCenter);
+    d->error->hide();
     d->spinner = new LoadingImageItem(this);
     d->spinner->setZValue(10);
     d->spinner->hide();
@@ -55,10 +62,8 @@ WebDialogItem::WebDialogItem(QGraphicsItem* parent) : ThemedDialogItem(parent), 
     d->buttons->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     d->close = d->buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     setupButton(d->close, true);
-    connect(d->close, &PushButtonItem::clicked, this, [this] {
-        hide();
-        Q_EMIT actionClose();
-    });
+    setEscapeButton(d->close);
+    setDefaultButton(d->close);
     d->layout = new QGraphicsLinearLayout(Qt::Vertical, this);
     d->layout->setContentsMargins(16, 16, 16, 14);
     d->layout->setSpacing(10);
@@ -86,10 +91,30 @@ bool WebDialogItem::hasWebView() const
     return d->view != nullptr;
 }
 
-void WebDialogItem::ensureView()
+QString WebDialogItem::errorText() const
+{
+    return d->error->isVisible() ? d->error->text() : QString();
+}
+
+void WebDialogItem::showError(const QString& text)
+{
+    setLoading(false);
+    d->error->setText(text);
+    d->error->setVisible(!text.isEmpty());
+    if (d->proxy)
+        d->proxy->setVisible(text.isEmpty());
+    webViewGeometryChanged();
+}
+
+bool WebDialogItem::ensureView()
 {
     if (d->view)
-        return;
+        return true;
+    QString why;
+    if (!SafeWebPage::engineCanStart(&why)) {
+        showError(why);
+        return false;
+    }
     s_engineStarted = true;
     // Nothing of the operator's site stays on disk after the run.
     d->profile = std::make_unique<QWebEngineProfile>();
@@ -105,9 +130,15 @@ void WebDialogItem::ensureView()
         setLoading(false);
         Q_EMIT loadFinished(ok);
     });
+    connect(d->view->page(), &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                if (status != QWebEnginePage::NormalTerminationStatus)
+                    showError(tr("The page stopped working. Close it and open it again."));
+            });
     d->proxy = new QGraphicsProxyWidget(this);
     d->proxy->setWidget(d->view);
     webViewGeometryChanged();
+    return true;
 }
 
 void WebDialogItem::webViewGeometryChanged()
@@ -115,6 +146,7 @@ void WebDialogItem::webViewGeometryChanged()
     const QRectF area = d->viewArea->geometry();
     if (d->proxy)
         d->proxy->setGeometry(area);
+    d->error->setGeometry(area.adjusted(24, 0, -24, 0));
     const QSizeF spinner = d->spinner->effectiveSizeHint(Qt::PreferredSize);
     d->spinner->setGeometry(QRectF(area.center() - QPointF(spinner.width(), spinner.height()) / 2, spinner));
 }
@@ -155,7 +187,7 @@ void WebDialogItem::getTicketCommandDone(Command* command)
     const QVariant result = server && !server->hasError() ? server->result() : QVariant();
     // Without a ticket the page would not know the player: better none at all.
     if (result.metaType().id() != QMetaType::QString || result.toString().isEmpty()) {
-        setLoading(false);
+        showError(tr("The server did not open this page for you. Please try again later."));
         return;
     }
     d->ticket = result.toString();
@@ -218,15 +250,15 @@ void WebDialogItem::loadUrl()
         setLoading(false);
         return;
     }
-    ensureView();
-    d->view->load(d->loaded);
+    if (ensureView())
+        d->view->load(d->loaded);
 }
 
 void WebDialogItem::setHtml(const QString& html)
 {
-    ensureView();
     d->loaded = QUrl();
-    d->view->setHtml(html);
+    if (ensureView())
+        d->view->setHtml(html);
 }
 
 void WebDialogItem::setLoading(bool loading)

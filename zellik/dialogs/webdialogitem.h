@@ -36,6 +36,8 @@ public:
     bool hasWebView() const;
     /// Whether any web view was made in this process.
     static bool webEngineStarted();
+    /// What is shown in place of the page when it cannot be shown; empty otherwise.
+    QString errorText() const;
 
     /// Replaces the placeholder values of the query's items, nothing else.
     static QUrl completeUrl(const QUrl& url, const QString& ticket, const QString& context,
@@ -51,7 +53,8 @@ private Q_SLOTS:
     void webViewGeometryChanged();
 
 private:
-    void ensureView();
+    bool ensureView();
+    void showError(const QString& text);
 
     class Private;
     std::unique_ptr<Private> d;

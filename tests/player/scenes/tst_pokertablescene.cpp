@@ -4,6 +4,7 @@
 #include "infodialogitem.h"
 #include "painterpathitem.h"
 #include "pokertablescene.h"
+#include "pushbuttonitem.h"
 #include "pokertableview.h"
 #include "resizeitem.h"
 #include "splashscene.h"
@@ -170,6 +171,90 @@ private Q_SLOTS:
         dialog.show();
         delete scene; // the scene deletes the layers it holds
         dialog.hide();
+    }
+
+    void aDialogPushedAgainIsNotStackedTwice()
+    {
+        PokerTableScene scene(nullptr, nullptr);
+        scene.setSceneRect(0, 0, 1024, 768);
+        auto* a = new Dialog;
+        auto* b = new Dialog;
+        scene.pushDialog(a, true);
+        scene.pushDialog(a, true); // shown again, as a refused log-in is
+        QCOMPARE(scene.dialogCount(), 1);
+        QVERIFY(a->isVisible());
+        scene.pushDialog(b, true);
+        scene.pushDialog(a, true); // from below to the top
+        QCOMPARE(scene.dialogCount(), 2);
+        QCOMPARE(scene.topDialog(), a);
+        QVERIFY(a->isVisible());
+        QVERIFY(!b->isVisible());
+        scene.popDialog();
+        QCOMPARE(scene.topDialog(), b);
+        QVERIFY(b->isVisible());
+    }
+
+    void shownDialogsAnswerWhereThePlayerLooks_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("click on Return") << "click Return" << "Return";
+        QTest::newRow("click on Quit") << "click Quit" << "Quit";
+        QTest::newRow("Enter") << "key Enter" << "Return";
+        QTest::newRow("Escape") << "key Escape" << "Quit";
+        QTest::newRow("Tab then Space") << "tab space" << "Quit";
+    }
+
+    void shownDialogsAnswerWhereThePlayerLooks()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, pressed);
+        PokerTableScene scene(nullptr, nullptr);
+        scene.setSceneRect(0, 0, 1024, 768);
+        PokerTableView view;
+        view.resize(800, 600);
+        view.showScene(&scene);
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        // Made in a corner, as the table makes its notices; a longer text comes later.
+        InfoDialogItem* dialog = scene.createInfoDialog();
+        dialog->setPos(0, 0);
+        dialog->setText("Sitting Out");
+        PushButtonItem* back = dialog->createButton("Return", QDialogButtonBox::AcceptRole, true);
+        PushButtonItem* quit = dialog->createButton("Quit", QDialogButtonBox::RejectRole, true);
+        QStringList clicked;
+        connect(back, &PushButtonItem::clicked, this, [&] { clicked << "Return"; });
+        connect(quit, &PushButtonItem::clicked, this, [&] { clicked << "Quit"; });
+        scene.showDialog(dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->sceneBoundingRect().center(), scene.sceneRect().center());
+        dialog->setText("Sitting Out\nsince the last hand, which took a while");
+        QCOMPARE(dialog->sceneBoundingRect().center(), scene.sceneRect().center());
+        QCOMPARE(scene.activePanel(), dialog);
+
+        const auto clickOn = [&](PushButtonItem* button) {
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                              view.mapFromScene(button->sceneBoundingRect().center()));
+        };
+        if (answer == "click Return")
+            clickOn(back);
+        else if (answer == "click Quit")
+            clickOn(quit);
+        else if (answer == "key Enter")
+            QTest::keyClick(&view, Qt::Key_Enter);
+        else if (answer == "key Escape")
+            QTest::keyClick(&view, Qt::Key_Escape);
+        else {
+            // The first button has the focus; Tab moves it on.
+            QVERIFY(back->hasFocus() || quit->hasFocus());
+            if (back->hasFocus())
+                QTest::keyClick(&view, Qt::Key_Tab);
+            QVERIFY(quit->hasFocus());
+            QTest::keyClick(&view, Qt::Key_Space);
+        }
+        QCOMPARE(clicked, QStringList{pressed});
+        QTRY_COMPARE(scene.dialogCount(), 0);
     }
 
     void gripSteps_data()
