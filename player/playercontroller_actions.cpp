@@ -318,6 +318,8 @@ void PlayerController::slotLoadUserSettingsDone(Command* cmd)
             Private* p = dd();
             p->settings = result.toMap();
             applySettings(p->settings);
+            // Tables the server opened again at the log-in came before the settings.
+            spreadSettings(p->settings, this);
             // The lobby is shown before the settings come.
             if (p->gameList)
                 p->gameList->setUserSettings(p->settings);

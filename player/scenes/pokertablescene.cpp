@@ -92,9 +92,9 @@ void PokerTableScene::present(QGraphicsWidget* dialog)
     // In the middle of the table, taking the keys: wherever it was made,
     // whatever size its text gave it since.
     auto* themed = qobject_cast<ThemedDialogItem*>(dialog);
+    dialog->setVisible(true);
     if (themed)
         themed->centerDialog();
-    dialog->setVisible(true);
     if (dialog->isPanel())
         setActivePanel(dialog);
     if (themed)

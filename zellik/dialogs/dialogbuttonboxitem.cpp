@@ -83,7 +83,8 @@ void DialogButtonBoxItem::invalidate()
     QList<ButtonRole> roles;
     QList<PushButtonItem*> visible;
     for (const auto& [button, role] : std::as_const(d->buttons)) {
-        if (button->isVisible()) {
+        // Shown unless hidden itself: a dialog made hidden still lays out its buttons.
+        if (button->isVisibleTo(this)) {
             visible.append(button);
             roles.append(role);
         }

@@ -47,6 +47,9 @@ ThemedDialogItem::ThemedDialogItem(QGraphicsItem* parent)
     setZValue(kDialogZ);
     setFlag(ItemIsPanel);
     setPanelModality(SceneModal);
+    // The dialog itself holds the keys while none of its parts has them:
+    // Return then goes to its default button once that is enabled.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 ThemedDialogItem::~ThemedDialogItem() = default;
@@ -149,6 +152,11 @@ void ThemedDialogItem::focusFirst()
     }
     if (usable(d->defaultButton)) {
         d->defaultButton->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (d->defaultButton) {
+        // Not yet to be pressed (nothing chosen): no other button takes its place.
+        setFocus(Qt::OtherFocusReason);
         return;
     }
     if (QGraphicsItem* button = firstMatching(this, [](QGraphicsItem* item) {

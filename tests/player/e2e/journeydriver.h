@@ -53,6 +53,21 @@ inline bool turnTo(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
+/// The visible button of \a dialog (or any of its parts) whose text is \a text.
+inline VeskGames::PushButtonItem* button(QGraphicsItem* dialog, const QString& text)
+{
+    if (!dialog)
+        return nullptr;
+    for (QGraphicsItem* child : dialog->childItems()) {
+        auto* candidate = qobject_cast<VeskGames::PushButtonItem*>(child->toGraphicsObject());
+        if (candidate && candidate->isVisible() && candidate->text() == text)
+            return candidate;
+        if (VeskGames::PushButtonItem* inner = button(child, text))
+            return inner;
+    }
+    return nullptr;
+}
+
 /// The window that shows \a scene.
 inline QGraphicsView* viewOf(const QGraphicsScene* scene)
 {

@@ -1,5 +1,6 @@
 // The table's window and scene base: the dialog stack and its queue, widget
 // dialogs, the grip's 4:3 steps, the key map, scaling, closing, the splash.
+#include "defaulttheme.h"
 #include "dialogbase.h"
 #include "infodialogitem.h"
 #include "painterpathitem.h"
@@ -255,6 +256,33 @@ private Q_SLOTS:
         }
         QCOMPARE(clicked, QStringList{pressed});
         QTRY_COMPARE(scene.dialogCount(), 0);
+    }
+
+    void themedNoticesHaveWholeButtons()
+    {
+        // The theme's button pictures give the buttons their size: none is squeezed flat.
+        DefaultTheme theme;
+        PokerTableScene scene(nullptr, &theme);
+        scene.setSceneRect(0, 0, 1024, 768);
+        InfoDialogItem* dialog = scene.createInfoDialog();
+        dialog->setText("Sitting Out");
+        const QList<PushButtonItem*> buttons{dialog->createButton("Return", QDialogButtonBox::AcceptRole, true),
+                                             dialog->createButton("Quit", QDialogButtonBox::RejectRole, true)};
+        scene.showDialog(dialog);
+        QCoreApplication::processEvents();
+        for (PushButtonItem* button : buttons) {
+            const QSizeF wanted = button->effectiveSizeHint(Qt::PreferredSize);
+            QVERIFY2(button->size().height() >= wanted.height() - 0.5 && button->size().width() >= wanted.width() - 0.5,
+                     qPrintable(QStringLiteral("%1: %2x%3, wants %4x%5")
+                                    .arg(button->text())
+                                    .arg(button->size().width())
+                                    .arg(button->size().height())
+                                    .arg(wanted.width())
+                                    .arg(wanted.height())));
+            QVERIFY(dialog->sceneBoundingRect().contains(button->sceneBoundingRect()));
+        }
+        // Alike: one size for every button of a notice.
+        QCOMPARE(buttons.at(0)->size(), buttons.at(1)->size());
     }
 
     void gripSteps_data()
