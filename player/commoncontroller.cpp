@@ -617,7 +617,7 @@ void CommonController::countDown(InfoDialogItem* dialog, const QString& message,
 {
     // The program ends when the count reaches nought: the player sees when.
     const auto text = [message](int left) {
-        return message + QLatin1Char('\n') + tr("Closing in %n second(s).", nullptr, left);
+        return message + QLatin1Char('\n') + tr("Seconds left: %n", nullptr, left);
     };
     dialog->setText(text(seconds));
     auto* tick = new QTimer(dialog);

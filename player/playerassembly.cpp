@@ -61,24 +61,29 @@ void PlayerAssembly::setInstanceRelease(std::function<void()> release)
 
 QString PlayerAssembly::defaultKeyboardCommands()
 {
-    return QStringLiteral("fold=F;checkCall=C;betRaise=B;slideUp=+;slideDown=-;halfPot=H;twoThirdsPot=T;pot=P");
+    return QStringLiteral(
+        "fold=F;checkCall=C;betRaise=B;slideUp=+;slideDown=-;halfPot=H;twoThirdsPot=T;pot=P");
 }
 
-PlayerAssembly::Result PlayerAssembly::build(const CommandLineOptions& options, const Configuration& configuration)
+PlayerAssembly::Result PlayerAssembly::build(const CommandLineOptions& options,
+                                             const Configuration& configuration)
 {
     // The server client.
     d->client = std::make_unique<Client>();
     d->client->setUseActiveMac(options.value<bool>(QStringLiteral("useActiveMac")));
-    const QString host = options.hasValue(QStringLiteral("host")) ? options.value<QString>(QStringLiteral("host"))
-                                                                  : QStringLiteral("localhost");
-    const int port = options.hasValue(QStringLiteral("port")) ? options.value<int>(QStringLiteral("port")) : 7777;
+    const QString host = options.hasValue(QStringLiteral("host"))
+                             ? options.value<QString>(QStringLiteral("host"))
+                             : QStringLiteral("localhost");
+    const int port =
+        options.hasValue(QStringLiteral("port")) ? options.value<int>(QStringLiteral("port")) : 7777;
     d->client->setHost(host, quint16(port), QStringLiteral("/"), options.value<bool>(QStringLiteral("ssl")));
 
     // The theme: the one asked for, else the first one found.
     ThemeLoader::registerBuiltinFactory();
     ThemeLoader loader;
-    loader.setPluginPath(d->pluginPath.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/plugins")
-                                                 : d->pluginPath);
+    loader.setPluginPath(d->pluginPath.isEmpty()
+                             ? QCoreApplication::applicationDirPath() + QStringLiteral("/plugins")
+                             : d->pluginPath);
     const QStringList themes = loader.availableThemes();
     const QString wanted = options.value<QString>(QStringLiteral("theme"));
     d->themeName = themes.contains(wanted) ? wanted : themes.value(0);
@@ -112,7 +117,8 @@ PlayerAssembly::Result PlayerAssembly::build(const CommandLineOptions& options, 
         if (options.hasValue(QStringLiteral("multihead"))) {
             const int number = options.value<int>(QStringLiteral("multihead"));
             const QList<QScreen*> screens = QGuiApplication::screens();
-            const QRect geometry = number >= 0 && number < screens.size() ? screens.at(number)->geometry() : QRect();
+            const QRect geometry =
+                number >= 0 && number < screens.size() ? screens.at(number)->geometry() : QRect();
             if (TableWindowGeometry::isUsableScreen(geometry))
                 d->view->move(geometry.topLeft());
             else
@@ -168,8 +174,8 @@ PlayerAssembly::Result PlayerAssembly::build(const CommandLineOptions& options, 
     d->controller->setQuitOnGameOver(true);
     d->disableUpdate = options.value<bool>(QStringLiteral("disableUpdate"));
 
-    qCInfo(lcStartup, "player: started with theme %s, start state %d, %s", qPrintable(d->themeName), startState,
-           community ? "community table" : "player table");
+    qCInfo(lcStartup, "player: started with theme %s, start state %d, %s", qPrintable(d->themeName),
+           startState, community ? "community table" : "player table");
     return Built;
 }
 

@@ -685,7 +685,8 @@ void PlayerController::slotUserInfo(QString, QString, QString, qreal balance, qr
         // The dialog's own range when it has one; the chips already at the table count.
         const QVariant min = buy->property("buyinMin");
         const QVariant max = buy->property("buyinMax");
-        QMetaObject::invokeMethod(buy, "setValues", Q_ARG(double, min.isValid() ? min.toDouble() : dd()->buyinMin),
+        QMetaObject::invokeMethod(buy, "setValues",
+                                  Q_ARG(double, min.isValid() ? min.toDouble() : dd()->buyinMin),
                                   Q_ARG(double, max.isValid() ? max.toDouble() : dd()->buyinMax),
                                   Q_ARG(double, balance), Q_ARG(double, dd()->buyJoining ? 0.0 : session));
         QMetaObject::invokeMethod(buy, "setLoading", Q_ARG(bool, false));

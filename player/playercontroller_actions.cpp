@@ -69,8 +69,10 @@ void PlayerController::connectPlayerScene(PlayerGameScene* table)
             if (position == table->viewPosition())
                 deactivateWindow();
         };
-        QObject::connect(c, &Client::actionFold, this, [ownTurnEnded](qint32 at, qint32) { ownTurnEnded(at); });
-        QObject::connect(c, &Client::actionCheck, this, [ownTurnEnded](qint32 at, qint32) { ownTurnEnded(at); });
+        QObject::connect(c, &Client::actionFold, this,
+                         [ownTurnEnded](qint32 at, qint32) { ownTurnEnded(at); });
+        QObject::connect(c, &Client::actionCheck, this,
+                         [ownTurnEnded](qint32 at, qint32) { ownTurnEnded(at); });
         for (auto signal : {&Client::actionCall, &Client::actionBet, &Client::actionRaise})
             QObject::connect(c, signal, this, [ownTurnEnded](qint32 at, qreal, qint32) { ownTurnEnded(at); });
         QObject::connect(c, &Client::actionAllIn, this,

@@ -4,11 +4,11 @@
 #include "commandlineoptions.h"
 #include "configuration.h"
 #include "localresources.h"
-#include "playerassembly.h"
 #include "platform/crashreporter.h"
+#include "playerassembly.h"
 #include "renderingsetup.h"
-#include "webenginesetup.h"
 #include "singleinstance.h"
+#include "webenginesetup.h"
 
 #include <QApplication>
 #include <QDir>

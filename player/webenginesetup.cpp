@@ -20,7 +20,8 @@ bool WebEngineSetup::apply()
         geteuid() == 0, [](const char* name) { return qgetenv(name); },
         [](const char* name, const QByteArray& value) { qputenv(name, value); });
     if (turnedOff)
-        qCWarning(lcStartup, "player: running as root; web pages (cashier, news) run without the web engine's sandbox");
+        qCWarning(lcStartup,
+                  "player: running as root; web pages (cashier, news) run without the web engine's sandbox");
     return turnedOff;
 }
 

@@ -112,6 +112,8 @@ public:
     /// Whether the bet widget of the current method shows.
     bool isBetWidgetVisible() const;
     HoleCardsItem* holeCards() const;
+    /// "Sitting Out" offers the kiosk's lock.
+    bool lockScreenMode() const;
     TextItem* handText() const;
     AbstractGameSceneSideButtons* sideButtons() const;
     PushButtonItem* sideButton(SideButton button) const;

@@ -179,6 +179,11 @@ void PlayerGameScene::setLockScreenMode(bool on)
     d->lockScreenMode = on;
 }
 
+bool PlayerGameScene::lockScreenMode() const
+{
+    return d->lockScreenMode;
+}
+
 void PlayerGameScene::setMultihead(bool on)
 {
     d->multihead = on;

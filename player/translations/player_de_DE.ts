@@ -428,6 +428,13 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message numerus="yes">
+        <source>Seconds left: %n</source>
+        <translation>
+            <numerusform>Verbleibende Sekunden: %n</numerusform>
+            <numerusform>Verbleibende Sekunden: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommunityGameScene</name>

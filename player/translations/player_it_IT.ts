@@ -428,6 +428,13 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message numerus="yes">
+        <source>Seconds left: %n</source>
+        <translation>
+            <numerusform>Secondi rimanenti: %n</numerusform>
+            <numerusform>Secondi rimanenti: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommunityGameScene</name>

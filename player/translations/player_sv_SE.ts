@@ -428,6 +428,13 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message numerus="yes">
+        <source>Seconds left: %n</source>
+        <translation>
+            <numerusform>Sekunder kvar: %n</numerusform>
+            <numerusform>Sekunder kvar: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommunityGameScene</name>

@@ -428,6 +428,12 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message numerus="yes">
+        <source>Seconds left: %n</source>
+        <translation>
+            <numerusform>剩余秒数：%n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::CommunityGameScene</name>

@@ -68,6 +68,9 @@ private Q_SLOTS:
             if (option.type == QMetaType::fromType<bool>()) {
                 ++bools;
                 QCOMPARE(option.defaultValue, QVariant(false));
+            } else if (option.name == QLatin1String("theme")) {
+                // The default look, whatever plug-ins lie beside the program.
+                QCOMPARE(option.defaultValue, QVariant(QStringLiteral("DefaultTheme")));
             } else {
                 QVERIFY(!option.defaultValue.isValid());
             }

@@ -135,7 +135,8 @@ private Q_SLOTS:
         env.remove("QTWEBENGINE_CHROMIUM_FLAGS");
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir->path());
-        process.start(QStringLiteral(PLAYER_PATH), {"-host", "127.0.0.1", "-port", "9", "-theme", "KestrinTheme"});
+        process.start(QStringLiteral(PLAYER_PATH),
+                      {"-host", "127.0.0.1", "-port", "9", "-theme", "KestrinTheme"});
         QVERIFY(process.waitForStarted(10000));
         QTest::qWait(8000);
         const QString err = QString::fromLocal8Bit(process.readAllStandardError());

@@ -1,7 +1,7 @@
 #include "renderingsetup.h"
-#include "webenginesetup.h"
 #include "staticcredentials.h"
 #include "tablewindowgeometry.h"
+#include "webenginesetup.h"
 
 #include <QMap>
 #include <QTest>
@@ -141,8 +141,8 @@ private Q_SLOTS:
         QTest::newRow("root, already off") << true << QStringList{"QTWEBENGINE_DISABLE_SANDBOX=1"} << false;
         QTest::newRow("root, off by the engine's flags")
             << true << QStringList{"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox"} << false;
-        QTest::newRow("root, other flags") << true << QStringList{"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"}
-                                           << true;
+        QTest::newRow("root, other flags")
+            << true << QStringList{"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"} << true;
     }
 
     void webEngineSandbox()

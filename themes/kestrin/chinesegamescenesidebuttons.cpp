@@ -1,6 +1,8 @@
 #include "chinesegamescenesidebuttons.h"
 
+#include "abstractpokertablescene.h"
 #include "externallinkpage.h"
+#include "infodialogitem.h"
 #include "pushbuttonitem.h"
 
 #include <QCoreApplication>
@@ -44,8 +46,16 @@ QUrl ChineseGameSceneSideButtons::linkUrl(SideButtonType type)
 void ChineseGameSceneSideButtons::slotSideButtonClicked(SideButtonType type)
 {
     const QUrl url = linkUrl(type);
-    if (!url.isEmpty())
-        ExternalLinkPage::openInBrowser(url);
+    if (url.isEmpty() || ExternalLinkPage::openInBrowser(url))
+        return;
+    // No browser to be had (a kiosk, a bare desktop): the player is told where the page is.
+    auto* stack = qobject_cast<AbstractPokerTableScene*>(scene());
+    if (!stack)
+        return;
+    InfoDialogItem* notice = stack->createInfoDialog();
+    notice->setText(tr("No web browser could be started for this page:\n%1").arg(url.toString()));
+    notice->createButton(tr("OK"), QDialogButtonBox::AcceptRole, true);
+    stack->pushDialog(notice, true);
 }
 
 } // namespace VeskGames

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsSceneResizeEvent>
+#include <QGraphicsSimpleTextItem>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPointer>
@@ -17,7 +18,6 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
-#include <QGraphicsSimpleTextItem>
 
 namespace VeskGames {
 

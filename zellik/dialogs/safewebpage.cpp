@@ -39,17 +39,17 @@ bool SafeWebPage::engineCanStart(QString* why)
         return false;
     };
     const QByteArray own = qgetenv("QTWEBENGINEPROCESS_PATH");
-    const QString helper =
-        own.isEmpty() ? QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/QtWebEngineProcess")
-                      : QString::fromLocal8Bit(own);
+    const QString helper = own.isEmpty() ? QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) +
+                                               QStringLiteral("/QtWebEngineProcess")
+                                         : QString::fromLocal8Bit(own);
     if (!QFileInfo(helper).isExecutable())
-        return refuse(QCoreApplication::translate("VeskGames::SafeWebPage",
-                                                  "Web pages cannot be shown: the web engine is not installed."));
+        return refuse(QCoreApplication::translate(
+            "VeskGames::SafeWebPage", "Web pages cannot be shown: the web engine is not installed."));
     // As root the engine's sandbox refuses to start and aborts the process.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX") &&
         !qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox"))
-        return refuse(QCoreApplication::translate("VeskGames::SafeWebPage",
-                                                  "Web pages cannot be shown to the root user with the sandbox on."));
+        return refuse(QCoreApplication::translate(
+            "VeskGames::SafeWebPage", "Web pages cannot be shown to the root user with the sandbox on."));
     return true;
 }
 

@@ -415,10 +415,29 @@ verlauf</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::SafeWebPage</name>
+    <message>
+        <source>Web pages cannot be shown: the web engine is not installed.</source>
+        <translation>Webseiten können nicht angezeigt werden: Die Web-Engine ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Web pages cannot be shown to the root user with the sandbox on.</source>
+        <translation>Webseiten können dem Benutzer root bei eingeschalteter Sandbox nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The page stopped working. Close it and open it again.</source>
+        <translation>Die Seite funktioniert nicht mehr. Schließen Sie sie und öffnen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The server did not open this page for you. Please try again later.</source>
+        <translation>Der Server hat diese Seite nicht für Sie geöffnet. Bitte versuchen Sie es später erneut.</translation>
     </message>
 </context>
 </TS>

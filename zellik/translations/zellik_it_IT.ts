@@ -415,10 +415,29 @@ mani</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::SafeWebPage</name>
+    <message>
+        <source>Web pages cannot be shown: the web engine is not installed.</source>
+        <translation>Impossibile mostrare le pagine web: il motore web non è installato.</translation>
+    </message>
+    <message>
+        <source>Web pages cannot be shown to the root user with the sandbox on.</source>
+        <translation>Impossibile mostrare le pagine web all&apos;utente root con la sandbox attiva.</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The page stopped working. Close it and open it again.</source>
+        <translation>La pagina ha smesso di funzionare. Chiudila e riaprila.</translation>
+    </message>
+    <message>
+        <source>The server did not open this page for you. Please try again later.</source>
+        <translation>Il server non ha aperto questa pagina per te. Riprova più tardi.</translation>
     </message>
 </context>
 </TS>

@@ -415,10 +415,29 @@ historik</translation>
     </message>
 </context>
 <context>
+    <name>VeskGames::SafeWebPage</name>
+    <message>
+        <source>Web pages cannot be shown: the web engine is not installed.</source>
+        <translation>Webbsidor kan inte visas: webbmotorn är inte installerad.</translation>
+    </message>
+    <message>
+        <source>Web pages cannot be shown to the root user with the sandbox on.</source>
+        <translation>Webbsidor kan inte visas för root-användaren med sandlådan påslagen.</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
         <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>The page stopped working. Close it and open it again.</source>
+        <translation>Sidan slutade fungera. Stäng den och öppna den igen.</translation>
+    </message>
+    <message>
+        <source>The server did not open this page for you. Please try again later.</source>
+        <translation>Servern öppnade inte den här sidan åt dig. Försök igen senare.</translation>
     </message>
 </context>
 </TS>

@@ -415,10 +415,29 @@ History</source>
     </message>
 </context>
 <context>
+    <name>VeskGames::SafeWebPage</name>
+    <message>
+        <source>Web pages cannot be shown: the web engine is not installed.</source>
+        <translation>无法显示网页：未安装网页引擎。</translation>
+    </message>
+    <message>
+        <source>Web pages cannot be shown to the root user with the sandbox on.</source>
+        <translation>沙箱开启时无法向 root 用户显示网页。</translation>
+    </message>
+</context>
+<context>
     <name>VeskGames::WebDialogItem</name>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The page stopped working. Close it and open it again.</source>
+        <translation>页面已停止工作。请关闭后重新打开。</translation>
+    </message>
+    <message>
+        <source>The server did not open this page for you. Please try again later.</source>
+        <translation>服务器未为您打开此页面。请稍后再试。</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "gamehistorydialogitem.h"
 #include "gamelistdialogitem.h"
 #include "gamelistrows.h"
+#include "holecardsitem.h"
 #include "journeydriver.h"
 #include "localresources.h"
 #include "logindialogitem.h"
@@ -147,11 +148,13 @@ class TestPlayerJourney : public QObject
             return nullptr;
 
         BuyDialogItem* buy = waitFor<BuyDialogItem>(table->view());
-        if (!buy || !QTest::qWaitFor([&] { return !buy->isLoading() && buy->okButton()->isEnabled(); }, kServerWait))
+        if (!buy ||
+            !QTest::qWaitFor([&] { return !buy->isLoading() && buy->okButton()->isEnabled(); }, kServerWait))
             return nullptr;
         Journey::key(table->view(), Qt::Key_Return);
-        (void)QTest::qWaitFor([&] { return !table || (table->state() == StateTable && table->parameters().valid); },
-                        kServerWait);
+        (void)QTest::qWaitFor(
+            [&] { return !table || (table->state() == StateTable && table->parameters().valid); },
+            kServerWait);
         return table && table->state() == StateTable ? table.data() : nullptr;
     }
 
@@ -188,6 +191,43 @@ private Q_SLOTS:
         QVERIFY(program);
         QCOMPARE(program->assembly.themeName(), QString("DefaultTheme"));
         QVERIFY(waitFor<LoginDialogItem>(program->window()));
+    }
+
+    void commandLineOptionsReachEveryTable_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("betMethod");
+        QTest::addColumn<bool>("lock");
+        QTest::addColumn<bool>("singleTouch");
+        QTest::addColumn<QString>("foldKey");
+        QTest::newRow("nothing given")
+            << QStringList() << int(PlayerGameScene::BetSlider) << false << false << "F";
+        QTest::newRow("all given") << QStringList{"-slider",           "chips",       "-lock",
+                                                  "-viewHoleCards",    "singletouch", "-keyboardCommands",
+                                                  "fold=X;checkCall=Y"}
+                                   << int(PlayerGameScene::BetChips) << true << true << "X";
+    }
+
+    void commandLineOptionsReachEveryTable()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, betMethod);
+        QFETCH(bool, lock);
+        QFETCH(bool, singleTouch);
+        QFETCH(QString, foldKey);
+        std::unique_ptr<Program> program = start(m_server.port(), arguments);
+        QVERIFY(program);
+        GameListDialogItem* lobby = toLobby(*program, "demo2");
+        QVERIFY(lobby);
+        QPointer<PlayerController> table = join(*program, lobby, "holdem-nl-050-1");
+        QVERIFY(table);
+        for (PlayerController* controller : {program->player(), table.data()}) {
+            PlayerGameScene* scene = controller->playerScene();
+            QCOMPARE(scene->betMethod(), betMethod);
+            QCOMPARE(scene->lockScreenMode(), lock);
+            QCOMPARE(scene->holeCards()->isSingleTouch(), singleTouch);
+            QCOMPARE(controller->view()->keyMap().value(foldKey.at(0).unicode()), PokerTableView::ActionFold);
+        }
     }
 
     void logInWrongThenRight()
@@ -254,9 +294,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("options") << "Options" << "VeskGames::PlayerOptionsDialogItem";
-        QTest::newRow("hand history") << "Hand\nHistory" << "VeskGames::GameHistoryDialogItem";
-        QTest::newRow("cashier") << "Cashier" << "VeskGames::WebDialogItem";
+        QTest::newRow("options") << "Options"
+                                 << "VeskGames::PlayerOptionsDialogItem";
+        QTest::newRow("hand history") << "Hand\nHistory"
+                                      << "VeskGames::GameHistoryDialogItem";
+        QTest::newRow("cashier") << "Cashier"
+                                 << "VeskGames::WebDialogItem";
     }
 
     void lobbySideButtons()
@@ -275,7 +318,8 @@ private Q_SLOTS:
             // The page knows the player: a ticket from the server, not a stand-in.
             QTRY_VERIFY_WITH_TIMEOUT(!web->loadedUrl().isEmpty() || !web->errorText().isEmpty(), kServerWait);
             QCOMPARE(web->errorText(), QString());
-            QVERIFY2(!web->loadedUrl().toString().contains("unknown"), qPrintable(web->loadedUrl().toString()));
+            QVERIFY2(!web->loadedUrl().toString().contains("unknown"),
+                     qPrintable(web->loadedUrl().toString()));
             QVERIFY(!web->loadedUrl().toString().contains("VeskGames::Ticket"));
         }
         shot(window, "05-lobby-" + QString(QTest::currentDataTag()).replace(' ', '-'));
@@ -321,7 +365,8 @@ private Q_SLOTS:
         QVERIFY(cashier);
         QCOMPARE(Journey::placementFault(cashier), QString());
         QTRY_VERIFY_WITH_TIMEOUT(!cashier->loadedUrl().isEmpty(), kServerWait);
-        QVERIFY2(!cashier->loadedUrl().toString().contains("unknown"), qPrintable(cashier->loadedUrl().toString()));
+        QVERIFY2(!cashier->loadedUrl().toString().contains("unknown"),
+                 qPrintable(cashier->loadedUrl().toString()));
         QTRY_VERIFY_WITH_TIMEOUT(!cashier->isLoading(), kServerWait);
         shot(tableWindow, "07-cashier");
         Journey::key(tableWindow, Qt::Key_Escape);
@@ -361,7 +406,8 @@ private Q_SLOTS:
                         return table && scene->checkCallButton()->isVisible();
                     },
                     60000)) {
-                qWarning() << "no turn after" << acted << "actions; on top:" << Journey::topOf<QGraphicsWidget>(window);
+                qWarning() << "no turn after" << acted
+                           << "actions; on top:" << Journey::topOf<QGraphicsWidget>(window);
                 break;
             }
             QVERIFY(WindowActivator::instance()->views().contains(window));
@@ -606,7 +652,7 @@ private Q_SLOTS:
                                      notice->text().startsWith("Connection problem"),
                                  kServerWait);
         QCOMPARE(Journey::placementFault(notice), QString());
-        QVERIFY2(notice->text().contains("second"), qPrintable(notice->text()));
+        QVERIFY2(notice->text().contains("Seconds left: "), qPrintable(notice->text()));
         const QString before = notice->text();
         QTRY_VERIFY_WITH_TIMEOUT(notice->text() != before, 3000);
         QVERIFY(Journey::button(window->scene(), "Restart"));

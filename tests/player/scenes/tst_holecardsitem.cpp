@@ -100,28 +100,33 @@ private Q_SLOTS:
 
     void layers_data()
     {
-        QTest::addColumn<bool>("show");
+        // "choice": what the player chose in the options, if anything; the
+        // game's own default (alwaysHide) holds until then.
+        QTest::addColumn<QString>("choice");
         QTest::addColumn<bool>("alwaysHide");
         QTest::addColumn<int>("cards");
         QTest::addColumn<bool>("backs");
         QTest::addColumn<QList<qreal>>("rowZ");
         QTest::addColumn<QList<qreal>>("peekZ");
         QTest::addColumn<QList<qreal>>("x");
-        QTest::newRow("hidden by default") << true << true << 2 << true << QList<qreal>{0, -1}
+        QTest::newRow("hidden by default") << "none" << true << 2 << true << QList<qreal>{0, -1}
                                            << QList<qreal>{10, 11} << QList<qreal>{41, 82};
-        QTest::newRow("shown") << true << false << 2 << false << QList<qreal>{0, 1} << QList<qreal>()
-                               << QList<qreal>{41, 82};
-        QTest::newRow("neither shown nor always hidden") << false << false << 2 << true << QList<qreal>{0, -1}
-                                                         << QList<qreal>{10, 11} << QList<qreal>{41, 82};
-        QTest::newRow("four hidden") << true << true << 4 << true << QList<qreal>{0, -1, -2, -3}
+        QTest::newRow("shown by the game")
+            << "none" << false << 2 << false << QList<qreal>{0, 1} << QList<qreal>() << QList<qreal>{41, 82};
+        QTest::newRow("player hides what the game shows")
+            << "hide" << false << 2 << true << QList<qreal>{0, -1} << QList<qreal>{10, 11}
+            << QList<qreal>{41, 82};
+        QTest::newRow("player shows what the game hides")
+            << "show" << true << 2 << false << QList<qreal>{0, 1} << QList<qreal>() << QList<qreal>{41, 82};
+        QTest::newRow("four hidden") << "none" << true << 4 << true << QList<qreal>{0, -1, -2, -3}
                                      << QList<qreal>{10, 11, 12, 13} << QList<qreal>{0, 41, 82, 123};
-        QTest::newRow("one shown") << true << false << 1 << false << QList<qreal>{0} << QList<qreal>()
+        QTest::newRow("one shown") << "show" << false << 1 << false << QList<qreal>{0} << QList<qreal>()
                                    << QList<qreal>{61.5};
     }
 
     void layers()
     {
-        QFETCH(bool, show);
+        QFETCH(QString, choice);
         QFETCH(bool, alwaysHide);
         QFETCH(int, cards);
         QFETCH(bool, backs);
@@ -136,7 +141,8 @@ private Q_SLOTS:
         // Dealt one by one, as the table does, or given at once.
         HoleCardsItem one(m_theme->cardRenderThread()), all(m_theme->cardRenderThread());
         for (HoleCardsItem* hand : {&one, &all}) {
-            hand->setShowHoleCards(show);
+            if (choice != "none")
+                hand->setShowHoleCards(choice == "show");
             hand->setAlwaysHideCards(alwaysHide);
         }
         for (const Card& card : dealt)

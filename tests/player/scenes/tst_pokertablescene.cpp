@@ -5,8 +5,8 @@
 #include "infodialogitem.h"
 #include "painterpathitem.h"
 #include "pokertablescene.h"
-#include "pushbuttonitem.h"
 #include "pokertableview.h"
+#include "pushbuttonitem.h"
 #include "resizeitem.h"
 #include "splashscene.h"
 
@@ -199,11 +199,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("pressed");
-        QTest::newRow("click on Return") << "click Return" << "Return";
-        QTest::newRow("click on Quit") << "click Quit" << "Quit";
-        QTest::newRow("Enter") << "key Enter" << "Return";
-        QTest::newRow("Escape") << "key Escape" << "Quit";
-        QTest::newRow("Tab then Space") << "tab space" << "Quit";
+        QTest::newRow("click on Return") << "click Return"
+                                         << "Return";
+        QTest::newRow("click on Quit") << "click Quit"
+                                       << "Quit";
+        QTest::newRow("Enter") << "key Enter"
+                               << "Return";
+        QTest::newRow("Escape") << "key Escape"
+                                << "Quit";
+        QTest::newRow("Tab then Space") << "tab space"
+                                        << "Quit";
     }
 
     void shownDialogsAnswerWhereThePlayerLooks()
@@ -266,13 +271,15 @@ private Q_SLOTS:
         scene.setSceneRect(0, 0, 1024, 768);
         InfoDialogItem* dialog = scene.createInfoDialog();
         dialog->setText("Sitting Out");
-        const QList<PushButtonItem*> buttons{dialog->createButton("Return", QDialogButtonBox::AcceptRole, true),
-                                             dialog->createButton("Quit", QDialogButtonBox::RejectRole, true)};
+        const QList<PushButtonItem*> buttons{
+            dialog->createButton("Return", QDialogButtonBox::AcceptRole, true),
+            dialog->createButton("Quit", QDialogButtonBox::RejectRole, true)};
         scene.showDialog(dialog);
         QCoreApplication::processEvents();
         for (PushButtonItem* button : buttons) {
             const QSizeF wanted = button->effectiveSizeHint(Qt::PreferredSize);
-            QVERIFY2(button->size().height() >= wanted.height() - 0.5 && button->size().width() >= wanted.width() - 0.5,
+            QVERIFY2(button->size().height() >= wanted.height() - 0.5 &&
+                         button->size().width() >= wanted.width() - 0.5,
                      qPrintable(QStringLiteral("%1: %2x%3, wants %4x%5")
                                     .arg(button->text())
                                     .arg(button->size().width())

@@ -1,3 +1,4 @@
+#include "abstractpokertablescene.h"
 #include "defaulttheme.h"
 #include "infodialogitem.h"
 #include "localresources.h"
@@ -49,6 +50,31 @@ void storeLogins(const QList<QPair<QVariant, QVariant>>& entries)
     }
     settings.endArray();
 }
+
+/// A table scene's dialog stack at its simplest: the top one shown, the others hidden.
+class StackScene : public AbstractPokerTableScene
+{
+public:
+    StackScene() { setSceneRect(0, 0, 1024, 768); }
+    InfoDialogItem* createInfoDialog() override
+    {
+        auto* dialog = new InfoDialogItem;
+        addItem(dialog);
+        dialog->hide();
+        return dialog;
+    }
+    void pushDialog(QGraphicsWidget* dialog, bool visible) override
+    {
+        if (!stack.isEmpty())
+            stack.last()->hide();
+        if (dialog->scene() != this)
+            addItem(dialog);
+        stack.append(dialog);
+        dialog->setVisible(visible);
+    }
+    void showDialog(QGraphicsWidget* dialog) override { pushDialog(dialog, true); }
+    QList<QGraphicsWidget*> stack;
+};
 
 int noticesIn(const QGraphicsScene& scene)
 {
@@ -188,17 +214,22 @@ private Q_SLOTS:
 
     void thePasswordNoticeComesOnce()
     {
-        QGraphicsScene scene(0, 0, 1024, 768);
+        StackScene scene;
         auto* first = new LoginDialogItem;
-        scene.addItem(first);
+        scene.pushDialog(first, true);
         first->saveBox()->setChecked(true);
         QCOMPARE(noticesIn(scene), 1);
+        // Over the log-in on the scene's stack, not beside it: one panel takes the input at a time.
+        QCOMPARE(scene.stack.size(), 2);
+        QVERIFY(qobject_cast<InfoDialogItem*>(scene.stack.last()));
+        QVERIFY(scene.stack.last()->isVisible());
+        QVERIFY(!first->isVisible());
         first->saveBox()->setChecked(false);
         QCOMPARE(noticesIn(scene), 1);
         // The next run has been told already.
-        QGraphicsScene later(0, 0, 1024, 768);
+        StackScene later;
         auto* second = new LoginDialogItem;
-        later.addItem(second);
+        later.pushDialog(second, true);
         second->saveBox()->setChecked(!second->saveBox()->isChecked());
         QCOMPARE(noticesIn(later), 0);
     }

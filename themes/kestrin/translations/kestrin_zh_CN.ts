@@ -53,6 +53,16 @@ school</source>
         <translation>扑克
 学堂</translation>
     </message>
+    <message>
+        <source>No web browser could be started for this page:
+%1</source>
+        <translation>无法启动网页浏览器打开此页面：
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::ChineseLoginDialogItem</name>
