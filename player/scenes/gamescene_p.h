@@ -14,7 +14,8 @@ namespace VeskGames {
 namespace GameSceneDetail {
 
 constexpr double kEmpty = 0.000001;
-constexpr int kFlyingZ = 2000;
+// Chips in flight pass over the table and its controls, never over a dialog (1001 and up).
+constexpr int kFlyingZ = 1000;
 
 inline GraphicsItemAnimationCommand* flight(GraphicsItemAnimationCommand* command, const QPointF& from,
                                             const QPointF& to, int msec, QEasingCurve::Type shape)

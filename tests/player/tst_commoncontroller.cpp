@@ -397,13 +397,13 @@ private Q_SLOTS:
             << 2001 << QStringList{} << 1 << 0 << "Reconnect from another machine"
             << QStringList{"Restart", "Quit"} << false << false;
         QTest::newRow("restart or quit, then the end")
-            << 2002 << QStringList{} << 1 << 1 << "Disconnected due to inactivity"
+            << 2002 << QStringList{} << 1 << 1 << "Disconnected due to inactivity\nSeconds left: 1"
             << QStringList{"Restart", "Quit"} << false << true;
         QTest::newRow("OK, closing by itself")
             << 4001 << QStringList{} << 2 << 1 << "No available seat" << QStringList{"OK"} << true << false;
         QTest::newRow("no button, then the end")
-            << 4005 << QStringList{} << 3 << 1 << "The tournament has already started" << QStringList{}
-            << false << true;
+            << 4005 << QStringList{} << 3 << 1 << "The tournament has already started\nSeconds left: 1"
+            << QStringList{} << false << true;
     }
 
     void notices()

@@ -1,5 +1,7 @@
 #include "chinesegamelistdialogitem.h"
 
+#include "abstractpokertablescene.h"
+
 #include "avatarmanager.h"
 #include "dialogbuttonboxitem.h"
 #include "externallinkpage.h"
@@ -10,9 +12,11 @@
 #include "labelitem.h"
 #include "pushbuttonitem.h"
 #include "servercommand.h"
+#include "webdialogitem.h"
 #include "webkitbridge.h"
 #include "webpaneitem.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGraphicsGridLayout>
 #include <QGraphicsLinearLayout>
@@ -53,6 +57,7 @@ public:
     WebkitBridge* bridge = nullptr;
     DialogButtonBoxItem* buttonBox = nullptr;
     PushButtonItem* join = nullptr;
+    PushButtonItem* webLobby = nullptr;
     PushButtonItem* registerButton = nullptr;
     PushButtonItem* unregister = nullptr;
     PushButtonItem* quit = nullptr;
@@ -115,6 +120,10 @@ ChineseGameListDialogItem::ChineseGameListDialogItem(const QVariantMap& settings
     connect(d->registerButton, &PushButtonItem::clicked, this, &ChineseGameListDialogItem::slotRegister);
     connect(d->unregister, &PushButtonItem::clicked, this, &ChineseGameListDialogItem::slotUnregister);
     connect(d->quit, &PushButtonItem::clicked, this, &ChineseGameListDialogItem::actionQuit);
+    // The partner's own lobby on its site, for what the tiles do not offer.
+    d->webLobby = makeButton("webLobbyButton", QDialogButtonBox::ActionRole);
+    d->webLobby->setVisible(!QCoreApplication::instance()->property("iniurllobby").toString().isEmpty());
+    connect(d->webLobby, &PushButtonItem::clicked, this, &ChineseGameListDialogItem::slotWebLobby);
 
     auto* layout = new QGraphicsLinearLayout(Qt::Vertical, this);
     layout->setContentsMargins(28, 18, 28, 18);
@@ -214,6 +223,25 @@ void ChineseGameListDialogItem::placeInScene()
     setPos(area.center() - QPointF(size.width(), size.height()) / 2);
 }
 
+void ChineseGameListDialogItem::slotWebLobby()
+{
+    // Opened with a ticket of the player's own, as the cashier is.
+    const QString url = QCoreApplication::instance()->property("iniurllobby").toString();
+    auto* stack = qobject_cast<AbstractPokerTableScene*>(scene());
+    if (url.isEmpty() || !stack)
+        return;
+    auto* page = new WebDialogItem;
+    page->setTheme(theme());
+    page->setClient(client());
+    page->setUrl(QUrl(url));
+    stack->pushDialog(page, true);
+}
+
+PushButtonItem* ChineseGameListDialogItem::webLobbyButton() const
+{
+    return d->webLobby;
+}
+
 void ChineseGameListDialogItem::retranslateUi()
 {
     d->title->setText(tr("Select Gaming Pool"));
@@ -221,6 +249,7 @@ void ChineseGameListDialogItem::retranslateUi()
     d->registerButton->setText(tr("Register"));
     d->unregister->setText(tr("Unregister"));
     d->quit->setText(tr("Quit"));
+    d->webLobby->setText(tr("Web lobby"));
     for (GameGridItem* tile : d->tiles)
         tile->update();
 }

@@ -37,6 +37,8 @@ public:
     PushButtonItem* registerButton() const;
     PushButtonItem* unregisterButton() const;
     PushButtonItem* quitButton() const;
+    /// Opens the partner's web lobby ("urlLobby"); shown when there is one.
+    PushButtonItem* webLobbyButton() const;
     WebPaneItem* header() const;
     WebkitBridge* bridge() const;
     bool isListTimerActive() const;
@@ -55,6 +57,7 @@ public Q_SLOTS:
     void setUserSettings(const QVariantMap& settings) override;
     void slotJoin();
     void slotRegister();
+    void slotWebLobby();
     void slotUnregister();
 
 Q_SIGNALS:

@@ -10,7 +10,7 @@
 namespace VeskGames {
 
 namespace {
-constexpr int kTextWidth = 360;
+constexpr int kTextWidth = 480;
 } // namespace
 
 class InfoDialogItem::Private
@@ -55,8 +55,11 @@ InfoDialogItem::~InfoDialogItem() = default;
 void InfoDialogItem::setText(const QString& text)
 {
     d->label->setText(text);
-    // Wrapped at a readable width, as tall as the text needs.
-    const int width = qMin(kTextWidth, d->label->fontMetrics().horizontalAdvance(text) + 8);
+    // As wide as its widest line, wrapped only past a readable width; as tall as the text needs.
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = qMax(widest, d->label->fontMetrics().horizontalAdvance(line));
+    const int width = qMin(kTextWidth, widest + 8);
     d->label->setFixedWidth(qMax(width, 120));
     // An empty text has no height for a width: one line's height then.
     const int height = d->label->heightForWidth(d->label->width());

@@ -144,18 +144,26 @@ class TestPlayerJourney : public QObject
     PlayerController* sitDown(Program& program, GameListDialogItem* lobby, const QString& game)
     {
         QPointer<PlayerController> table = join(program, lobby, game);
-        if (!table)
+        if (!table) {
+            qWarning("sitDown: no table window for %s", qPrintable(game));
             return nullptr;
-
-        BuyDialogItem* buy = waitFor<BuyDialogItem>(table->view());
-        if (!buy ||
-            !QTest::qWaitFor([&] { return !buy->isLoading() && buy->okButton()->isEnabled(); }, kServerWait))
+        }
+        QPointer<BuyDialogItem> buy = waitFor<BuyDialogItem>(table->view());
+        if (!buy || !QTest::qWaitFor([&] { return !buy || (!buy->isLoading() && buy->okButton()->isEnabled()); },
+                                     kServerWait)) {
+            qWarning() << "sitDown: no buy-in to take; on top:" << (table ? table->topDialog() : nullptr);
             return nullptr;
+        }
         Journey::key(table->view(), Qt::Key_Return);
         (void)QTest::qWaitFor(
-            [&] { return !table || (table->state() == StateTable && table->parameters().valid); },
-            kServerWait);
-        return table && table->state() == StateTable ? table.data() : nullptr;
+            [&] { return !table || (table->state() == StateTable && table->parameters().valid); }, kServerWait);
+        if (!table || table->state() != StateTable) {
+            qWarning() << "sitDown: not seated; state" << (table ? int(table->state()) : -1) << "on top:"
+                       << (table ? table->topDialog() : nullptr) << "buy-in"
+                       << (buy ? buy->descriptionText() : QString("gone"));
+            return nullptr;
+        }
+        return table.data();
     }
 
 private Q_SLOTS:

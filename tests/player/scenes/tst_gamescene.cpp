@@ -5,6 +5,7 @@
 #include "compositecommand.h"
 #include "defaulttheme.h"
 #include "gamescene.h"
+#include "gamescene_p.h"
 #include "graphicsitemanimationcommand.h"
 #include "localresources.h"
 #include "playeritembase.h"
@@ -214,7 +215,7 @@ private Q_SLOTS:
         // Nothing left flying or lying about.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QGraphicsItem* item : scene->items()) {
-            if (item->zValue() == 2000)
+            if (item->zValue() == GameSceneDetail::kFlyingZ)
                 QVERIFY(!item->isVisible());
         }
     }

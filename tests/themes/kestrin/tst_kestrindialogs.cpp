@@ -4,14 +4,18 @@
 #include "abstractimagemanager.h"
 #include "abstracttheme.h"
 #include "chinesebuydialogitem.h"
+#include "chinesegamelistdialogitem.h"
 #include "chineselogindialogitem.h"
 #include "externallinkpage.h"
+#include "infodialogitem.h"
 #include "localresources.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
+#include "stackscene.h"
 #include "screenshots.h"
 #include "theme.h"
 #include "webkitbridge.h"
+#include "webdialogitem.h"
 #include "webpaneitem.h"
 
 #include <QApplication>
@@ -35,6 +39,8 @@
 #include <memory>
 
 using namespace VeskGames;
+
+using TestSupport::StackScene;
 
 namespace {
 
@@ -364,6 +370,33 @@ private Q_SLOTS:
         buy->setValues(10, 100, 500, 150);
         QVERIFY(buy->isInError());
         QCOMPARE(buy->descriptionText(), QString("Unable to rebuy due to big stack"));
+    }
+
+    void theWebLobbyOpensOverTheTiles_data()
+    {
+        QTest::addColumn<QString>("configured");
+        QTest::newRow("configured") << "http://127.0.0.1:9/partner/lobby";
+        QTest::newRow("not configured") << "";
+    }
+
+    void theWebLobbyOpensOverTheTiles()
+    {
+        QFETCH(QString, configured);
+        qApp->setProperty("iniurllobby", configured);
+        StackScene scene;
+        auto* lobby = new ChineseGameListDialogItem(QVariantMap());
+        lobby->setTheme(m_theme.get());
+        scene.pushDialog(lobby, true);
+        QCOMPARE(lobby->webLobbyButton()->isVisible(), !configured.isEmpty());
+        if (configured.isEmpty())
+            return;
+        lobby->webLobbyButton()->click();
+        // On the scene's stack over the lobby: closing it brings the tiles back.
+        QCOMPARE(scene.stack.size(), 2);
+        auto* page = qobject_cast<WebDialogItem*>(scene.stack.last());
+        QVERIFY(page);
+        QCOMPARE(page->url(), QUrl(configured));
+        qApp->setProperty("iniurllobby", QVariant());
     }
 
     void theLoginInChinese()

@@ -1,9 +1,9 @@
-#include "abstractpokertablescene.h"
 #include "defaulttheme.h"
 #include "infodialogitem.h"
 #include "localresources.h"
 #include "logindialogitem.h"
 #include "pushbuttonitem.h"
+#include "stackscene.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,30 +51,7 @@ void storeLogins(const QList<QPair<QVariant, QVariant>>& entries)
     settings.endArray();
 }
 
-/// A table scene's dialog stack at its simplest: the top one shown, the others hidden.
-class StackScene : public AbstractPokerTableScene
-{
-public:
-    StackScene() { setSceneRect(0, 0, 1024, 768); }
-    InfoDialogItem* createInfoDialog() override
-    {
-        auto* dialog = new InfoDialogItem;
-        addItem(dialog);
-        dialog->hide();
-        return dialog;
-    }
-    void pushDialog(QGraphicsWidget* dialog, bool visible) override
-    {
-        if (!stack.isEmpty())
-            stack.last()->hide();
-        if (dialog->scene() != this)
-            addItem(dialog);
-        stack.append(dialog);
-        dialog->setVisible(visible);
-    }
-    void showDialog(QGraphicsWidget* dialog) override { pushDialog(dialog, true); }
-    QList<QGraphicsWidget*> stack;
-};
+using TestSupport::StackScene;
 
 int noticesIn(const QGraphicsScene& scene)
 {

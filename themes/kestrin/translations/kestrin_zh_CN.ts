@@ -38,6 +38,10 @@
         <source>Quit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>Web lobby</source>
+        <translation>网页大厅</translation>
+    </message>
 </context>
 <context>
     <name>VeskGames::ChineseGameSceneSideButtons</name>
