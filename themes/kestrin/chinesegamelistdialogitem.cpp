@@ -1,7 +1,5 @@
 #include "chinesegamelistdialogitem.h"
 
-#include "abstractpokertablescene.h"
-
 #include "avatarmanager.h"
 #include "dialogbuttonboxitem.h"
 #include "externallinkpage.h"
@@ -12,7 +10,6 @@
 #include "labelitem.h"
 #include "pushbuttonitem.h"
 #include "servercommand.h"
-#include "webdialogitem.h"
 #include "webkitbridge.h"
 #include "webpaneitem.h"
 
@@ -225,16 +222,7 @@ void ChineseGameListDialogItem::placeInScene()
 
 void ChineseGameListDialogItem::slotWebLobby()
 {
-    // Opened with a ticket of the player's own, as the cashier is.
-    const QString url = QCoreApplication::instance()->property("iniurllobby").toString();
-    auto* stack = qobject_cast<AbstractPokerTableScene*>(scene());
-    if (url.isEmpty() || !stack)
-        return;
-    auto* page = new WebDialogItem;
-    page->setTheme(theme());
-    page->setClient(client());
-    page->setUrl(QUrl(url));
-    stack->pushDialog(page, true);
+    openPage(QCoreApplication::instance()->property("iniurllobby").toString());
 }
 
 PushButtonItem* ChineseGameListDialogItem::webLobbyButton() const

@@ -20,16 +20,23 @@ AbstractGameListDialogItem::~AbstractGameListDialogItem() = default;
 void AbstractGameListDialogItem::displayCashier()
 {
     // The operator's cashier, as the table opens it; the balance may change there.
-    const QString url = QCoreApplication::instance()->property("iniurlbuyin").toString();
+    if (WebDialogItem* cashier = openPage(QCoreApplication::instance()->property("iniurlbuyin").toString()))
+        connect(cashier, &ThemedDialogItem::actionClose, this,
+                &AbstractGameListDialogItem::actionCashierClosed);
+}
+
+WebDialogItem* AbstractGameListDialogItem::openPage(const QString& url)
+{
+    // Over the lobby on the scene's stack, with a ticket of the player's own.
     auto* stack = qobject_cast<AbstractPokerTableScene*>(scene());
     if (url.isEmpty() || !stack)
-        return;
-    auto* cashier = new WebDialogItem;
-    cashier->setTheme(theme());
-    cashier->setClient(client());
-    connect(cashier, &ThemedDialogItem::actionClose, this, &AbstractGameListDialogItem::actionCashierClosed);
-    cashier->setUrl(QUrl(url));
-    stack->pushDialog(cashier, true);
+        return nullptr;
+    auto* page = new WebDialogItem;
+    page->setTheme(theme());
+    page->setClient(client());
+    page->setUrl(QUrl(url));
+    stack->pushDialog(page, true);
+    return page;
 }
 
 void AbstractGameListDialogItem::setUserSettings(const QVariantMap&) {}

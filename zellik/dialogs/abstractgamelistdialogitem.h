@@ -5,6 +5,8 @@
 
 namespace VeskGames {
 
+class WebDialogItem;
+
 /// What every lobby offers the program, whichever theme draws it.
 class ZELLIK_EXPORT AbstractGameListDialogItem : public ThemedDialogItem
 {
@@ -14,10 +16,14 @@ public:
     explicit AbstractGameListDialogItem(QGraphicsItem* parent = nullptr);
     ~AbstractGameListDialogItem() override;
 
+protected:
+    /// Opens the operator's page at \a url over the lobby; null when there is none.
+    WebDialogItem* openPage(const QString& url);
+
 public Q_SLOTS:
     virtual void refreshList() = 0;
     virtual void refreshDetails() = 0;
-    /// The cashier; a lobby without one ignores it.
+    /// The operator's cashier page ("urlBuyin") over the lobby, when there is one.
     virtual void displayCashier();
     /// The player's stored settings, which may arrive after the lobby is shown.
     virtual void setUserSettings(const QVariantMap& settings);

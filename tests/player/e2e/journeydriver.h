@@ -9,6 +9,7 @@
 #include "infodialogitem.h"
 #include "playerassembly.h"
 #include "playercontroller.h"
+#include "playerprogram.h"
 #include "pokertablescene.h"
 #include "pokertableview.h"
 #include "pushbuttonitem.h"
@@ -175,17 +176,7 @@ template <typename T> T* topOf(const QGraphicsView* view)
     return scene ? qobject_cast<T*>(scene->topDialog()) : nullptr;
 }
 
-/// The line edit named \a name inside \a dialog.
-inline QLineEdit* field(QGraphicsWidget* dialog, const char* name)
-{
-    for (QGraphicsItem* item : dialog->childItems()) {
-        if (auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item)) {
-            if (auto* edit = proxy->widget()->findChild<QLineEdit*>(QLatin1String(name)))
-                return edit;
-        }
-    }
-    return nullptr;
-}
+using PlayerTest::field;
 
 /// The program asked the application to end (its Quit, a restart): the test
 /// goes on, so the request is answered by one short turn of the main loop,

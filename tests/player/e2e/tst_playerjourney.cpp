@@ -35,19 +35,11 @@
 
 using namespace VeskGames;
 using Journey::Program;
+using PlayerTest::rowOf;
 
 namespace {
 
 constexpr int kServerWait = 20000;
-
-int rowOf(const QStandardItemModel* model, const QString& id)
-{
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->index(row, 0).data(GameListRows::RecordRole).toMap().value("id").toString() == id)
-            return row;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -158,17 +150,19 @@ class TestPlayerJourney : public QObject
             return nullptr;
         }
         QPointer<BuyDialogItem> buy = waitFor<BuyDialogItem>(table->view());
-        if (!buy || !QTest::qWaitFor([&] { return !buy || (!buy->isLoading() && buy->okButton()->isEnabled()); },
-                                     kServerWait)) {
+        if (!buy ||
+            !QTest::qWaitFor([&] { return !buy || (!buy->isLoading() && buy->okButton()->isEnabled()); },
+                             kServerWait)) {
             qWarning() << "sitDown: no buy-in to take; on top:" << (table ? table->topDialog() : nullptr);
             return nullptr;
         }
         Journey::key(table->view(), Qt::Key_Return);
         (void)QTest::qWaitFor(
-            [&] { return !table || (table->state() == StateTable && table->parameters().valid); }, kServerWait);
+            [&] { return !table || (table->state() == StateTable && table->parameters().valid); },
+            kServerWait);
         if (!table || table->state() != StateTable) {
-            qWarning() << "sitDown: not seated; state" << (table ? int(table->state()) : -1) << "on top:"
-                       << (table ? table->topDialog() : nullptr) << "buy-in"
+            qWarning() << "sitDown: not seated; state" << (table ? int(table->state()) : -1)
+                       << "on top:" << (table ? table->topDialog() : nullptr) << "buy-in"
                        << (buy ? buy->descriptionText() : QString("gone"));
             return nullptr;
         }
@@ -395,8 +389,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(buy->okButton()->isEnabled(), kServerWait);
         QPointer<BuyDialogItem> bought = buy;
         QVERIFY(Journey::click(buy->okButton()));
-        QTRY_VERIFY2_WITH_TIMEOUT(table->state() == StateTable, qPrintable(bought ? bought->descriptionText() : QString()),
-                                  kServerWait);
+        QTRY_VERIFY2_WITH_TIMEOUT(table->state() == StateTable,
+                                  qPrintable(bought ? bought->descriptionText() : QString()), kServerWait);
         QCOMPARE(tableWindow->scene(), static_cast<QGraphicsScene*>(table->scene()));
     }
 

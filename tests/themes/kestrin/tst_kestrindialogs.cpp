@@ -11,11 +11,11 @@
 #include "localresources.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
-#include "stackscene.h"
 #include "screenshots.h"
+#include "stackscene.h"
 #include "theme.h"
-#include "webkitbridge.h"
 #include "webdialogitem.h"
+#include "webkitbridge.h"
 #include "webpaneitem.h"
 
 #include <QApplication>
