@@ -41,6 +41,8 @@ InfoDialogItem::InfoDialogItem(QGraphicsItem* parent)
     layout->setContentsMargins(24, 20, 24, 16);
     layout->setSpacing(16);
     layout->addItem(d->text);
+    // A short text over a wider row of buttons stands in the middle.
+    layout->setAlignment(d->text, Qt::AlignHCenter);
     layout->addItem(d->buttons);
 
     d->timer.setSingleShot(true);
