@@ -285,7 +285,7 @@ private Q_SLOTS:
         QVERIFY(Journey::clickWidget(login->saveBox()));
         QVERIFY(login->saveBox()->isChecked());
         // The note covers the log-in, in the middle, and OK answers the keyboard.
-        auto* note = waitFor<InfoDialogItem>(window, 2000);
+        QPointer<InfoDialogItem> note = waitFor<InfoDialogItem>(window, 2000);
         QVERIFY(note);
         QVERIFY(note->text().startsWith("NOTE!"));
         QCOMPARE(Journey::placementFault(note), QString());
