@@ -466,7 +466,6 @@ private Q_SLOTS:
         QPointer<PlayerController> table = sitDown(*program, lobby, "holdem-nl-050-1");
         QVERIFY(table);
         PokerTableView* window = table->view();
-        qDebug() << "seated";
         // The player lets the clock run out: the table says so and offers the way back.
         InfoDialogItem* sittingOut = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((sittingOut = waitFor<InfoDialogItem>(window, 100)) &&
@@ -474,14 +473,12 @@ private Q_SLOTS:
                                  90000);
         QCOMPARE(Journey::placementFault(sittingOut), QString());
         shot(window, "13-sitting-out");
-        qDebug() << "sitting out shown";
         QPointer<InfoDialogItem> shown = sittingOut;
         PushButtonItem* back = Journey::button(static_cast<QGraphicsItem*>(sittingOut), "Return");
         QVERIFY(back && sittingOut->isAncestorOf(back));
         QVERIFY(Journey::click(back));
         QTRY_VERIFY(!shown || !shown->isVisible());
         QTRY_VERIFY(!Journey::topOf<InfoDialogItem>(window));
-        qDebug() << "returned";
         // Back in play: dealt in and asked again.
         PlayerGameScene* scene = table->playerScene();
         QTRY_VERIFY_WITH_TIMEOUT(scene->checkCallButton()->isVisible(), 90000);
