@@ -14,6 +14,7 @@ public:
     bool useHelp = true;
     bool useSettings = true;
     QStringList remaining;
+    QStringList commandLine;
 
     void takeRest(int from, int argc, char** argv)
     {
@@ -65,6 +66,9 @@ bool CommandLineOptions::parseOptions(int argc, char** argv)
 {
     d->values.clear();
     d->remaining.clear();
+    d->commandLine.clear();
+    for (int i = 0; i < argc; ++i)
+        d->commandLine.append(QString::fromLocal8Bit(argv[i]));
     if (argc < 2)
         return true;
 
@@ -124,6 +128,11 @@ bool CommandLineOptions::parseOptions(int argc, char** argv)
 QStringList CommandLineOptions::remainingArgs() const
 {
     return d->remaining;
+}
+
+QStringList CommandLineOptions::commandLine() const
+{
+    return d->commandLine;
 }
 
 bool CommandLineOptions::hasValue(const QString& name) const

@@ -41,6 +41,8 @@ public:
     /// False means the help listing was shown and the program should not go on.
     bool parseOptions(int argc, char** argv);
     QStringList remainingArgs() const;
+    /// The program's name and arguments last parsed, as given.
+    QStringList commandLine() const;
 
     bool hasValue(const QString& name) const;
     void setValue(const QString& name, QVariant& value);

@@ -164,7 +164,9 @@ PlayerAssembly::Result PlayerAssembly::build(const CommandLineOptions& options,
                                         ? options.value<QString>(QStringLiteral("keyboardCommands"))
                                         : defaultKeyboardCommands());
         player->setGameOverExit(options.value<bool>(QStringLiteral("gameOverExit")));
-        player->setArguments(QCoreApplication::arguments());
+        // A restart repeats the command line the program was made from.
+        player->setArguments(options.commandLine().isEmpty() ? QCoreApplication::arguments()
+                                                             : options.commandLine());
         if (d->releaseInstance)
             player->setInstanceRelease(d->releaseInstance);
         d->player = player;

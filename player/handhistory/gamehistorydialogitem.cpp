@@ -81,7 +81,9 @@ GameHistoryDialogItem::GameHistoryDialogItem(QGraphicsItem* parent)
     d->save = d->buttons->addButton(tr("Save..."), QDialogButtonBox::ActionRole);
     setupButton(d->copy, false);
     setupButton(d->save, false);
-    setupButton(d->buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole), true);
+    PushButtonItem* close = d->buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
+    setupButton(close, true);
+    setEscapeButton(close);
     connect(d->copy, &PushButtonItem::clicked, this, &GameHistoryDialogItem::slotCopy);
     connect(d->save, &PushButtonItem::clicked, this, &GameHistoryDialogItem::slotSave);
     d->copy->setEnabled(false);

@@ -86,6 +86,7 @@ PlayerOptionsDialogItem::PlayerOptionsDialogItem(PlayerGameScene* scene)
         hide();
         Q_EMIT actionClose();
     });
+    setEscapeButton(d->close);
 
     auto* wheelRow = new QGraphicsLinearLayout(Qt::Horizontal);
     wheelRow->addItem(d->left);

@@ -4,6 +4,7 @@
 // static credentials, a portal nickname and a language change.
 #include "defaulttheme.h"
 #include "gamescene.h"
+#include "infodialogitem.h"
 #include "localresources.h"
 #include "playerprogram.h"
 #include "playerusernamedialogitem.h"
@@ -138,6 +139,35 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), 10000);
         QVERIFY(program.controller->tables().isEmpty());
         QCOMPARE(program.controller->state(), StateLobby);
+    }
+
+    void serverStatusMessages_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a message of ours") << 4001 << "No available seat";
+        QTest::newRow("a code without a text") << 77 << "";
+    }
+
+    void serverStatusMessages()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, shown);
+        Program program(m_server.port(), m_theme.get());
+        QVERIFY(program.toLobby("demo9"));
+        auto* scene = qobject_cast<PokerTableScene*>(program.view.scene());
+        QVERIFY(scene);
+        const int before = scene->dialogCount();
+        program.controller->slotStatusInfoEvent(code, {});
+        if (shown.isEmpty()) {
+            // Logged for the operator; no empty box over the lobby.
+            QCOMPARE(scene->dialogCount(), before);
+            return;
+        }
+        auto* notice = qobject_cast<InfoDialogItem*>(scene->topDialog());
+        QVERIFY(notice);
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), shown);
     }
 
     void staticCredentials()

@@ -337,8 +337,6 @@ private Q_SLOTS:
         shot(window, "05-lobby-" + QString(QTest::currentDataTag()).replace(' ', '-'));
         // Escape closes whatever it is; the lobby is back and answers.
         Journey::key(window, Qt::Key_Escape);
-        if (Journey::topOf<QGraphicsWidget>(window) == shown)
-            QVERIFY(Journey::click(Journey::button(window->scene(), "Close")));
         QTRY_VERIFY(qobject_cast<GameListDialogItem*>(Journey::topOf<QGraphicsWidget>(window)));
         QVERIFY(Journey::topOf<GameListDialogItem>(window)->isVisible());
     }
@@ -352,6 +350,31 @@ private Q_SLOTS:
         // The program closes: the window says so and the server session ends.
         QTRY_COMPARE(program->player()->splash()->statusText(), QString("Closing down..."));
         QCOMPARE(program->window()->scene(), static_cast<QGraphicsScene*>(program->player()->splash()));
+        Journey::settleQuit();
+    }
+
+    void staticLogInRefused()
+    {
+        // A kiosk logs in from its command line; a refusal is said on screen
+        // before the program ends, where the player looks.
+        std::unique_ptr<Program> program = start(m_server.port(), {"-authStatic", "demo11:wrong:0"});
+        QVERIFY(program);
+        PokerTableView* window = program->window();
+        InfoDialogItem* notice = nullptr;
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            (notice = waitFor<InfoDialogItem>(window, 100)) &&
+                notice->text().startsWith(QLatin1String("Authentication failed, exiting.")),
+            qPrintable(QStringLiteral("on top: %1, the window says \"%2\"")
+                           .arg(Journey::topOf<QGraphicsWidget>(window)
+                                    ? Journey::topOf<QGraphicsWidget>(window)->metaObject()->className()
+                                    : "nothing",
+                                program->player()->splash()->statusText())),
+            kServerWait);
+        QCOMPARE(Journey::placementFault(notice), QString());
+        QVERIFY(!Journey::topOf<LoginDialogItem>(window));
+        shot(window, "03-static-log-in-refused");
+        QTRY_COMPARE_WITH_TIMEOUT(program->player()->splash()->statusText(), QString("Closing down..."),
+                                  10000);
         Journey::settleQuit();
     }
 
@@ -450,6 +473,47 @@ private Q_SLOTS:
         QVERIFY2(acted >= 2, "the player was asked to act");
         QVERIFY(usedKeys);
         QVERIFY(usedButtons || usedPot);
+
+        // The hands just played, from the table: Options, then Hand History.
+        // The table's hands come first; until one the player was dealt in is
+        // over, the player plays on and looks again.
+        GameHistoryDialogItem* history = nullptr;
+        // The player's own cards are named; everybody else's are not.
+        static const QRegularExpression ownCards(QStringLiteral("Dealt to [^\\n]* \\[[2-9TJQKA][cdhs] "));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                QGraphicsWidget* top = Journey::topOf<QGraphicsWidget>(window);
+                if (auto* rebuy = qobject_cast<BuyDialogItem*>(top)) {
+                    // Broke after the pot bets: the chips offered are taken.
+                    if (rebuy->isVisible() && rebuy->okButton()->isEnabled())
+                        Journey::key(window, Qt::Key_Return);
+                    return false;
+                }
+                if ((history = qobject_cast<GameHistoryDialogItem*>(top))) {
+                    if (QTest::qWaitFor([&] { return history->plainText().contains(ownCards); }, 2000) &&
+                        Journey::topOf<GameHistoryDialogItem>(window) == history)
+                        return true;
+                    if (Journey::topOf<GameHistoryDialogItem>(window) != history)
+                        return false;
+                    Journey::key(window, Qt::Key_Escape);
+                    return false;
+                }
+                if (qobject_cast<PlayerOptionsDialogItem*>(top)) {
+                    (void)Journey::click(Journey::button(window->scene(), "Hand History"));
+                    (void)waitFor<GameHistoryDialogItem>(window, 3000);
+                    return false;
+                }
+                if (scene->checkCallButton()->isVisible())
+                    Journey::keys(window, "c");
+                else if (!top)
+                    (void)Journey::click(Journey::button(window->scene(), "Options"));
+                return false;
+            },
+            120000));
+        QCOMPARE(Journey::placementFault(history), QString());
+        shot(window, "14-table-hand-history");
+        Journey::key(window, Qt::Key_Escape);
+        QTRY_VERIFY(!Journey::topOf<GameHistoryDialogItem>(window));
     }
 
     void timeOutAndReturn()
@@ -677,13 +741,47 @@ private Q_SLOTS:
         QVERIFY(Journey::button(window->scene(), "Restart"));
         QVERIFY(Journey::button(window->scene(), "Quit"));
         shot(window, "12-server-lost-" + QString(QTest::currentDataTag()).replace(' ', '-'));
-        // Restart starts the program again, logged in as before when it was.
+        // Restart starts the program again, logged in as before when it was:
+        // a stand-in program writes down the command line it was given.
+        QTemporaryDir restartDir;
+        const QString recorded = restartDir.filePath("arguments");
+        QFile stand(restartDir.filePath("player"));
+        QVERIFY(stand.open(QIODevice::WriteOnly));
+        stand.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(recorded).toUtf8());
+        stand.close();
+        QVERIFY(stand.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         PlayerController* restarting = table ? table.data() : program->player();
-        restarting->setProgram(QStringLiteral("/bin/true"));
+        restarting->setProgram(stand.fileName());
         QSignalSpy restarted(restarting, &PlayerController::restarted);
         QVERIFY(Journey::click(Journey::button(window->scene(), "Restart")));
         QTRY_COMPARE(restarted.size(), 1);
         Journey::settleQuit();
+        QFile written(recorded);
+        QTRY_VERIFY(written.exists() && written.size() > 0);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QStringList arguments =
+            QString::fromLocal8Bit(written.readAll()).split('\n', Qt::SkipEmptyParts);
+        const quint16 port = quint16(arguments.value(arguments.indexOf("-port") + 1).toUInt());
+        QVERIFY2(port != 0, qPrintable(arguments.join(' ')));
+
+        // The server is back: the new program brings the player to the tables,
+        // without asking again for a log-in the server took.
+        program.reset();
+        QVERIFY(server.start(data.filePath("data"), {"--action-timeout", "30"}, port));
+        Program again;
+        QVERIFY(again.start(arguments, m_dir.filePath("config"), QStringLiteral(PLUGIN_DIR)));
+        QVERIFY(Journey::turnTo(again.window()));
+        if (where == "login") {
+            QVERIFY(!arguments.contains("-authStatic"));
+            typeLogIn(again.window(), "demo9", "demo");
+        } else {
+            QVERIFY(!waitFor<LoginDialogItem>(again.window(), 1000));
+        }
+        GameListDialogItem* lobby = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((lobby = waitFor<GameListDialogItem>(again.window(), 100)) &&
+                                     rowOf(lobby->model(), "holdem-nl-050-1") >= 0,
+                                 kServerWait);
+        QCOMPARE(again.player()->state(), StateLobby);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "infodialogitem.h"
 #include "localresources.h"
 #include "playergamescene.h"
+#include "playeritembase.h"
 #include "playerprogram.h"
 #include "pokerdprocess.h"
 #include "pushbuttonitem.h"
@@ -185,6 +186,26 @@ private Q_SLOTS:
         QPointer<PlayerController> table = opened.first().at(0).value<PlayerController*>();
         QVERIFY(table);
         QCOMPARE(opened.first().at(1).toString(), QStringLiteral("freeroll-evening"));
+        // Others sitting out keep their chips in a freeroll: they are shown as playing.
+        QTRY_VERIFY_WITH_TIMEOUT(table->parameters().valid, 60000);
+        PlayerGameScene* freeroll = table->playerScene();
+        int other = -1;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                for (int position = 0; position < 10 && other < 0; ++position) {
+                    AbstractPlayerItem* seat = freeroll->seat(position);
+                    if (seat && !seat->playerName().isEmpty() && seat->playerName() != "demo8")
+                        other = position;
+                }
+                return other >= 0;
+            }(),
+            20000);
+        const QString otherName = freeroll->seat(other)->playerName();
+        table->slotGameEventUserData(other, otherName, 0, 1500, AbstractPlayerItem::StatusSittingOut, 0,
+                                     otherName);
+        auto* shown = dynamic_cast<PlayerItemBase*>(freeroll->seat(other));
+        QVERIFY(shown);
+        QCOMPARE(shown->playerStatus(), AbstractPlayerItem::StatusActive);
         FreerollBustedDialogItem* result = nullptr;
         QVERIFY2(QTest::qWaitFor(
                      [&] {
