@@ -24,6 +24,7 @@ const char* const kKeys[] = {
     "urlPokerSchool",
     "urlNewPromotions",
     "portalPartnerName",
+    // Still accepted from older site files; amounts keep their cents whatever it says.
     "amountDecimalsBelow",
     "windowTitle",
 };

@@ -152,7 +152,7 @@ void StackItem::redraw()
     }
 
     const QPainterPath path =
-        DrawUtils::makePath(d->theme->font(AbstractTheme::Font7), TextUtils::doubleToSmallString(d->value));
+        DrawUtils::makePath(d->theme->font(AbstractTheme::Font7), TextUtils::doubleToString(d->value));
     d->valueText->setPath(path);
     const QRectF text = path.boundingRect();
     const qreal pileWidth = (d->columns - 1) * ChipPile::ColumnStep + ChipPile::ChipSize;

@@ -289,7 +289,7 @@ bool PlayerItemBase::isYOU() const
 void PlayerItemBase::setPlayerStack(double stack)
 {
     d->stack = qMax(stack, 0.0);
-    setSubItemText(SubItemStack, TextUtils::doubleToSmallString(d->stack));
+    setSubItemText(SubItemStack, TextUtils::doubleToString(d->stack));
 }
 
 double PlayerItemBase::playerStack() const

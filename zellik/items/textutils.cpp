@@ -1,13 +1,10 @@
 #include "textutils.h"
-#include "zelliklogging.h"
 
 #include <QVariant>
 
 namespace VeskGames {
 
 namespace {
-constexpr double DefaultDecimalsBelow = 100.0;
-
 enum GameTypeFlag { TexasHoldem = 0x1, Omaha = 0x2, SitAndGo = 0x2000, Freeroll = 0x10000 };
 
 QString fixed(double v, int decimals)
@@ -26,28 +23,6 @@ QString TextUtils::doubleToString(double v)
     if (text.endsWith(QLatin1String(".00")))
         text.chop(3);
     return text;
-}
-
-double TextUtils::amountDecimalsBelow()
-{
-    if (!QCoreApplication::instance())
-        return DefaultDecimalsBelow;
-    const QVariant property = QCoreApplication::instance()->property("iniamountdecimalsbelow");
-    if (!property.isValid())
-        return DefaultDecimalsBelow;
-    bool ok = false;
-    const double threshold = property.toDouble(&ok);
-    if (!ok) {
-        qCWarning(lcText, "TextUtils: amountDecimalsBelow \"%s\" is not a number, using %g",
-                  qPrintable(property.toString()), DefaultDecimalsBelow);
-        return DefaultDecimalsBelow;
-    }
-    return threshold;
-}
-
-QString TextUtils::doubleToSmallString(double v)
-{
-    return fixed(v, v < amountDecimalsBelow() ? 2 : 0);
 }
 
 QChar TextUtils::currencyToChar(const QString& currency)

@@ -17,12 +17,9 @@ class ZELLIK_EXPORT TextUtils
 public:
     TextUtils() = delete;
 
-    /// Two decimals, dropped when they are ".00".
+    /// Every amount the player reads: two decimals, dropped when they are
+    /// ".00". An amount with cents always shows them, however large.
     static QString doubleToString(double v);
-    /// Two decimals below the threshold (application property
-    /// "iniamountdecimalsbelow", default 100), none from there on.
-    static QString doubleToSmallString(double v);
-    static double amountDecimalsBelow();
     /// The euro sign for "EUR", a null character for anything else.
     static QChar currencyToChar(const QString& currency);
     static QString doubleToCurrencyString(double v, const QString& currency);

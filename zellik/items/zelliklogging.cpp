@@ -3,4 +3,3 @@
 Q_LOGGING_CATEGORY(lcTheme, "vesk.theme", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcImages, "vesk.images", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcClient, "vesk.client", QtWarningMsg)
-Q_LOGGING_CATEGORY(lcText, "vesk.text", QtWarningMsg)

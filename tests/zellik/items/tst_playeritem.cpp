@@ -12,6 +12,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -180,20 +181,33 @@ private Q_SLOTS:
 
     void stacks_data()
     {
+        // Money as it is: cents whenever there are any, however large the
+        // stack, and whatever a site's "amountDecimalsBelow" says.
+        QTest::addColumn<QVariant>("threshold");
         QTest::addColumn<double>("stack");
         QTest::addColumn<double>("kept");
         QTest::addColumn<QString>("text");
-        QTest::newRow("negative") << -5.0 << 0.0 << "0.00";
-        QTest::newRow("cents") << 12.5 << 12.5 << "12.50";
-        QTest::newRow("large") << 250.4 << 250.4 << "250";
-        QTest::newRow("almost a hundred") << 99.999 << 99.999 << "100.00";
+        QTest::newRow("negative") << QVariant() << -5.0 << 0.0 << "0";
+        QTest::newRow("cents") << QVariant() << 12.5 << 12.5 << "12.50";
+        QTest::newRow("cents above a hundred") << QVariant() << 182.8 << 182.8 << "182.80";
+        QTest::newRow("ninety cents above a hundred") << QVariant() << 100.9 << 100.9 << "100.90";
+        QTest::newRow("large with cents") << QVariant() << 12087.42 << 12087.42 << "12087.42";
+        QTest::newRow("large and whole") << QVariant() << 2000.0 << 2000.0 << "2000";
+        QTest::newRow("whole below a hundred") << QVariant() << 99.0 << 99.0 << "99";
+        QTest::newRow("almost a hundred") << QVariant() << 99.999 << 99.999 << "100";
+        QTest::newRow("a site's threshold of zero") << QVariant(0) << 0.6 << 0.6 << "0.60";
+        QTest::newRow("a site's threshold of ten")
+            << QVariant(QStringLiteral("10")) << 12.5 << 12.5 << "12.50";
     }
 
     void stacks()
     {
+        QFETCH(QVariant, threshold);
         QFETCH(double, stack);
         QFETCH(double, kept);
         QFETCH(QString, text);
+        qApp->setProperty("iniamountdecimalsbelow", threshold);
+        const auto reset = qScopeGuard([] { qApp->setProperty("iniamountdecimalsbelow", QVariant()); });
         PlayerItem seat;
         seat.setPlayerStack(stack);
         QCOMPARE(seat.playerStack(), kept);

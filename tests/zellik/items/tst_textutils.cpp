@@ -12,8 +12,6 @@ class TestTextUtils : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QCoreApplication::instance()->setProperty("iniamountdecimalsbelow", QVariant()); }
-
     void amounts_data()
     {
         QTest::addColumn<double>("amount");
@@ -32,33 +30,6 @@ private Q_SLOTS:
     {
         QFETCH(double, amount);
         QTEST(TextUtils::doubleToString(amount), "text");
-    }
-
-    void smallAmounts_data()
-    {
-        QTest::addColumn<QVariant>("threshold");
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("below default") << QVariant() << 99.5 << "99.50";
-        QTest::newRow("rounds to the threshold") << QVariant() << 99.999 << "100.00";
-        QTest::newRow("at default") << QVariant() << 100.0 << "100";
-        QTest::newRow("above default") << QVariant() << 250.4 << "250";
-        QTest::newRow("rounded above") << QVariant() << 250.6 << "251";
-        QTest::newRow("raised threshold") << QVariant(1000) << 250.4 << "250.40";
-        QTest::newRow("threshold from ini text") << QVariant(QStringLiteral("10")) << 12.5 << "13";
-        QTest::newRow("threshold zero") << QVariant(0) << 0.6 << "1";
-        QTest::newRow("unreadable threshold") << QVariant(QStringLiteral("many")) << 99.5 << "99.50";
-    }
-
-    void smallAmounts()
-    {
-        QFETCH(QVariant, threshold);
-        QFETCH(double, amount);
-        QCoreApplication::instance()->setProperty("iniamountdecimalsbelow", threshold);
-        if (threshold.toString() == QLatin1String("many"))
-            QTest::ignoreMessage(QtWarningMsg,
-                                 "TextUtils: amountDecimalsBelow \"many\" is not a number, using 100");
-        QTEST(TextUtils::doubleToSmallString(amount), "text");
     }
 
     void currency_data()
