@@ -344,7 +344,7 @@ public:
                     winners.append(seat);
                 }
             }
-            const QMap<int, Cents> shares = splitPot(pot->amount, inPayoutOrder(winners));
+            const QMap<int, Cents> shares = splitPot(pot->amount, inPayoutOrder(winners), config.chip);
             QVariantList entries;
             for (int seat : inPayoutOrder(winners)) {
                 seats[seat].stack += shares.value(seat);
@@ -623,7 +623,9 @@ bool HandEngine::act(int seat, Action action, Cents amount)
         else
             d->sendSeat("actionCall", toUnits(paid), seat);
     } else {
-        const Cents add = qBound(o.minAdd, amount, o.maxAdd);
+        // Whole chips only; the least raise and the all-in are whole already.
+        const Cents chip = qMax<Cents>(1, d->config.chip);
+        const Cents add = qBound(o.minAdd, amount - amount % chip, o.maxAdd);
         const Cents before = d->currentBet;
         const Cents paid = d->put(seat, add);
         const Cents newBet = s.bet;

@@ -27,6 +27,10 @@ struct HandConfig
     int animationPercent = 100;
 
     bool isOmaha() const { return gameType & 0x2; }
+    /// The smallest chip: every bet and raise, and every share of a split
+    /// pot, is a whole number of it. Tournament chips are whole units.
+    Cents chip = 1;
+
     /// The least bet: the big blind, or the ante on a table without blinds.
     Cents betUnit() const { return bigBlind > 0 ? bigBlind : qMax<Cents>(ante, 1); }
 };

@@ -37,18 +37,21 @@ QList<Pot> buildPots(const QMap<int, Cents>& committed, const QList<int>& folded
     return pots;
 }
 
-QMap<int, Cents> splitPot(Cents amount, const QList<int>& winners)
+QMap<int, Cents> splitPot(Cents amount, const QList<int>& winners, Cents chip)
 {
     QMap<int, Cents> shares;
     if (winners.isEmpty())
         return shares;
-    const Cents each = amount / winners.size();
-    Cents odd = amount - each * winners.size();
+    chip = qMax<Cents>(1, chip);
+    const Cents chips = amount / chip;
+    const Cents each = chips / winners.size();
+    Cents odd = chips - each * winners.size();
     for (int seat : winners) {
-        shares[seat] += each + (odd > 0 ? 1 : 0);
+        shares[seat] += (each + (odd > 0 ? 1 : 0)) * chip;
         if (odd > 0)
             --odd;
     }
+    shares[winners.first()] += amount - chips * chip;
     return shares;
 }
 

@@ -21,8 +21,9 @@ struct Pot
 QList<Pot> buildPots(const QMap<int, Cents>& committed, const QList<int>& folded);
 
 /// Shares \a amount among \a winners (seats in payout order: the first one
-/// left of the button first); odd cents go one by one from the front.
-QMap<int, Cents> splitPot(Cents amount, const QList<int>& winners);
+/// left of the button first) in whole \a chip units; odd chips go one by one
+/// from the front, and what is less than a chip goes to the first.
+QMap<int, Cents> splitPot(Cents amount, const QList<int>& winners, Cents chip = 1);
 
 } // namespace Pokerd
 

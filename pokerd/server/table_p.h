@@ -165,6 +165,7 @@ public:
         c.ante = config.ante;
         c.seats = config.seats;
         c.animationPercent = timing.animationPercent;
+        c.chip = config.isTournament() ? 100 : 1;
         // Tournament chips are not money: nothing to rake.
         c.rakeCap = config.isTournament() ? 0 : qMax<Cents>(config.bigBlind, config.ante) * 3;
         return c;

@@ -138,19 +138,25 @@ void Table::placeBustedPlayers(const QMap<int, Cents>& stacksAtStart)
         else if (stacksAtStart.contains(seat))
             busted.insert(seat, stacksAtStart.value(seat));
     }
-    QMap<int, int> places = Tournament::places(busted, stillPlaying);
+    // Ties share their places' prizes; the odd cent goes to the first seat
+    // after the button, as card rooms pay it.
+    QList<int> payoutOrder;
+    for (int i = 1; i <= d->config.seats; ++i)
+        payoutOrder.append((d->lastButton + i + d->config.seats) % d->config.seats);
+    QMap<int, Tournament::Finish> finishes = d->tournament->finishes(busted, stillPlaying, payoutOrder);
     if (stillPlaying == 1) {
         for (const auto& [seat, player] : d->players) {
             if (player.stack > 0)
-                places.insert(seat, 1);
+                finishes.insert(seat, {1, d->tournament->prizeFor(1)});
         }
     }
     // The worst place first, as they would have left one by one.
-    QList<int> order = places.keys();
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return places.value(a) > places.value(b); });
+    QList<int> order = finishes.keys();
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return finishes.value(a).place > finishes.value(b).place; });
     for (int seat : std::as_const(order)) {
-        const int place = places.value(seat);
-        const Cents prize = d->tournament->prizeFor(place);
+        const int place = finishes.value(seat).place;
+        const Cents prize = finishes.value(seat).prize;
         sendToAll({{QStringLiteral("event"), QStringLiteral("gameEvent")},
                    {QStringLiteral("tourBusted"), place},
                    {QStringLiteral("tourPrice"), HandEngine::toUnits(prize)},

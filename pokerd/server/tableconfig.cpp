@@ -141,6 +141,9 @@ QString TableConfig::problem() const
             return QStringLiteral("the fee cannot be negative");
         if (tourStartStack <= 0 || tourStartStack == HandEngine::InvalidAmount)
             return QStringLiteral("the starting stack must be positive");
+        // Tournament chips are not money: whole units, so no bet has cents.
+        if (smallBlind % 100 != 0 || bigBlind % 100 != 0 || ante % 100 != 0 || tourStartStack % 100 != 0)
+            return QStringLiteral("tournament blinds, ante and starting stack are whole chips");
         if (tourLevelSeconds < 1)
             return QStringLiteral("a blind level lasts at least a second");
         int total = 0;
@@ -177,8 +180,9 @@ QList<TableConfig> TableConfig::load(const QString& path, QString* error)
         t.name = o.value("name").toString(t.id);
         t.type = o.value("type").toInt(t.type);
         t.limit = o.value("limit").toInt(t.limit);
-        t.smallBlind = HandEngine::fromUnits(o.value("smallBlind").toDouble(0.5));
-        t.bigBlind = HandEngine::fromUnits(o.value("bigBlind").toDouble(1.0));
+        // A Sit & Go plays whole chips: its own blinds when the file gives none.
+        t.smallBlind = HandEngine::fromUnits(o.value("smallBlind").toDouble(t.isSitAndGo() ? 10 : 0.5));
+        t.bigBlind = HandEngine::fromUnits(o.value("bigBlind").toDouble(t.isSitAndGo() ? 20 : 1.0));
         t.ante = HandEngine::fromUnits(o.value("ante").toDouble(0));
         t.buyinMin = HandEngine::fromUnits(o.value("buyinMin").toDouble(20));
         t.buyinMax = HandEngine::fromUnits(o.value("buyinMax").toDouble(100));

@@ -60,9 +60,44 @@ QMap<int, int> Tournament::places(const QMap<int, Cents>& bustedStartStacks, int
     std::stable_sort(seats.begin(), seats.end(),
                      [&](int a, int b) { return bustedStartStacks.value(a) > bustedStartStacks.value(b); });
     QMap<int, int> places;
-    for (int i = 0; i < seats.size(); ++i)
-        places.insert(seats.at(i), stillPlaying + 1 + i);
+    for (int i = 0; i < seats.size(); ++i) {
+        const bool tiesThePrevious =
+            i > 0 && bustedStartStacks.value(seats.at(i)) == bustedStartStacks.value(seats.at(i - 1));
+        places.insert(seats.at(i), tiesThePrevious ? places.value(seats.at(i - 1)) : stillPlaying + 1 + i);
+    }
     return places;
+}
+
+QMap<int, Tournament::Finish> Tournament::finishes(const QMap<int, Cents>& bustedStartStacks,
+                                                   int stillPlaying, const QList<int>& payoutOrder) const
+{
+    const QMap<int, int> placed = places(bustedStartStacks, stillPlaying);
+    // The players on each place, in payout order (seats missing from it last).
+    QMap<int, QList<int>> byPlace;
+    QList<int> order = payoutOrder;
+    for (int seat : placed.keys()) {
+        if (!order.contains(seat))
+            order.append(seat);
+    }
+    for (int seat : std::as_const(order)) {
+        if (placed.contains(seat))
+            byPlace[placed.value(seat)].append(seat);
+    }
+    QMap<int, Finish> result;
+    for (auto it = byPlace.constBegin(); it != byPlace.constEnd(); ++it) {
+        const QList<int>& tied = it.value();
+        Cents pool = 0;
+        for (int i = 0; i < tied.size(); ++i)
+            pool += prizeFor(it.key() + i);
+        const Cents each = pool / tied.size();
+        Cents odd = pool - each * tied.size();
+        for (int seat : tied) {
+            result.insert(seat, {it.key(), each + (odd > 0 ? 1 : 0)});
+            if (odd > 0)
+                --odd;
+        }
+    }
+    return result;
 }
 
 } // namespace Pokerd

@@ -36,9 +36,21 @@ public:
     Cents bigBlindAt(int level) const;
 
     /// Places for the seats that ran out of chips in the same hand, with
-    /// their stacks at its start: the larger stack finishes better, equal
-    /// stacks by seat. \a stillPlaying counts those with chips left.
+    /// their stacks at its start: the larger stack finishes better; equal
+    /// stacks tie on the better of the places they cover. \a stillPlaying
+    /// counts those with chips left.
     static QMap<int, int> places(const QMap<int, Cents>& bustedStartStacks, int stillPlaying);
+
+    struct Finish
+    {
+        int place = 0;
+        Cents prize = 0;
+    };
+    /// The places of places() with their prizes: players who tie share the
+    /// prizes of the places they cover, the odd cent going to the one who
+    /// comes first in \a payoutOrder (the seats from the button's left).
+    QMap<int, Finish> finishes(const QMap<int, Cents>& bustedStartStacks, int stillPlaying,
+                               const QList<int>& payoutOrder) const;
 
 private:
     Cents m_pool;

@@ -151,6 +151,37 @@ private Q_SLOTS:
         QCOMPARE(t.find("actionRaise").last().value("actionRaise").toDouble(), 4.5);
     }
 
+    void tournamentChipsAreWholeUnits_data()
+    {
+        // Bets of players and bots alike, in cents as they arrive.
+        QTest::addColumn<Cents>("asked");
+        QTest::addColumn<double>("raisedBy");
+        QTest::newRow("cents dropped") << Cents(95162) << 951.0;
+        QTest::newRow("whole stays") << Cents(60000) << 600.0;
+        QTest::newRow("below the least raise") << Cents(250) << 40.0;
+        QTest::newRow("beyond the stack: all in") << Cents(999999) << 1500.0;
+    }
+
+    void tournamentChipsAreWholeUnits()
+    {
+        QFETCH(Cents, asked);
+        QFETCH(double, raisedBy);
+        HandConfig config;
+        config.smallBlind = 1000;
+        config.bigBlind = 2000;
+        config.rakePercent = 0;
+        config.chip = 100;
+        Table t(config);
+        t.engine.start({{0, 150000}, {1, 150000}, {2, 150000}}, 0, 1);
+        QVERIFY(t.engine.act(0, HandEngine::BetRaise, asked));
+        const QVariantMap last = t.events.last().data;
+        const double put = last.contains("actionRaise") ? last.value("actionRaise").toDouble()
+                                                        : last.value("actionAllIn").toDouble();
+        QCOMPARE(put, raisedBy);
+        for (Cents stack : t.engine.stacks())
+            QCOMPARE(stack % 100, Cents(0));
+    }
+
     void potLimitMaximum()
     {
         HandConfig config;

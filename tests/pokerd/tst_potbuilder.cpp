@@ -64,11 +64,20 @@ private Q_SLOTS:
         QTest::addColumn<Cents>("amount");
         QTest::addColumn<QList<int>>("winners");
         QTest::addColumn<QList<Cents>>("shares");
-        QTest::newRow("even") << Cents(300) << QList<int>{4, 1} << QList<Cents>{150, 150};
-        QTest::newRow("odd cent to the first") << Cents(301) << QList<int>{4, 1} << QList<Cents>{151, 150};
+        QTest::addColumn<Cents>("chip");
+        QTest::newRow("even") << Cents(300) << QList<int>{4, 1} << QList<Cents>{150, 150} << Cents(1);
+        QTest::newRow("odd cent to the first")
+            << Cents(301) << QList<int>{4, 1} << QList<Cents>{151, 150} << Cents(1);
         QTest::newRow("three ways, two odd")
-            << Cents(302) << QList<int>{2, 5, 0} << QList<Cents>{101, 101, 100};
-        QTest::newRow("single") << Cents(77) << QList<int>{3} << QList<Cents>{77};
+            << Cents(302) << QList<int>{2, 5, 0} << QList<Cents>{101, 101, 100} << Cents(1);
+        QTest::newRow("single") << Cents(77) << QList<int>{3} << QList<Cents>{77} << Cents(1);
+        // Tournament chips: whole units, the odd chip to the first.
+        QTest::newRow("odd chip to the first")
+            << Cents(30100) << QList<int>{4, 1} << QList<Cents>{15100, 15000} << Cents(100);
+        QTest::newRow("less than a chip to the first")
+            << Cents(30150) << QList<int>{4, 1} << QList<Cents>{15150, 15000} << Cents(100);
+        QTest::newRow("three ways in chips")
+            << Cents(100000) << QList<int>{2, 5, 0} << QList<Cents>{33400, 33300, 33300} << Cents(100);
     }
 
     void split()
@@ -76,7 +85,8 @@ private Q_SLOTS:
         QFETCH(Cents, amount);
         QFETCH(QList<int>, winners);
         QFETCH(QList<Cents>, shares);
-        const QMap<int, Cents> result = splitPot(amount, winners);
+        QFETCH(Cents, chip);
+        const QMap<int, Cents> result = splitPot(amount, winners, chip);
         for (int i = 0; i < winners.size(); ++i)
             QCOMPARE(result.value(winners.at(i)), shares.at(i));
     }

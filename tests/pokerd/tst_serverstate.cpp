@@ -254,10 +254,16 @@ private Q_SLOTS:
         QTest::newRow("prizes above the pool")
             << QByteArray(R"([{"id": "s", "type": 8193, "payouts": [70, 40]}])") << -1 << true;
         QTest::newRow("more prizes than seats")
-            << QByteArray(R"([{"id": "s", "type": 8193, "seats": 2, "payouts": [50, 30, 20]}])") << -1 << true;
-        QTest::newRow("negative fee") << QByteArray(R"([{"id": "s", "type": 8193, "fee": -1}])") << -1 << true;
+            << QByteArray(R"([{"id": "s", "type": 8193, "seats": 2, "payouts": [50, 30, 20]}])") << -1
+            << true;
+        QTest::newRow("negative fee")
+            << QByteArray(R"([{"id": "s", "type": 8193, "fee": -1}])") << -1 << true;
         QTest::newRow("no starting chips")
             << QByteArray(R"([{"id": "s", "type": 8193, "startStack": 0}])") << -1 << true;
+        QTest::newRow("tournament blinds with cents")
+            << QByteArray(R"([{"id": "s", "type": 8193, "smallBlind": 0.5, "bigBlind": 1}])") << -1 << true;
+        QTest::newRow("tournament chips with cents")
+            << QByteArray(R"([{"id": "s", "type": 8193, "startStack": 1500.5}])") << -1 << true;
     }
 
     void tableFiles()

@@ -37,6 +37,8 @@ TableConfig sitAndGo(const QString& id, int seats, int bots)
 }
 
 using Cells = QList<qint64>;
+using StackMap = QMap<int, Cents>;
+using PlaceMap = QMap<int, int>;
 
 } // namespace
 
@@ -189,11 +191,61 @@ private Q_SLOTS:
 
     void bustedTogetherFinishByTheirStacks()
     {
-        // Seats 1 and 4 lose in the same hand; 4 began it with more.
+        // Seats 1, 4 and 6 lose in the same hand; 4 began it with more, 1
+        // and 6 with as much as each other: they tie.
         const QMap<int, int> places = Tournament::places({{1, 500}, {4, 900}, {6, 500}}, 2);
         QCOMPARE(places.value(4), 3);
         QCOMPARE(places.value(1), 4);
-        QCOMPARE(places.value(6), 5);
+        QCOMPARE(places.value(6), 4);
+    }
+
+    void tiesShareThePrizes_data()
+    {
+        QTest::addColumn<Cents>("pool");
+        QTest::addColumn<QList<int>>("payoutOrder");
+        QTest::addColumn<StackMap>("busted");
+        QTest::addColumn<int>("stillPlaying");
+        QTest::addColumn<PlaceMap>("places");
+        QTest::addColumn<StackMap>("prizes");
+        // Three equal stacks all in, one wins: second and third share.
+        QTest::newRow("two of three equal stacks")
+            << Cents(1000) << QList<int>{1, 2, 0} << StackMap{{0, 1500}, {2, 1500}} << 1
+            << PlaceMap{{0, 2}, {2, 2}} << StackMap{{0, 250}, {2, 250}};
+        // 303 + 202 shared: the odd cent to the first seat after the button.
+        QTest::newRow("odd cent after the button")
+            << Cents(1010) << QList<int>{2, 0, 1} << StackMap{{0, 1500}, {2, 1500}} << 1
+            << PlaceMap{{0, 2}, {2, 2}} << StackMap{{2, 253}, {0, 252}};
+        QTest::newRow("the bigger stack finishes better")
+            << Cents(1000) << QList<int>{1, 2, 0} << StackMap{{0, 900}, {2, 1500}} << 1
+            << PlaceMap{{2, 2}, {0, 3}} << StackMap{{2, 300}, {0, 200}};
+        QTest::newRow("a tie beyond the paid places")
+            << Cents(1000) << QList<int>{3, 0, 1, 2} << StackMap{{0, 700}, {1, 700}} << 3
+            << PlaceMap{{0, 4}, {1, 4}} << StackMap{{0, 0}, {1, 0}};
+    }
+
+    void tiesShareThePrizes()
+    {
+        QFETCH(Cents, pool);
+        QFETCH(QList<int>, payoutOrder);
+        QFETCH(StackMap, busted);
+        QFETCH(int, stillPlaying);
+        QFETCH(PlaceMap, places);
+        QFETCH(StackMap, prizes);
+        // Paid: 50, 30 and 20 percent.
+        const Tournament t(pool, {50, 30, 20}, 10, 20, 60);
+        const QMap<int, Tournament::Finish> finishes = t.finishes(busted, stillPlaying, payoutOrder);
+        QCOMPARE(finishes.size(), busted.size());
+        Cents paid = 0;
+        for (auto it = finishes.constBegin(); it != finishes.constEnd(); ++it) {
+            QCOMPARE(it.value().place, places.value(it.key()));
+            QCOMPARE(it.value().prize, prizes.value(it.key()));
+            paid += it.value().prize;
+        }
+        // Nothing lost or made: the tie pays exactly the places it covers.
+        Cents covered = 0;
+        for (int i = 0; i < busted.size(); ++i)
+            covered += t.prizeFor(stillPlaying + 1 + i);
+        QCOMPARE(paid, covered);
     }
 
     void registrationTakesExactlyTheCost()
