@@ -64,6 +64,12 @@ void LocalResources::setSearchPaths(const QStringList& paths)
     ++self->d->generation;
 }
 
+void LocalResources::addProgramSearchPaths()
+{
+    addSearchPath(QStringLiteral(":"));
+    addSearchPath(QCoreApplication::applicationDirPath() + QStringLiteral("/Resources"));
+}
+
 QStringList LocalResources::searchPaths()
 {
     return instance()->d->searchPaths;

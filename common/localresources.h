@@ -22,6 +22,9 @@ public:
 
     static void addSearchPath(const QString& path);
     static void setSearchPaths(const QStringList& paths);
+    /// Where every program of the package finds its pictures: what is built
+    /// into it, then the "Resources" folder beside it.
+    static void addProgramSearchPaths();
     static QStringList searchPaths();
     /// Goes up whenever the search paths change, so callers that remember a
     /// miss know when to look again.

@@ -84,8 +84,7 @@ int Startup::run(int& argc, char** argv)
         QApplication::setWindowIcon(QIcon(QStringLiteral("TP.ico")));
 
     // 7. Resources: embedded first, then the folder beside the program.
-    LocalResources::addSearchPath(QStringLiteral(":"));
-    LocalResources::addSearchPath(QCoreApplication::applicationDirPath() + QStringLiteral("/Resources"));
+    LocalResources::addProgramSearchPaths();
     QSettings().setValue(QStringLiteral("themeResourcePrefix"), QStringLiteral(":"));
 
     // 8 to 15. The server client, the theme, the window and the controller.

@@ -5,6 +5,7 @@
 #include "handrecordreader.h"
 #include "handreplay.h"
 #include "handreplayer.h"
+#include "localresources.h"
 #include "replaywindow.h"
 
 #include <QApplication>
@@ -87,6 +88,8 @@ int replay(const QString& file, int hand, const QString& screenshot, QTextStream
         err << "handhistory: hand " << hand << " of " << file << ": " << error << Qt::endl;
         return 1;
     }
+    // The table's pictures, found as the player program finds them.
+    LocalResources::addProgramSearchPaths();
     DefaultTheme theme;
     ReplayWindow window(hands, &theme);
     window.show();

@@ -117,6 +117,24 @@ inline bool clickWidget(QWidget* widget)
     return true;
 }
 
+/// A left click at \a at of \a widget, which lives in a proxy of a scene.
+inline bool clickAt(QWidget* widget, const QPoint& at)
+{
+    if (!widget)
+        return false;
+    QWidget* top = widget->window();
+    QGraphicsProxyWidget* proxy = top ? top->graphicsProxyWidget() : nullptr;
+    if (!proxy || !proxy->isVisible())
+        return false;
+    QGraphicsView* view = viewOf(proxy->scene());
+    if (!view)
+        return false;
+    const QPoint onView = view->mapFromScene(proxy->mapToScene(QPointF(widget->mapTo(top, at))));
+    turnTo(view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, onView);
+    return true;
+}
+
 /// Keys to the window through the platform, where the program's focus (and
 /// an open pop-up such as the name completer's) decides who gets them.
 inline void key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

@@ -13,6 +13,7 @@
 #include "gamehistorydialogitem.h"
 #include "gamelistdialogitem.h"
 #include "gamelistrows.h"
+#include "handreplayer.h"
 #include "holecardsitem.h"
 #include "journeydriver.h"
 #include "localresources.h"
@@ -20,6 +21,7 @@
 #include "playergamescene.h"
 #include "playeroptionsdialogitem.h"
 #include "pokerdprocess.h"
+#include "replaywindow.h"
 #include "splashscene.h"
 #include "webdialogitem.h"
 #include "webenginesetup.h"
@@ -31,6 +33,7 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTreeView>
 
 using namespace VeskGames;
@@ -512,6 +515,35 @@ private Q_SLOTS:
             120000));
         QCOMPARE(Journey::placementFault(history), QString());
         shot(window, "14-table-hand-history");
+
+        // The player's own hand again, from its "Replay" link: a window of its
+        // own with every seat of the hand in its place.
+        QTextBrowser* text = qobject_cast<QTextBrowser*>(history->textEdit());
+        QVERIFY(text);
+        const int own = history->plainText().indexOf(ownCards);
+        QTextCursor link = text->document()->find("Replay", 0);
+        for (QTextCursor next = link; !next.isNull() && next.position() < own;
+             next = text->document()->find("Replay", next))
+            link = next;
+        QVERIFY(!link.isNull());
+        text->setTextCursor(link);
+        text->ensureCursorVisible();
+        QCoreApplication::processEvents();
+        QSignalSpy replayed(history, &GameHistoryDialogItem::replayRequested);
+        QVERIFY(Journey::clickAt(text->viewport(), text->cursorRect(link).center() - QPoint(6, 0)));
+        QTRY_COMPARE(replayed.size(), 1);
+        ReplayWindow* replay = nullptr;
+        QTRY_VERIFY((replay = window->findChild<ReplayWindow*>()) && replay->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(replay));
+        replay->replayer()->seek(1);
+        QTest::qWait(800);
+        QVERIFY(replay->grab().save(m_shots + "/15-table-replay-start.png"));
+        replay->replayer()->seek(replay->replayer()->stepCount());
+        QTest::qWait(800);
+        QVERIFY(replay->grab().save(m_shots + "/15-table-replay.png"));
+        replay->close();
+
+        Journey::turnTo(window);
         Journey::key(window, Qt::Key_Escape);
         QTRY_VERIFY(!Journey::topOf<GameHistoryDialogItem>(window));
     }
