@@ -1,4 +1,6 @@
 #include "playergamescene.h"
+
+#include "compositecommand.h"
 #include "playerlogging.h"
 
 #include "abstractgamescenesidebuttons.h"
@@ -532,7 +534,16 @@ Command* PlayerGameScene::dealCommunity(const QVector<Card>& cards, int msec)
     else if (cards.size() == 3)
         slotPlaySound(AbstractTheme::AudioDealCards);
     Command* command = GameScene::dealCommunity(cards, msec);
-    updateHandText();
+    // The hand is named once the cards it speaks of lie on the table: when
+    // the last one lands, also when the deal is cut short (a sequence cut
+    // short says nothing, its steps do).
+    auto* sequence = qobject_cast<CompositeCommand*>(command);
+    if (sequence && !sequence->commands().isEmpty())
+        connect(sequence->commands().last(), &Command::done, this, &PlayerGameScene::updateHandText);
+    else if (command)
+        connect(command, &Command::done, this, &PlayerGameScene::updateHandText);
+    else
+        updateHandText();
     return command;
 }
 

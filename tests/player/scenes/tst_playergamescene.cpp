@@ -4,6 +4,7 @@
 #include "betpresets.h"
 #include "betpushbuttonitem.h"
 #include "carditem.h"
+#include "command.h"
 #include "defaulttheme.h"
 #include "holecardsitem.h"
 #include "infodialogitem.h"
@@ -608,6 +609,40 @@ private Q_SLOTS:
             }
             scene->cancelAction();
         }
+    }
+
+    void handNamedWhenItsCardsHaveLanded_data()
+    {
+        QTest::addColumn<int>("msec");
+        QTest::addColumn<bool>("cutShort");
+        QTest::newRow("at once") << 0 << false;
+        QTest::newRow("dealt") << 150 << false;
+        QTest::newRow("cut short") << 3000 << true;
+    }
+
+    void handNamedWhenItsCardsHaveLanded()
+    {
+        QFETCH(int, msec);
+        QFETCH(bool, cutShort);
+        auto scene = table();
+        scene->dealHole(2, {Card("dT"), Card("hT")}, 0);
+        QCOMPARE(scene->handText()->text(), QString());
+        Command* flop = scene->dealCommunity({Card("sT"), Card("c7"), Card("d2")}, msec);
+        if (msec == 0) {
+            QVERIFY(!flop);
+        } else {
+            QVERIFY(flop);
+            QSignalSpy done(flop, &Command::done);
+            flop->exec();
+            // While the flop is in the air nothing is said of it.
+            QCOMPARE(scene->handText()->text(), QString());
+            if (cutShort)
+                flop->finish(); // a new batch drives it to its end
+            else
+                QVERIFY(done.wait(5000));
+            delete flop;
+        }
+        QCOMPARE(scene->handText()->text(), QString("three of a kind, tens"));
     }
 
     void screenshot_data()
