@@ -399,16 +399,29 @@ private Q_SLOTS:
         qApp->setProperty("iniurllobby", QVariant());
     }
 
-    void theLoginInChinese()
+    void theLoginHasRoomForItsTexts_data()
     {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("loginText");
+        QTest::newRow("Chinese") << "zh_CN" << QString::fromUtf8("登录");
+        QTest::newRow("English") << "en"
+                                 << "Login";
+    }
+
+    void theLoginHasRoomForItsTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, loginText);
         qApp->setProperty("iniurlloginnews", site() + "/partner/news");
         std::vector<std::unique_ptr<QTranslator>> translators;
         // The library's and the theme's catalogues: the program's own has no text in this dialog.
         for (const QString& base : {QStringLiteral("zellik"), QStringLiteral("kestrin")}) {
+            if (language == QLatin1String("en"))
+                break;
             QVERIFY(m_theme->translations().contains(base));
             auto translator = std::make_unique<QTranslator>();
             const QString path = LocalResources::resourcePath(
-                QStringLiteral("/translations/%1_zh_CN.qm").arg(base), QMetaType::fromType<QString>());
+                QStringLiteral("/translations/%1_%2.qm").arg(base, language), QMetaType::fromType<QString>());
             QVERIFY2(translator->load(path), qPrintable(base));
             QCoreApplication::installTranslator(translator.get());
             translators.push_back(std::move(translator));
@@ -423,20 +436,30 @@ private Q_SLOTS:
             scene.addItem(login);
             login->setPos(30, 30);
             QVERIFY(loaded.wait(30000));
-            QCOMPARE(login->loginButton()->text(), QString::fromUtf8("登录"));
-            // Every label has the room its Chinese text needs.
-            for (QLabel* label : login->lostPasswordButton()->parentWidget()->findChildren<QLabel*>())
+            QCOMPARE(login->loginButton()->text(), loginText);
+            // Every label has the room its text needs, and the form lies
+            // inside the dialog's border.
+            QWidget* form = login->lostPasswordButton()->parentWidget();
+            for (QLabel* label : form->findChildren<QLabel*>())
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
             QVERIFY(login->saveBox()->width() >= login->saveBox()->sizeHint().width());
             QVERIFY(login->lostPasswordButton()->width() >= login->lostPasswordButton()->sizeHint().width());
             QVERIFY(login->size().width() <= ChineseLoginDialogItem::DialogSize.width());
+            const QRectF inside = login->sceneBoundingRect().adjusted(12, 12, -12, -12);
+            for (QWidget* part : form->findChildren<QWidget*>()) {
+                if (!part->isVisible() || part->parentWidget() != form)
+                    continue;
+                const QRectF at = form->graphicsProxyWidget()->mapRectToScene(QRectF(part->geometry()));
+                QVERIFY2(inside.contains(at), qPrintable(part->objectName() + " reaches the border"));
+            }
             QGraphicsView view(&scene);
             view.setFrameShape(QFrame::NoFrame);
             view.resize(700, 480);
             view.show();
             QTest::qWait(1500); // the news pane's first frame
+            const QString name = language == QLatin1String("en") ? "kestrin-login-en" : "kestrin-login";
             QVERIFY(TestSupport::saveScreenshots(
-                QSize(700, 480), QStringLiteral(SCREENSHOT_DIR "/kestrin-login-%1x.png"),
+                QSize(700, 480), QStringLiteral(SCREENSHOT_DIR "/%1-%2x.png").arg(name, "%1"),
                 [&scene](QPainter* painter) {
                     scene.render(painter, QRectF(0, 0, 700, 480), scene.sceneRect());
                 }));
