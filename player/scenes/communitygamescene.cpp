@@ -232,6 +232,9 @@ Command* CommunityGameScene::setDealer(int position, int msec)
     if (!isLegal(position, "setDealer"))
         return nullptr;
     // The base makes and dresses the button; the place is beside the seat box.
+    // It moves from where it was shown, not from the base's place for the seat.
+    const bool shown = dealerButton() && dealerButton()->isVisible();
+    const QPointF from = shown ? dealerButton()->pos() : QPointF();
     GameScene::setDealer(position, 0);
     QGraphicsPixmapItem* button = dealerButton();
     const qreal turn = theme() ? theme()->playerRotations(playerCount()).value(position) : 0.0;
@@ -247,9 +250,12 @@ Command* CommunityGameScene::setDealer(int position, int msec)
     else
         target = QPointF(seat.x() + seat.width(), seat.y() - 1);
     button->setTransform(QTransform().rotate(turn));
-    if (msec > 0) {
+    // The next cards are dealt from the button's own place.
+    setDealerTarget(target);
+    if (msec > 0 && shown) {
+        button->setPos(from);
         auto* move = new GraphicsItemAnimationCommand(button, false);
-        move->animation()->setPosAt(0.0, button->pos());
+        move->animation()->setPosAt(0.0, from);
         move->animation()->setPosAt(1.0, target);
         move->timeLine()->setDuration(msec);
         move->timeLine()->setEasingCurve(QEasingCurve::InOutSine);

@@ -232,6 +232,11 @@ Command* GameScene::setDealer(int position, int msec)
     return nullptr;
 }
 
+void GameScene::setDealerTarget(const QPointF& target)
+{
+    d->dealerTarget = target;
+}
+
 StackItem* GameScene::flyingStack(double amount)
 {
     auto* chips = new StackItem(theme() ? theme()->chipRenderThread() : nullptr);

@@ -117,6 +117,8 @@ protected:
     SvgImageRenderer* cardRenderer() const;
     bool isLegal(int position, const char* operation) const;
     StackItem* flyingStack(double amount);
+    /// Where the button rests: cards are dealt from there.
+    void setDealerTarget(const QPointF& target);
 
 private:
     void showPotsAfterBetting(int potCount);

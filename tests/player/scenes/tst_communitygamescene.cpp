@@ -2,6 +2,7 @@
 // twice and turned for the other side, the layout without a local player.
 #include "abstractplayeritem.h"
 #include "carditem.h"
+#include "command.h"
 #include "communitygamescene.h"
 #include "communityplayeritem.h"
 #include "communitytheme.h"
@@ -10,9 +11,11 @@
 #include "svgimageitem.h"
 #include "textitem.h"
 
+#include <QGraphicsItemGroup>
 #include <QGraphicsPixmapItem>
 #include <QLoggingCategory>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace VeskGames;
@@ -159,6 +162,36 @@ private Q_SLOTS:
         QCOMPARE(scene->dealerButton()->transform().m12(), 1.0); // turned with the seat
         QTest::ignoreMessage(QtDebugMsg, "GameScene::setDealer(), position 9 is illegal");
         QVERIFY(!scene->setDealer(9, 100));
+    }
+
+    void theDealerButtonMovesWithoutAJump()
+    {
+        auto scene = table(6);
+        QVERIFY(!scene->setDealer(0, 0));
+        const QPointF before = scene->dealerButton()->pos();
+        Command* move = scene->setDealer(3, 200);
+        QVERIFY(move);
+        // Still where it was when the move starts; beside the new box at its end.
+        QCOMPARE(scene->dealerButton()->pos(), before);
+        QSignalSpy done(move, &Command::done);
+        move->exec();
+        QVERIFY(done.wait(3000));
+        delete move;
+        const QPointF after = scene->dealerButton()->pos();
+        QVERIFY(!scene->setDealer(3, 0));
+        QCOMPARE(after, scene->dealerButton()->pos());
+        // The next cards leave from there, not from the seat's default place.
+        Command* deal = scene->dealHole(1, {Card(Card::Back, 0), Card(Card::Back, 0)}, 200);
+        QVERIFY(deal);
+        QGraphicsItemGroup* flying = nullptr;
+        for (QGraphicsItem* item : scene->items()) {
+            if (auto* group = qgraphicsitem_cast<QGraphicsItemGroup*>(item))
+                flying = group;
+        }
+        QVERIFY(flying);
+        const QPointF start = flying->childItems().first()->scenePos();
+        QCOMPARE(start, after + m_theme->itemOffset(AbstractTheme::Offset2));
+        delete deal;
     }
 
     void picture()
