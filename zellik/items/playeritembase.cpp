@@ -215,6 +215,8 @@ void PlayerItemBase::clearCards()
     // The scene that dealt them removes them.
     prepareGeometryChange();
     d->cards.clear();
+    // Texts moved aside for shown cards go back now, not with the next deal.
+    layoutCards();
 }
 
 bool PlayerItemBase::isShowdown() const

@@ -313,10 +313,14 @@ private Q_SLOTS:
     void cards()
     {
         PlayerItem seat;
+        seat.setPlayerName(0, "anna", true, QString());
+        seat.setPlayerStack(12.5);
         seat.setCardOffset(QPointF(60, -8));
         seat.setNextCardOffset(QPointF(40, 0));
         for (int i = 0; i < 4; ++i)
             seat.addCard(card("back"));
+        const QRectF nameAt = seat.subItemRect(PlayerItemBase::SubItemName);
+        const QRectF stackAt = seat.subItemRect(PlayerItemBase::SubItemStack);
         QCOMPARE(seat.countCards(), 4);
         QVERIFY(!seat.isShowdown());
         // Face down they fan over the next-card offset.
@@ -347,9 +351,12 @@ private Q_SLOTS:
         QCOMPARE(seat.cards().at(3)->pos().x() + 60, PlayerItemBase::SeatSize.width());
         qDeleteAll(seat.cards());
         seat.clearCards();
-        // The next hand, face down: the texts are back in their places.
+        // The cards gone, the texts are back in their places at once, not
+        // only with the next deal.
+        QCOMPARE(seat.subItemRect(PlayerItemBase::SubItemName), nameAt);
+        QCOMPARE(seat.subItemRect(PlayerItemBase::SubItemStack), stackAt);
         seat.addCard(card("back"));
-        QVERIFY(seat.subItemRect(PlayerItemBase::SubItemName).top() < 72);
+        QCOMPARE(seat.subItemRect(PlayerItemBase::SubItemName), nameAt);
         qDeleteAll(seat.cards());
         seat.clearCards();
     }
