@@ -98,25 +98,6 @@ inline bool click(QGraphicsItem* item)
     return true;
 }
 
-/// A click on the centre of \a widget, which lives in a proxy of \a scene.
-inline bool clickWidget(QWidget* widget)
-{
-    if (!widget)
-        return false;
-    QWidget* top = widget->window();
-    QGraphicsProxyWidget* proxy = top ? top->graphicsProxyWidget() : nullptr;
-    if (!proxy || !proxy->isVisible())
-        return false;
-    QGraphicsView* view = viewOf(proxy->scene());
-    if (!view)
-        return false;
-    const QPointF inTop = widget->mapTo(top, widget->rect().center());
-    const QPoint at = view->mapFromScene(proxy->mapToScene(inTop));
-    turnTo(view);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    return true;
-}
-
 /// A left click at \a at of \a widget, which lives in a proxy of a scene.
 inline bool clickAt(QWidget* widget, const QPoint& at)
 {
@@ -133,6 +114,12 @@ inline bool clickAt(QWidget* widget, const QPoint& at)
     turnTo(view);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, onView);
     return true;
+}
+
+/// A click on the centre of \a widget, which lives in a proxy of a scene.
+inline bool clickWidget(QWidget* widget)
+{
+    return widget && clickAt(widget, widget->rect().center());
 }
 
 /// Keys to the window through the platform, where the program's focus (and
