@@ -176,6 +176,11 @@ private Q_SLOTS:
             }
         }
         faults.removeDuplicates();
+        // How far from holding: a count here, the list with VESK_LAYOUT_FAULTS=1.
+        if (!faults.isEmpty())
+            qInfo("%lld places where something covers a seat or leaves the table", qint64(faults.size()));
+        if (qEnvironmentVariableIsSet("VESK_LAYOUT_FAULTS"))
+            qInfo().noquote() << faults.join('\n');
         // Known: the theme's bet places, shown cards and button places do not
         // yet leave every seat readable at a full table; the list says where.
         QEXPECT_FAIL("", "bets, shown cards and the dealer button still cover seats", Continue);
