@@ -2,6 +2,8 @@
 
 #include "carditem.h"
 
+#include <QGraphicsScene>
+
 namespace VeskGames {
 
 class PlayerItem::Private
@@ -40,7 +42,13 @@ void PlayerItem::layoutCards()
     const int n = int(row.size());
     const qreal width = row.first()->size().width();
     const qreal seat = SeatSize.width();
-    const qreal y = cardOffset().y();
+    qreal y = cardOffset().y();
+    // A seat at the table's top edge keeps its shown cards on the table.
+    if (const QGraphicsScene* table = scene()) {
+        const qreal above = table->sceneRect().top() - mapToScene(QPointF(0, y)).y();
+        if (above > 0)
+            y += above;
+    }
     if (n < 3) {
         // Two cards side by side, just right of the centre, clear of the picture.
         const qreal step = width + nextOpenCardOffset().x();
@@ -57,9 +65,12 @@ void PlayerItem::layoutCards()
     // The open cards cover the plate's top: the texts go centred under the row.
     const qreal below = y + row.first()->size().height();
     const qreal middle = plateRect().center().x();
-    centerSubItemTextWithOffset(SubItemName, QPointF(middle, below + 9));
-    centerSubItemTextWithOffset(SubItemAction, QPointF(middle, below + 9));
-    centerSubItemTextWithOffset(SubItemStack, QPointF(middle, below + 25));
+    // Cards moved down at the table's edge leave less room: the texts keep on the plate.
+    const qreal stackY = qMin(below + 25, plateRect().bottom() - 6);
+    const qreal nameY = qMin(below + 9, stackY - 14);
+    centerSubItemTextWithOffset(SubItemName, QPointF(middle, nameY));
+    centerSubItemTextWithOffset(SubItemAction, QPointF(middle, nameY));
+    centerSubItemTextWithOffset(SubItemStack, QPointF(middle, stackY));
 }
 
 } // namespace VeskGames

@@ -361,6 +361,40 @@ private Q_SLOTS:
         seat.clearCards();
     }
 
+    void shownCardsStayOnTheTable_data()
+    {
+        QTest::addColumn<qreal>("seatY");
+        QTest::addColumn<qreal>("cardsY"); // in the seat
+        QTest::newRow("at the top edge") << 1.0 << -1.0;
+        QTest::newRow("on the edge itself") << 0.0 << 0.0;
+        QTest::newRow("lower down: the usual place") << 200.0 << -8.0;
+    }
+
+    void shownCardsStayOnTheTable()
+    {
+        QFETCH(qreal, seatY);
+        QFETCH(qreal, cardsY);
+        QGraphicsScene scene(0, 0, 1024, 768);
+        auto* seat = new PlayerItem;
+        scene.addItem(seat);
+        seat->setPos(300, seatY);
+        seat->setPlayerName(0, "anna", true, QString());
+        seat->setPlayerStack(1234.56);
+        seat->setCardOffset(QPointF(60, -8));
+        seat->addCard(card("sA", QSizeF(60, 80)));
+        seat->addCard(card("hK", QSizeF(60, 80)));
+        for (CardItem* shown : seat->cards()) {
+            QCOMPARE(shown->pos().y(), cardsY);
+            QVERIFY(scene.sceneRect().contains(shown->sceneBoundingRect()));
+        }
+        // The texts stay below the row, on the plate, one under the other.
+        const QRectF name = seat->subItemRect(PlayerItemBase::SubItemName);
+        const QRectF stack = seat->subItemRect(PlayerItemBase::SubItemStack);
+        QVERIFY(name.top() >= cardsY + 80);
+        QVERIFY(name.bottom() < stack.top());
+        QVERIFY(seat->plateRect().contains(stack));
+    }
+
     void aFreeSeatShowsNoTexts()
     {
         std::unique_ptr<AbstractPlayerItem> seat(m_theme->createPlayerItem());
