@@ -9,6 +9,7 @@
 #include "localresources.h"
 #include "playeritembase.h"
 #include "pot.h"
+#include "screenshots.h"
 #include "stackitem.h"
 
 #include <QGraphicsPixmapItem>
@@ -190,33 +191,31 @@ private Q_SLOTS:
     void pictures_data()
     {
         QTest::addColumn<int>("seats");
-        QTest::addColumn<qreal>("ratio");
-        QTest::newRow("table-layout-10-showdown-1x") << 10 << 1.0;
-        QTest::newRow("table-layout-10-showdown-2x") << 10 << 2.0;
-        QTest::newRow("table-layout-9-large-bets-1x") << 9 << 1.0;
-        QTest::newRow("table-layout-9-large-bets-2x") << 9 << 2.0;
+        QTest::newRow("table-layout-10-showdown") << 10;
+        QTest::newRow("table-layout-9-large-bets") << 9;
     }
 
     void pictures()
     {
         QFETCH(int, seats);
-        QFETCH(qreal, ratio);
         auto scene = fullTable(seats, false, 2);
         scene->setBackgroundBrush(
             QBrush(QPixmap::fromImage(m_theme->image(AbstractTheme::ImageTableBackground))));
-        QImage image;
-        for (int pass = 0; pass < 3; ++pass) { // cards and chips render in the background
-            image = QImage((QSizeF(1024, 768) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::black);
-            QPainter painter(&image);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-            painter.scale(ratio, ratio);
-            scene->render(&painter, QRectF(0, 0, 1024, 768), scene->sceneRect());
+        const auto draw = [&scene](QPainter* painter) {
+            scene->render(painter, QRectF(0, 0, 1024, 768), scene->sceneRect());
+        };
+        // Cards and chips render in the background when first drawn.
+        QImage warmUp(1024, 768, QImage::Format_ARGB32);
+        for (int pass = 0; pass < 2; ++pass) {
+            QPainter painter(&warmUp);
+            draw(&painter);
             painter.end();
             QTest::qWait(200);
         }
-        QVERIFY(
-            image.save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QLatin1String(QTest::currentDataTag()))));
+        QVERIFY(TestSupport::saveScreenshots(
+            QSize(1024, 768),
+            QStringLiteral(SCREENSHOT_DIR "/%1-%2x.png").arg(QLatin1String(QTest::currentDataTag()), "%1"),
+            draw));
     }
 };
 
