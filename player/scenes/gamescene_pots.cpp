@@ -3,6 +3,7 @@
 #include "gamescene.h"
 
 #include "abstractplayeritem.h"
+#include "chippile.h"
 #include "gamescene_p.h"
 #include "parallelcommand.h"
 #include "pot.h"
@@ -13,6 +14,17 @@
 namespace VeskGames {
 
 using namespace GameSceneDetail;
+
+namespace {
+
+/// What is left of \a have once \a take is gone, never below nothing. In
+/// cents: in doubles 0.21 - 0.01 - 0.20 is a hair below zero.
+double less(double have, double take)
+{
+    return qMax<qint64>(0, ChipPile::toCents(have) - ChipPile::toCents(take)) / 100.0;
+}
+
+} // namespace
 
 void GameScene::clearPots()
 {
@@ -144,10 +156,7 @@ Command* GameScene::potGive(const QList<int>& positions, const QList<double>& am
         const bool side = d->sidePot->chipValue() > kEmpty;
         Pot* source = side ? d->sidePot : d->mainPot;
         double& rake = side ? d->sideRakeTotal : d->mainRake;
-        if (rake > kEmpty) {
-            source->setChipValue(source->chipValue() - rake, false);
-            rake = 0;
-        }
+        source->setChipValue(less(source->chipValue(), std::exchange(rake, 0.0)), false);
         auto* all = new ParallelCommand(true);
         double paid = 0;
         for (int i = 0; i < positions.size() && i < amounts.size(); ++i) {
@@ -166,8 +175,7 @@ Command* GameScene::potGive(const QList<int>& positions, const QList<double>& am
             all->addCommand(fly);
             paid += amounts.at(i);
         }
-        if (source->chipValue() - paid >= 0)
-            source->setChipValue(source->chipValue() - paid, true);
+        source->setChipValue(less(source->chipValue(), paid), true);
         connect(all, &Command::start, this, &GameScene::slotPotGiveStart);
         connect(all, &Command::done, this, &GameScene::slotPotGiveDone);
         all->setProperty("positions", QVariant::fromValue(positions));
@@ -177,10 +185,10 @@ Command* GameScene::potGive(const QList<int>& positions, const QList<double>& am
     // At once the pot gives up the chips as well, rake first, as a flight would.
     Pot* source = d->sidePot->chipValue() > kEmpty ? d->sidePot : d->mainPot;
     double& rake = source == d->sidePot ? d->sideRakeTotal : d->mainRake;
-    double left = source->chipValue() - std::exchange(rake, 0.0);
+    double paid = 0;
     for (int i = 0; i < positions.size() && i < amounts.size(); ++i)
-        left -= amounts.at(i);
-    source->setChipValue(qMax(0.0, left), true);
+        paid += amounts.at(i);
+    source->setChipValue(less(less(source->chipValue(), std::exchange(rake, 0.0)), paid), true);
     payOut(positions, amounts);
     return nullptr;
 }

@@ -220,6 +220,40 @@ private Q_SLOTS:
         }
     }
 
+    // A raked pot paid to the cent is empty, and the next payout comes
+    // from the pile that still holds chips.
+    void rakedPotsPayOutToTheCent_data()
+    {
+        QTest::addColumn<int>("msec");
+        QTest::addColumn<double>("pot");
+        QTest::addColumn<double>("rake");
+        QTest::addColumn<double>("paid");
+        QTest::newRow("at once") << 0 << 0.21 << 0.01 << 0.20;
+        QTest::newRow("animated") << 120 << 0.21 << 0.01 << 0.20;
+        QTest::newRow("animated, tenths") << 120 << 0.3 << 0.1 << 0.2;
+        QTest::newRow("animated, no rake") << 120 << 0.3 << 0.0 << 0.3;
+    }
+
+    void rakedPotsPayOutToTheCent()
+    {
+        QFETCH(int, msec);
+        QFETCH(double, pot);
+        QFETCH(double, rake);
+        QFETCH(double, paid);
+        auto scene = table(3);
+        const auto step = [&](Command* command) {
+            if (msec > 0)
+                QVERIFY(run(command));
+        };
+        step(scene->bettingDone({1.5, pot}, {0, rake}, msec));
+        step(scene->potGive({2}, {paid}, msec));
+        QCOMPARE(scene->sidePot()->chipValue(), 0.0);
+        QCOMPARE(scene->mainPot()->chipValue(), 1.5);
+        step(scene->potGive({1}, {1.5}, msec));
+        QCOMPARE(scene->mainPot()->chipValue(), 0.0);
+        QVERIFY(qAbs(scene->seat(1)->playerStack() - 101.5) < 1e-9);
+    }
+
     void potTitles_data()
     {
         QTest::addColumn<int>("pots");
