@@ -151,9 +151,15 @@ void Slider::slotActionTriggered(int action)
         d->offset = offset;
         Q_EMIT sliderValueChanged(t.at(i) + offset);
     } else if (action == QAbstractSlider::SliderPageStepSub) {
-        if (i == 0)
+        // Above the first amount, stepping down comes back to it.
+        if (i == 0 && d->offset < kEpsilon)
             return;
         Q_EMIT playSound(kSoundSliderValueChanged);
+        if (i == 0) {
+            d->offset = std::max(d->offset - (d->smallBlind > kEpsilon ? d->smallBlind : d->offset), 0.0);
+            Q_EMIT sliderValueChanged(t.at(i) + d->offset);
+            return;
+        }
         const double offset = d->offset - (d->smallBlind > kEpsilon ? d->smallBlind : t.at(i) - t.at(i - 1));
         if (t.at(i) + offset <= t.at(i - 1)) {
             setValue(i - 1);

@@ -131,6 +131,8 @@ void KioskBetter::setSliderValue(double value)
 {
     d->value = value;
     refreshEnabled();
+    // The bet button shows the amount a click sends.
+    Q_EMIT sliderValueChanged(d->value);
 }
 
 double KioskBetter::sliderValue() const

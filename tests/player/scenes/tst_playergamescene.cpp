@@ -316,6 +316,8 @@ private Q_SLOTS:
         auto scene = table();
         scene->action(2, 20, 2, 100, 100, 0, false, true, 100, 100);
         scene->slider()->setSliderValue(40);
+        const QString forty = scene->betRaiseButton()->amountText();
+        QVERIFY(forty.contains("40"));
         QSignalSpy stored(scene.get(), &PlayerGameScene::userSettingsChanged);
         scene->setUseKioskSlider(true);
         QCOMPARE(scene->betMethod(), int(PlayerGameScene::BetChips));
@@ -324,6 +326,15 @@ private Q_SLOTS:
         QVERIFY(!scene->sliderProxy()->isVisible());
         QCOMPARE(stored.size(), 1);
         QCOMPARE(stored.at(0).at(0).toMap(), (QVariantMap{{"betMethod", "chips"}}));
+        // The button says what a click sends, after the switch and back.
+        QCOMPARE(scene->betRaiseButton()->amountText(), forty);
+        scene->setUseKioskSlider(false);
+        QCOMPARE(scene->slider()->sliderValue(), 40.0);
+        QCOMPARE(scene->betRaiseButton()->amountText(), forty);
+        QSignalSpy bets(scene.get(), &PlayerGameScene::actionBet);
+        scene->slotBet();
+        QCOMPARE(bets.size(), 1);
+        QCOMPARE(bets.at(0).at(0).toDouble(), 40.0); // nothing in front yet
     }
 
     void settings_data()

@@ -96,6 +96,8 @@ private Q_SLOTS:
         QTest::newRow("down below a tick") << 15.0 << "--" << Amounts{14, 13} << 15.0;
         QTest::newRow("down to the tick before") << 15.0 << "-----" << Amounts{14, 13, 12, 11, 10} << 10.0;
         QTest::newRow("nothing below the minimum") << 4.0 << "-" << Amounts{} << 4.0;
+        QTest::newRow("back down to the minimum") << 4.0 << "+-" << Amounts{5, 4} << 4.0;
+        QTest::newRow("and no further") << 4.0 << "++---" << Amounts{5, 6, 5, 4} << 4.0;
         QTest::newRow("nothing above the maximum") << 100.0 << "+" << Amounts{} << 100.0;
         QTest::newRow("back up to the maximum") << 100.0 << "-++" << Amounts{99, 100} << 100.0;
     }
