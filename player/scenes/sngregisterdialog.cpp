@@ -13,6 +13,9 @@ namespace {
 
 QString amountText(double amount, const QString& currency)
 {
+    // The sign the rest of the table writes; a currency without one by its code.
+    if (!TextUtils::currencyToChar(currency).isNull())
+        return TextUtils::doubleToCurrencyString(amount, currency);
     return SnGRegisterDialog::tr("%1 %2").arg(TextUtils::doubleToString(amount), currency);
 }
 

@@ -52,6 +52,9 @@ QVariantMap Table::listing(bool isPlaying) const
                        {QStringLiteral("isPlaying"), isPlaying}};
     if (c.imageId > 0)
         record.insert(QStringLiteral("imageId"), c.imageId);
+    // A lobby can then say what a seat in a Sit & Go costs in all.
+    if (c.isTournament())
+        record.insert(QStringLiteral("tourBuyinFee"), HandEngine::toUnits(c.tourFee));
     return record;
 }
 

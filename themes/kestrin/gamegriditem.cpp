@@ -138,14 +138,9 @@ QStringList GameGridItem::textLines() const
     const QString blinds = GameListRows::blindsText(r);
     if (!blinds.isEmpty())
         lines << blinds;
-    const QString currency = r.value(QStringLiteral("currency")).toString();
-    const double low = r.value(QStringLiteral("buyinMin")).toDouble();
-    const double high = r.value(QStringLiteral("buyinMax")).toDouble();
-    if (low > 0 || high > 0) {
-        lines << tr("Buy-in %1 - %2")
-                     .arg(TextUtils::doubleToCurrencyString(low, currency),
-                          TextUtils::doubleToCurrencyString(high, currency));
-    }
+    const QString buyin = GameListRows::buyinText(r);
+    if (!buyin.isEmpty())
+        lines << tr("Buy-in %1").arg(buyin);
     const int players = qMax(0, r.value(QStringLiteral("players")).toInt());
     const int seats = r.value(QStringLiteral("seats")).toInt();
     lines << (seats > 0 ? tr("Players %1/%2").arg(players).arg(seats) : tr("Players %1").arg(players));

@@ -16,6 +16,8 @@ namespace VeskGames {
 namespace {
 
 constexpr double kAnteThreshold = 0.000001;
+constexpr int kSitAndGo = 0x2000;
+constexpr int kFreeroll = 0x10000;
 
 QStandardItem* cell(const QString& text, const QVariant& sortKey, Qt::Alignment alignment = Qt::AlignLeft)
 {
@@ -81,16 +83,36 @@ QString GameListRows::statusIcon(bool registered, int tourStatus)
 QString GameListRows::blindsText(const QVariantMap& record)
 {
     const QString currency = record.value(QStringLiteral("currency")).toString();
+    // Tournament chips are not money: the table writes them as plain numbers too.
+    const bool chips = record.value(QStringLiteral("type")).toInt() & (kSitAndGo | kFreeroll);
+    const auto amount = [&](double value) {
+        return chips ? TextUtils::doubleToString(value) : TextUtils::doubleToCurrencyString(value, currency);
+    };
     const double ante = record.value(QStringLiteral("ante")).toDouble();
     if (ante > kAnteThreshold)
-        return TextUtils::doubleToCurrencyString(ante, currency);
+        return amount(ante);
     const double small = record.value(QStringLiteral("stakeMin")).toDouble();
     const double big = record.value(QStringLiteral("stakeMax")).toDouble();
-    if (small > 0 && big > 0) {
-        return QStringLiteral("%1/%2").arg(TextUtils::doubleToCurrencyString(small, currency),
-                                           TextUtils::doubleToCurrencyString(big, currency));
-    }
+    if (small > 0 && big > 0)
+        return QStringLiteral("%1/%2").arg(amount(small), amount(big));
     return QString();
+}
+
+QString GameListRows::buyinText(const QVariantMap& record)
+{
+    const QString currency = record.value(QStringLiteral("currency")).toString();
+    const auto money = [&](double value) { return TextUtils::doubleToCurrencyString(value, currency); };
+    const double low = qMax(0.0, record.value(QStringLiteral("buyinMin")).toDouble());
+    const double high = qMax(0.0, record.value(QStringLiteral("buyinMax")).toDouble());
+    if (record.value(QStringLiteral("type")).toInt() & kSitAndGo) {
+        const double fee = record.value(QStringLiteral("tourBuyinFee")).toDouble();
+        return fee > kAnteThreshold ? tr("%1 + %2").arg(money(low), money(fee)) : money(low);
+    }
+    if (low <= 0 && high <= 0)
+        return QString();
+    if (qAbs(high - low) < kAnteThreshold)
+        return money(low);
+    return tr("%1 - %2").arg(money(low), money(high));
 }
 
 QDateTime GameListRows::startTime(const QVariantMap& record)

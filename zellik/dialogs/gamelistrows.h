@@ -33,7 +33,11 @@ public:
     static Qt::SortOrder initialSortOrder(ListType type);
 
     static QString statusIcon(bool registered, int tourStatus);
+    /// The blinds or ante: money at a cash table, plain chips in a tournament.
     static QString blindsText(const QVariantMap& record);
+    /// What a seat costs: a Sit & Go's buy-in and fee, a cash table's range
+    /// (one amount when it has none); empty when the record says nothing.
+    static QString buyinText(const QVariantMap& record);
     /// "tourStart" as the server sends it (date-time, ISO text or seconds since the epoch).
     static QDateTime startTime(const QVariantMap& record);
 

@@ -39,6 +39,14 @@
         <source>Players</source>
         <translation>Spieler</translation>
     </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
 </context>
 <context>
     <name>TextUtils</name>

@@ -121,10 +121,17 @@ private Q_SLOTS:
         QCOMPARE(dialog->rowText("Game"), QStringLiteral("NL Sit & Go Texas Hold'em"));
         QCOMPARE(dialog->rowText("Chips"), QStringLiteral("1500"));
         QCOMPARE(dialog->rowText("Periods"), QStringLiteral("5 minutes"));
-        QCOMPARE(dialog->rowText("Buy-in"), QStringLiteral("10 EUR + 1 EUR"));
-        QCOMPARE(dialog->rowText("Prizes"), QStringLiteral("1st 15 EUR 2nd 9 EUR 3rd 6 EUR"));
-        QCOMPARE(dialog->rowText("Balance"), QStringLiteral("988.50 EUR"));
+        // Money as the table and the lobby write it.
+        QCOMPARE(dialog->rowText("Buy-in"), QStringLiteral("€10 + €1"));
+        QCOMPARE(dialog->rowText("Prizes"), QStringLiteral("1st €15 2nd €9 3rd €6"));
+        QCOMPARE(dialog->rowText("Balance"), QStringLiteral("€988.50"));
         picture(scene.get(), QStringLiteral("sng-registration"));
+        // A currency without a sign keeps its code rather than losing it.
+        GameParameters dollars = sitAndGo();
+        dollars.currency = QStringLiteral("USD");
+        dialog->setParameters(dollars);
+        QCOMPARE(dialog->rowText("Buy-in"), QStringLiteral("10 USD + 1 USD"));
+        dialog->setParameters(sitAndGo());
 
         QSignalSpy registering(dialog, &SnGRegisterDialog::actionRegister);
         QSignalSpy quitting(dialog, &SnGRegisterDialog::actionQuit);

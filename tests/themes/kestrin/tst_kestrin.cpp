@@ -269,6 +269,12 @@ private Q_SLOTS:
         for (int i = 0; i < records.size() && i < ChineseGameListDialogItem::TileCount; ++i)
             QTRY_VERIFY_WITH_TIMEOUT(!dialog->tile(i)->image().isNull(), 10000);
         QVERIFY(dialog->isListTimerActive());
+        // What a seat costs, in the money signs of the rest of the lobby.
+        QStringList buyins;
+        for (int i = 0; i < records.size() && i < ChineseGameListDialogItem::TileCount; ++i)
+            buyins << dialog->tile(i)->textLines().filter("Buy-in");
+        QVERIFY2(buyins.contains(QString::fromUtf8("Buy-in \u20ac40 - \u20ac200")), qPrintable(buyins.join('|')));
+        QVERIFY2(buyins.contains(QString::fromUtf8("Buy-in \u20ac10 + \u20ac1")), qPrintable(buyins.join('|')));
 
         // A click on a tile chooses it; Join asks for that game's table.
         QGraphicsView view(&scene);

@@ -139,7 +139,9 @@ private Q_SLOTS:
                                   Expected{"omaha-pl-1-2", "Omaha", "PL", "\u20ac1/\u20ac2"},
                                   Expected{"omaha-nl-050-1", "Omaha", "NL", "\u20ac0.50/\u20ac1"},
                                   Expected{"holdem-pl-1-2", "Texas", "PL", "\u20ac1/\u20ac2"},
-                                  Expected{"holdem-ante", "Texas", "NL", "\u20ac1"}}) {
+                                  Expected{"holdem-ante", "Texas", "NL", "\u20ac1"},
+                                  // Tournament blinds are chips, not money.
+                                  Expected{"sng-holdem-3", "SnG Texas", "NL", "10/20"}}) {
             const int row = rowOf(model, e.id);
             QVERIFY2(row >= 0, e.id);
             QCOMPARE(model->index(row, 2).data().toString(), QString::fromUtf8(e.game));
@@ -155,6 +157,29 @@ private Q_SLOTS:
             players << text.toInt();
         QVERIFY(std::is_sorted(players.rbegin(), players.rend()));
         QVERIFY(dialog.isListTimerActive());
+    }
+
+    void buyinTexts_data()
+    {
+        QTest::addColumn<QVariantMap>("record");
+        QTest::addColumn<QString>("text");
+        const auto game = [](int type, double low, double high, double fee = 0) {
+            return QVariantMap{{"type", type},     {"currency", "EUR"},    {"buyinMin", low},
+                               {"buyinMax", high}, {"tourBuyinFee", fee}};
+        };
+        QTest::newRow("cash range") << game(0x1001, 40, 200) << "\u20ac40 - \u20ac200";
+        QTest::newRow("cash, one amount") << game(0x1001, 50, 50) << "\u20ac50";
+        QTest::newRow("cash with cents") << game(0x1001, 20.5, 100) << "\u20ac20.50 - \u20ac100";
+        QTest::newRow("Sit & Go and its fee") << game(0x2001, 10, 10, 1) << "\u20ac10 + \u20ac1";
+        QTest::newRow("Sit & Go without a fee") << game(0x2001, 10, 10) << "\u20ac10";
+        QTest::newRow("nothing said") << game(0x1001, 0, 0) << "";
+    }
+
+    void buyinTexts()
+    {
+        QFETCH(QVariantMap, record);
+        QFETCH(QString, text);
+        QCOMPARE(GameListRows::buyinText(record), text);
     }
 
     void freerollsFromTheServer()

@@ -112,16 +112,16 @@ password</source>
 <context>
     <name>VeskGames::GameGridItem</name>
     <message>
-        <source>Buy-in %1 - %2</source>
-        <translation>买入 %1 - %2</translation>
-    </message>
-    <message>
         <source>Players %1/%2</source>
         <translation>玩家 %1/%2</translation>
     </message>
     <message>
         <source>Players %1</source>
         <translation>玩家 %1</translation>
+    </message>
+    <message>
+        <source>Buy-in %1</source>
+        <translation>买入 %1</translation>
     </message>
 </context>
 </TS>
