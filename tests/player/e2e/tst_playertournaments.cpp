@@ -95,12 +95,12 @@ private Q_SLOTS:
                 (registration = qobject_cast<SnGRegisterDialog*>(scene->topWidgetDialog())),
             20000);
         QCOMPARE(registration->mode(), SnGRegisterDialog::Registration);
-        QCOMPARE(registration->rowText("Buy-in"), QStringLiteral("10 EUR + 1 EUR"));
+        QCOMPARE(registration->rowText("Buy-in"), QStringLiteral("€10 + €1"));
         QCOMPARE(registration->rowText("Chips"), QStringLiteral("60"));
-        QCOMPARE(registration->rowText("Prizes"), QStringLiteral("1st 19.50 EUR 2nd 10.50 EUR"));
+        QCOMPARE(registration->rowText("Prizes"), QStringLiteral("1st €19.50 2nd €10.50"));
         QTRY_VERIFY_WITH_TIMEOUT(balance >= 0, 10000);
         const double before = balance;
-        QCOMPARE(registration->rowText("Balance"), TextUtils::doubleToString(before) + " EUR");
+        QCOMPARE(registration->rowText("Balance"), TextUtils::doubleToCurrencyString(before, "EUR"));
 
         double ownPrize = -1;
         int ownPlace = -1;
