@@ -368,15 +368,11 @@ Command* GameScene::dealCommunity(const QVector<Card>& cards, int msec)
 {
     if (cards.isEmpty())
         return nullptr;
-    AbstractTheme* t = theme();
-    const QPointF first = t ? t->itemPosition(AbstractTheme::Position12) : QPointF();
-    const QPointF gap = t ? t->itemOffset(AbstractTheme::Offset10) : QPointF(4, 0);
-    const qreal width = t ? t->itemSize(AbstractTheme::SizeCommunityCard).width() : 69;
     CompositeCommand* sequence = msec > 0 ? new CompositeCommand(true) : nullptr;
     for (const Card& card : cards) {
         const int k = int(d->communityCards.size());
-        const QPointF place = first + QPointF(k * (width + gap.x()), gap.y());
-        CardItem* item = makeCard(card, 2);
+        const QPointF place = boardCardPosition(k);
+        CardItem* item = makeCard(card, boardCardSize());
         item->setZValue(100 + k);
         item->preRender();
         addItem(item);
@@ -397,6 +393,26 @@ Command* GameScene::dealCommunity(const QVector<Card>& cards, int msec)
         }
     }
     return sequence;
+}
+
+int GameScene::boardCardSize() const
+{
+    // Eight seats and more leave no room for the bets around a board of the
+    // largest cards: it takes the size of a shown hand.
+    return d->seats.size() >= kCrowded ? AbstractTheme::SizeHoleCard : AbstractTheme::SizeCommunityCard;
+}
+
+QPointF GameScene::boardCardPosition(int k) const
+{
+    AbstractTheme* t = theme();
+    const QPointF first = t ? t->itemPosition(AbstractTheme::Position12) : QPointF();
+    const QPointF gap = t ? t->itemOffset(AbstractTheme::Offset10) : QPointF(4, 0);
+    const QSizeF full = t ? t->itemSize(AbstractTheme::SizeCommunityCard) : QSizeF(69, 92);
+    const QSizeF card = t ? t->itemSize(AbstractTheme::ItemSize(boardCardSize())) : full;
+    // A smaller board keeps the middle of the full one.
+    const QPointF middle = first + QPointF((5 * full.width() + 4 * gap.x()) / 2, full.height() / 2);
+    const QPointF start = middle - QPointF((5 * card.width() + 4 * gap.x()) / 2, card.height() / 2);
+    return start + QPointF(k * (card.width() + gap.x()), gap.y());
 }
 
 void GameScene::clearCommunityCards()

@@ -122,6 +122,10 @@ protected:
 
 private:
     void showPotsAfterBetting(int potCount);
+    /// The theme's size index and the place of board card \a k (0 to 4).
+    int boardCardSize() const;
+    QPointF boardCardPosition(int k) const;
+    void keepPotsApart();
     Command* deal(int position, const QVector<Card>& cards, int msec, bool open);
     void payOut(const QList<int>& positions, const QList<double>& amounts);
 

@@ -14,6 +14,8 @@ namespace VeskGames {
 namespace GameSceneDetail {
 
 constexpr double kEmpty = 0.000001;
+constexpr int kCrowded = 8;  ///< seats from which the board is dealt smaller
+constexpr qreal kPotGap = 8; ///< between the main pot's amount and the side pot's chips
 // Chips in flight pass over the table and its controls, never over a dialog (1001 and up).
 constexpr int kFlyingZ = 1000;
 

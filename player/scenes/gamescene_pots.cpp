@@ -3,6 +3,7 @@
 #include "gamescene.h"
 
 #include "abstractplayeritem.h"
+#include "abstracttheme.h"
 #include "chippile.h"
 #include "gamescene_p.h"
 #include "parallelcommand.h"
@@ -34,6 +35,20 @@ void GameScene::clearPots()
     }
     d->mainRake = 0;
     d->sideRakeTotal = 0;
+    keepPotsApart();
+}
+
+void GameScene::keepPotsApart()
+{
+    AbstractTheme* t = theme();
+    if (!t)
+        return;
+    // The side pot's chips stand left of its place: a long main pot amount
+    // would run under them, so the side pot steps right as far as it needs.
+    const qreal home = t->itemPosition(AbstractTheme::Position14).x();
+    const qreal chips = qMax<qreal>(0, -d->sidePot->boundingRect().left());
+    const qreal mainRight = d->mainPot->x() + d->mainPot->boundingRect().right();
+    d->sidePot->setX(d->mainPot->isVisible() ? qMax(home, mainRight + kPotGap + chips) : home);
 }
 
 Command* GameScene::bettingDone(const QList<double>& pots, const QList<double>& rakes, int msec)
@@ -80,6 +95,7 @@ Command* GameScene::bettingDone(const QList<double>& pots, const QList<double>& 
         d->sidePot->setValue(sideTotal, true);
         d->sidePot->show();
     }
+    keepPotsApart();
     setPotsShown(potCount > 1 ? 2 : 1);
     return nullptr;
 }
@@ -101,6 +117,7 @@ void GameScene::showPotsAfterBetting(int potCount)
         d->sidePot->update();
         d->sidePot->show();
     }
+    keepPotsApart();
     setPotsShown(potCount > 1 ? 2 : 1);
 }
 
@@ -225,6 +242,7 @@ void GameScene::setHandStatus(int status)
         const double side = d->sidePot->value() - d->sideRakeTotal;
         if (side > kEmpty)
             d->sidePot->setValue(side, true);
+        keepPotsApart();
     }
 }
 
