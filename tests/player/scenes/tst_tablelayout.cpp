@@ -257,14 +257,19 @@ private Q_SLOTS:
     void pictures_data()
     {
         QTest::addColumn<int>("seats");
-        QTest::newRow("table-layout-10-showdown") << 10;
-        QTest::newRow("table-layout-9-large-bets") << 9;
+        QTest::addColumn<bool>("betsOut");
+        // At a showdown the bets are in the pots.
+        QTest::newRow("table-layout-10-showdown") << 10 << false;
+        QTest::newRow("table-layout-9-large-bets") << 9 << true;
     }
 
     void pictures()
     {
         QFETCH(int, seats);
+        QFETCH(bool, betsOut);
         auto scene = fullTable(seats, false, 2);
+        if (!betsOut)
+            scene->bettingDone({kLargest * seats, kLargest * seats / 2}, {0, 0}, 0);
         scene->setBackgroundBrush(
             QBrush(QPixmap::fromImage(m_theme->image(AbstractTheme::ImageTableBackground))));
         const auto draw = [&scene](QPainter* painter) {
