@@ -1,6 +1,7 @@
 #include "communitygamescene.h"
 
 #include "abstracttheme.h"
+#include "carditem.h"
 #include "communityplayeritem.h"
 #include "communitytheme.h"
 #include "graphicsitemanimationcommand.h"
@@ -207,10 +208,12 @@ void CommunityGameScene::setPotsShown(int count)
         const QRectF box = pot->boundingRect();
         pot->setPos((screen.width() - box.width()) / 2 - box.left(), place.y());
         pot->setTransform(halfTurnAbout(box.center()));
+        // Point-mirrored: as far from the top as the pot's bottom is from the bottom.
         d->mainMirror->setPos((screen.width() - box.width()) / 2 - box.left(),
-                              screen.height() - place.y() - box.height());
+                              screen.height() - place.y() - box.bottom() - box.top());
         d->mainMirror->setVisible(pot->isVisible());
         d->sideMirror->hide();
+        stepAside(pot);
         return;
     }
     mainPot()->setPos(screen.width() - place.x() - mainPot()->boundingRect().right(), place.y());
@@ -224,6 +227,50 @@ void CommunityGameScene::setPotsShown(int count)
         const QTransform aboutScreen = halfTurnAbout(mirror->mapFromScene(centre));
         mirror->setTransform(halfTurnAbout(mirror->boundingRect().center()) * aboutScreen);
         mirror->setVisible(pot->isVisible());
+        stepAside(pot);
+    }
+}
+
+void CommunityGameScene::stepAside(Pot* pot)
+{
+    // The pots lie between the board and the seats' cards; where a seat's
+    // cards reach into that row, the pot and its mirror step along it, as
+    // little as they can, to where both are clear of every seat.
+    Pot* mirror = pot->mirror();
+    QList<QRectF> seats;
+    for (int i = 0; i < playerCount(); ++i) {
+        auto* s = dynamic_cast<PlayerItemBase*>(seat(i));
+        if (!s || !s->isVisible())
+            continue;
+        // The box and the cards; the turn's glow round them may lie under a pot.
+        seats << s->mapRectToScene(s->rect());
+        for (const CardItem* card : s->cards())
+            seats << card->sceneBoundingRect();
+    }
+    const QRectF here = pot->sceneBoundingRect();
+    const QRectF there = mirror ? mirror->sceneBoundingRect() : QRectF();
+    const qreal width = screenSize().width();
+    const auto clear = [&](qreal dx) {
+        // Point-mirrored, the mirror steps the other way.
+        const QRectF a = here.translated(dx, 0);
+        const QRectF b = there.translated(-dx, 0);
+        if (a.left() < 0 || a.right() > width || (!b.isNull() && (b.left() < 0 || b.right() > width)))
+            return false;
+        for (const QRectF& r : std::as_const(seats)) {
+            if (r.intersects(a) || (!b.isNull() && r.intersects(b)))
+                return false;
+        }
+        return true;
+    };
+    for (qreal step = 0; step < width; step += 4) {
+        for (const qreal dx : {step, -step}) {
+            if (clear(dx)) {
+                pot->moveBy(dx, 0);
+                if (mirror)
+                    mirror->moveBy(-dx, 0);
+                return;
+            }
+        }
     }
 }
 

@@ -45,6 +45,8 @@ public:
     QSizeF screenSize() const;
 
 private:
+    void stepAside(Pot* pot);
+
     class Private;
     std::unique_ptr<Private> d;
 };

@@ -106,9 +106,9 @@ QPointF CommunityTheme::itemPosition(ItemPosition position)
     switch (position) {
     case Position12: // the board, centred: five cards of 162 with gaps of 6
         return QPointF((DesignSize.width() - (5 * 162 + 4 * 6)) / 2, (DesignSize.height() - 228) / 2);
-    case Position13: // the pot between the board and the bottom row's cards
-    case Position14:
-        return QPointF(300, 477);
+    case Position13: // the pot between the board and the bottom row's cards,
+    case Position14: // its tallest column clear of them
+        return QPointF(300, 470);
     default:
         return DefaultTheme::itemPosition(position);
     }

@@ -126,6 +126,45 @@ private Q_SLOTS:
         }
     }
 
+    // Between the board and the seats' cards there is no room for a pot
+    // where a seat sits: the pot and its mirror step aside, never onto cards.
+    void potsClearOfTheSeats_data()
+    {
+        QTest::addColumn<int>("seats");
+        QTest::addColumn<int>("pots");
+        for (int seats = 2; seats <= 10; ++seats) {
+            QTest::addRow("%d seats, one pot", seats) << seats << 1;
+            QTest::addRow("%d seats, two pots", seats) << seats << 2;
+        }
+    }
+
+    void potsClearOfTheSeats()
+    {
+        QFETCH(int, seats);
+        QFETCH(int, pots);
+        auto scene = table(seats);
+        for (int i = 0; i < seats; ++i)
+            scene->dealHole(i, {Card(Card::Back, 0), Card(Card::Back, 0)}, 0);
+        scene->bettingDone(pots == 1 ? QList<double>{12345.67} : QList<double>{12345.67, 2345.5},
+                           QList<double>(pots, 0.0), 0);
+        const QRectF screen(QPointF(0, 0), scene->screenSize());
+        for (Pot* pot :
+             {scene->mainPot(), scene->sidePot(), scene->mainPotMirror(), scene->sidePotMirror()}) {
+            if (!pot->isVisible())
+                continue;
+            const QRectF box = pot->sceneBoundingRect();
+            QVERIFY(screen.contains(box));
+            for (int i = 0; i < seats; ++i) {
+                auto* seat = static_cast<CommunityPlayerItem*>(scene->seat(i));
+                QVERIFY2(!box.intersects(seat->mapRectToScene(seat->rect())),
+                         qPrintable(QStringLiteral("a pot on seat %1").arg(i)));
+                for (const CardItem* card : seat->cards())
+                    QVERIFY2(!box.intersects(card->sceneBoundingRect()),
+                             qPrintable(QStringLiteral("a pot on the cards of seat %1").arg(i)));
+            }
+        }
+    }
+
     void layoutWithoutALocalPlayer_data()
     {
         QTest::addColumn<int>("type");
