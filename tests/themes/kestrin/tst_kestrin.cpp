@@ -273,8 +273,10 @@ private Q_SLOTS:
         QStringList buyins;
         for (int i = 0; i < records.size() && i < ChineseGameListDialogItem::TileCount; ++i)
             buyins << dialog->tile(i)->textLines().filter("Buy-in");
-        QVERIFY2(buyins.contains(QString::fromUtf8("Buy-in \u20ac40 - \u20ac200")), qPrintable(buyins.join('|')));
-        QVERIFY2(buyins.contains(QString::fromUtf8("Buy-in \u20ac10 + \u20ac1")), qPrintable(buyins.join('|')));
+        QVERIFY2(buyins.contains(QString::fromUtf8("Buy-in \u20ac40 - \u20ac200")),
+                 qPrintable(buyins.join('|')));
+        QVERIFY2(buyins.contains(QString::fromUtf8("Buy-in \u20ac10 + \u20ac1")),
+                 qPrintable(buyins.join('|')));
 
         // A click on a tile chooses it; Join asks for that game's table.
         QGraphicsView view(&scene);

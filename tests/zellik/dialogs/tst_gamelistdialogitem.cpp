@@ -164,8 +164,11 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("record");
         QTest::addColumn<QString>("text");
         const auto game = [](int type, double low, double high, double fee = 0) {
-            return QVariantMap{{"type", type},     {"currency", "EUR"},    {"buyinMin", low},
-                               {"buyinMax", high}, {"tourBuyinFee", fee}};
+            return QVariantMap{{"type", type},
+                               {"currency", "EUR"},
+                               {"buyinMin", low},
+                               {"buyinMax", high},
+                               {"tourBuyinFee", fee}};
         };
         QTest::newRow("cash range") << game(0x1001, 40, 200) << "\u20ac40 - \u20ac200";
         QTest::newRow("cash, one amount") << game(0x1001, 50, 50) << "\u20ac50";
