@@ -1,6 +1,7 @@
 #include "commoncontroller.h"
 #include "playerlogging.h"
 
+#include "abstractgamelistdialogitem.h"
 #include "abstracttheme.h"
 #include "client.h"
 #include "commoncontroller_p.h"
@@ -640,13 +641,13 @@ void CommonController::slotQuitApplication()
 
 void CommonController::slotRequestTicket()
 {
-    QObject* asker = sender();
+    // The lobby that asked hears the answer.
+    auto* asker = qobject_cast<AbstractGameListDialogItem*>(sender());
     if (!d->client)
         return;
     auto* command = new ServerCommand(d->client, QStringLiteral("userTicket"), this);
     if (asker)
-        connect(command, SIGNAL(done(VeskGames::Command*)), asker,
-                SLOT(getTicketCommandDone(VeskGames::Command*)));
+        connect(command, &Command::done, asker, &AbstractGameListDialogItem::getTicketCommandDone);
     command->exec();
 }
 

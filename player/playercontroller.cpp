@@ -471,7 +471,10 @@ void PlayerController::slotUpdateAvailable(QString, QString)
 {
     Private* p = dd();
     showSplash(SplashScene::StatusPreparingUpdate);
-    p->updater->setProgressReceiver(p->splash);
+    QObject::connect(p->updater.get(), &CurrentUpdater::downloadSize, p->splash.data(),
+                     &SplashScene::downloadSize, Qt::UniqueConnection);
+    QObject::connect(p->updater.get(), &CurrentUpdater::downloadedBytes, p->splash.data(),
+                     &SplashScene::downloadedBytes, Qt::UniqueConnection);
     p->updater->prepareUpdate();
 }
 

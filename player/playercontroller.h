@@ -14,6 +14,7 @@ class QGraphicsWidget;
 
 namespace VeskGames {
 
+class AbstractGameListDialogItem;
 class PlayerGameScene;
 class PokerTableScene;
 class SplashScene;
@@ -209,7 +210,7 @@ private:
     void deactivateWindow();
     QUrl kioskEndpoint() const;
     /// Asks for a lobby list and hands the answer to the lobby's \a receiverSlot.
-    void refreshLobby(const QString& method, const char* receiverSlot);
+    void refreshLobby(const QString& method, void (AbstractGameListDialogItem::*answer)(Command*));
     PlayerController* createTableController(const QString& gameId, qreal min, qreal max,
                                             const QString& currency, qint32 type);
     void openTable(PlayerController* table, int action, const QString& sessionId);

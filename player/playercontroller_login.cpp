@@ -37,11 +37,11 @@ void PlayerController::enterLogin(ApplicationState previous)
         AbstractLoginDialogItem* dialog = p->theme->createLoginDialogItem(current);
         dialog->setTheme(p->theme);
         dialog->setUseDimmer(false);
-        QMetaObject::invokeMethod(dialog, "setCurrentLocale", Q_ARG(QString, p->language));
-        QObject::connect(dialog, SIGNAL(authenticate(QString, QString)), this,
-                         SLOT(slotAuthenticate(QString, QString)));
-        QObject::connect(dialog, SIGNAL(cancel()), this, SLOT(slotCancelAuthenticate()));
-        QObject::connect(dialog, SIGNAL(languageChanged(QString)), this, SLOT(slotLanguageChanged(QString)));
+        dialog->setCurrentLocale(p->language);
+        using Login = AbstractLoginDialogItem;
+        QObject::connect(dialog, &Login::authenticate, this, &PlayerController::slotAuthenticate);
+        QObject::connect(dialog, &Login::cancel, this, &PlayerController::slotCancelAuthenticate);
+        QObject::connect(dialog, &Login::languageChanged, this, &PlayerController::slotLanguageChanged);
         p->loginDialog = dialog;
     }
     if (p->loginDialog && current) {
@@ -57,13 +57,10 @@ void PlayerController::enterLogin(ApplicationState previous)
     if (previous == StateLogin || previous == StateLoginWait) {
         p->authenticated = false;
         const QString error = p->lastCommand ? p->lastCommand->errorString() : QString();
-        QMetaObject::invokeMethod(
-            p->loginDialog, "setMessage",
-            Q_ARG(QString, error.isEmpty() ? tr("Login failed, please try again") : error));
+        p->loginDialog->setMessage(error.isEmpty() ? tr("Login failed, please try again") : error);
     } else {
-        QMetaObject::invokeMethod(p->loginDialog, "reset");
-        if (auto* login = qobject_cast<AbstractLoginDialogItem*>(p->loginDialog.data()))
-            login->setSingleUsername();
+        p->loginDialog->reset();
+        p->loginDialog->setSingleUsername();
     }
 }
 
@@ -272,15 +269,10 @@ void PlayerController::slotUserInfo(QString, QString, QString, qreal balance, qr
     dd()->userInfoSeen = true;
     if (dd()->sngDialog)
         dd()->sngDialog->setBalance(balance);
-    if (QObject* buy = dd()->buyDialog.data()) {
-        // The dialog's own range when it has one; the chips already at the table count.
-        const QVariant min = buy->property("buyinMin");
-        const QVariant max = buy->property("buyinMax");
-        QMetaObject::invokeMethod(buy, "setValues",
-                                  Q_ARG(double, min.isValid() ? min.toDouble() : dd()->buyinMin),
-                                  Q_ARG(double, max.isValid() ? max.toDouble() : dd()->buyinMax),
-                                  Q_ARG(double, balance), Q_ARG(double, dd()->buyJoining ? 0.0 : session));
-        QMetaObject::invokeMethod(buy, "setLoading", Q_ARG(bool, false));
+    if (AbstractBuyDialogItem* buy = dd()->buyDialog.data()) {
+        // The chips already at the table count against the range's top.
+        buy->setValues(dd()->buyinMin, dd()->buyinMax, balance, dd()->buyJoining ? 0.0 : session);
+        buy->setLoading(false);
     }
 }
 

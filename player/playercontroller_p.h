@@ -1,6 +1,7 @@
 #ifndef VESKGAMES_PLAYERCONTROLLER_P_H
 #define VESKGAMES_PLAYERCONTROLLER_P_H
 
+#include "abstractlogindialogitem.h"
 #include "commoncontroller_p.h"
 #include "currentupdater.h"
 #include "gamehistorydialogitem.h"
@@ -38,7 +39,7 @@ public:
     ApplicationState startState = StateStart;
     ApplicationState state = StateNone;
     QPointer<ServerCommand> lastCommand;
-    QPointer<QGraphicsWidget> loginDialog;
+    QPointer<AbstractLoginDialogItem> loginDialog;
     QPointer<PlayerUsernameDialogItem> usernameDialog;
     QPointer<AbstractGameListDialogItem> gameList;
     QPointer<AbstractBuyDialogItem> buyDialog;

@@ -39,27 +39,20 @@ void PlayerController::enterLobby()
         dialog->setTheme(p->theme);
         dialog->setClient(p->client);
         dialog->setUseDimmer(false);
-        QObject::connect(dialog, SIGNAL(actionQuit()), this, SLOT(gameOver()));
-        // Lobbies with side buttons of their own: the player's options and last hands.
-        if (dialog->metaObject()->indexOfSignal("actionOptions()") >= 0)
-            QObject::connect(dialog, SIGNAL(actionOptions()), this, SLOT(slotOpenOptions()));
-        if (dialog->metaObject()->indexOfSignal("actionHandHistory()") >= 0)
-            QObject::connect(dialog, SIGNAL(actionHandHistory()), this, SLOT(slotActionGameHistory()));
-        QObject::connect(dialog, SIGNAL(actionJoin(QString, qreal, qreal, QString, qint32)), this,
-                         SLOT(slotActionGameListJoin(QString, qreal, qreal, QString, qint32)));
-        QObject::connect(dialog, SIGNAL(actionRefreshGameList()), this, SLOT(slotActionRefreshGameList()));
-        // Themes' lobbies without freerolls lack these: then nothing is connected.
-        if (dialog->metaObject()->indexOfSignal("actionRegister(QString)") >= 0) {
-            QObject::connect(dialog, SIGNAL(actionRegister(QString)), this,
-                             SLOT(slotActionGameListRegister(QString)));
-            QObject::connect(dialog, SIGNAL(actionUnregister(QString)), this,
-                             SLOT(slotActionGameListUnregister(QString)));
-        }
-        if (dialog->metaObject()->indexOfSignal("actionDetails(QString,const QObject*)") >= 0)
-            QObject::connect(dialog, SIGNAL(actionDetails(QString, const QObject*)), this,
-                             SLOT(slotActionGameListDetails(QString, const QObject*)));
-        QObject::connect(dialog, SIGNAL(actionRefreshFreerollList()), this,
-                         SLOT(slotActionRefreshFreerollList()));
+        using Lobby = AbstractGameListDialogItem;
+        // A theme's lobby that lacks a feature never emits its signal.
+        QObject::connect(dialog, &Lobby::actionQuit, this, &PlayerController::gameOver);
+        QObject::connect(dialog, &Lobby::actionOptions, this, &PlayerController::slotOpenOptions);
+        QObject::connect(dialog, &Lobby::actionHandHistory, this, &PlayerController::slotActionGameHistory);
+        QObject::connect(dialog, &Lobby::actionJoin, this, &PlayerController::slotActionGameListJoin);
+        QObject::connect(dialog, &Lobby::actionRefreshGameList, this,
+                         &PlayerController::slotActionRefreshGameList);
+        QObject::connect(dialog, &Lobby::actionRegister, this, &PlayerController::slotActionGameListRegister);
+        QObject::connect(dialog, &Lobby::actionUnregister, this,
+                         &PlayerController::slotActionGameListUnregister);
+        QObject::connect(dialog, &Lobby::actionDetails, this, &PlayerController::slotActionGameListDetails);
+        QObject::connect(dialog, &Lobby::actionRefreshFreerollList, this,
+                         &PlayerController::slotActionRefreshFreerollList);
         QObject::connect(dialog, &AbstractGameListDialogItem::actionNeedTicket, this,
                          &CommonController::slotRequestTicket);
         QObject::connect(dialog, &AbstractGameListDialogItem::actionCashierClosed, this,
@@ -72,17 +65,17 @@ void PlayerController::enterLobby()
     slotActionRefreshGameList();
 }
 
-void PlayerController::refreshLobby(const QString& method, const char* receiverSlot)
+void PlayerController::refreshLobby(const QString& method,
+                                    void (AbstractGameListDialogItem::*answer)(Command*))
 {
     Private* p = dd();
     if (!p->client)
         return;
     auto* command = new ServerCommand(p->client, method, this);
-    QObject::connect(command, &Command::done, this, [this, command, receiverSlot] {
+    QObject::connect(command, &Command::done, this, [this, command, answer] {
         // Only to a lobby still on top: a list for a dialog under the buy-in would be lost.
         if (dd()->gameList && topDialog() == dd()->gameList)
-            QMetaObject::invokeMethod(dd()->gameList.data(), receiverSlot,
-                                      Q_ARG(VeskGames::Command*, command));
+            (dd()->gameList.data()->*answer)(command);
         command->deleteLater();
     });
     command->exec();
@@ -90,12 +83,12 @@ void PlayerController::refreshLobby(const QString& method, const char* receiverS
 
 void PlayerController::slotActionRefreshGameList()
 {
-    refreshLobby(QStringLiteral("gameList"), "slotGameList");
+    refreshLobby(QStringLiteral("gameList"), &AbstractGameListDialogItem::slotGameList);
 }
 
 void PlayerController::slotActionRefreshFreerollList()
 {
-    refreshLobby(QStringLiteral("freerollList"), "slotFreerollList");
+    refreshLobby(QStringLiteral("freerollList"), &AbstractGameListDialogItem::slotFreerollList);
 }
 
 void PlayerController::slotActionGameListJoin(QString gameId, qreal min, qreal max, QString currency,
@@ -266,24 +259,24 @@ void PlayerController::showBuyDialog(bool joining)
     // The cashier's page asks the server for a ticket through this link.
     dialog->setClient(p->client);
     p->buyJoining = joining;
-    QMetaObject::invokeMethod(dialog, "setValues", Q_ARG(double, p->buyinMin), Q_ARG(double, p->buyinMax),
-                              Q_ARG(double, p->balance), Q_ARG(double, joining ? 0.0 : p->session));
+    dialog->setValues(p->buyinMin, p->buyinMax, p->balance, joining ? 0.0 : p->session);
     // Until the balance is known the amount cannot be chosen.
-    QMetaObject::invokeMethod(dialog, "setLoading", Q_ARG(bool, true));
-    const bool autoRebuy = QCoreApplication::instance()->property("inifeatureautorebuyin").toBool();
-    QMetaObject::invokeMethod(dialog, "setShowAutomaticRebuy", Q_ARG(bool, autoRebuy), Q_ARG(bool, false));
+    dialog->setLoading(true);
+    dialog->setShowAutomaticRebuy(QCoreApplication::instance()->property("inifeatureautorebuyin").toBool(),
+                                  false);
+    using Buy = AbstractBuyDialogItem;
     if (joining) {
-        QObject::connect(dialog, SIGNAL(buyin(qreal)), this, SLOT(slotActionGameListBuyin(qreal)));
-        QObject::connect(dialog, SIGNAL(cancel()), this, SLOT(slotActionGameListBuyinCancel()));
+        QObject::connect(dialog, &Buy::buyin, this, &PlayerController::slotActionGameListBuyin);
+        QObject::connect(dialog, &Buy::cancel, this, &PlayerController::slotActionGameListBuyinCancel);
     } else {
-        QObject::connect(dialog, SIGNAL(buyin(qreal)), this, SLOT(slotBuyin(qreal)));
+        QObject::connect(dialog, &Buy::buyin, this, &PlayerController::slotBuyin);
         // Declining a top-up leaves the player at the table as before.
-        QObject::connect(dialog, SIGNAL(cancel()), this, SLOT(slotBuyinCancel()));
+        QObject::connect(dialog, &Buy::cancel, this, &PlayerController::slotBuyinCancel);
     }
     if (PlayerGameScene* table = playerScene())
         QObject::connect(dialog, &AbstractBuyDialogItem::automaticReBuyToggled, table,
                          [table](bool on) { table->setUseAutoReBuyin(on); });
-    QObject::connect(dialog, SIGNAL(accountMightBeReloaded()), this, SLOT(requestUserInfo()));
+    QObject::connect(dialog, &Buy::accountMightBeReloaded, this, &PlayerController::requestUserInfo);
     p->buyDialog = dialog;
     current->pushDialog(dialog, true);
     if (current == p->splash)
@@ -313,8 +306,7 @@ void PlayerController::slotActionGameListBuyinDone(Command* cmd)
         cmd->deleteLater();
     if (!bought) {
         if (dd()->buyDialog)
-            QMetaObject::invokeMethod(dd()->buyDialog.data(), "setError",
-                                      Q_ARG(QString, tr("The buy-in was refused.")));
+            dd()->buyDialog->setError(tr("The buy-in was refused."));
         return;
     }
     closeDialogs();
@@ -351,8 +343,7 @@ void PlayerController::slotBuyin(qreal amount)
             return;
         // Bought: back to the table; refused: the dialog says so and stays.
         if (refused) {
-            QMetaObject::invokeMethod(r->buyDialog.data(), "setError",
-                                      Q_ARG(QString, tr("The buy-in was refused.")));
+            r->buyDialog->setError(tr("The buy-in was refused."));
         } else if (PokerTableScene* current = currentScene();
                    current && current->topDialog() == r->buyDialog) {
             current->popDialog();

@@ -3,6 +3,7 @@
 
 #include "playercontroller.h"
 
+#include "abstractgamelistdialogitem.h"
 #include "client.h"
 #include "freerollbusteddialogitem.h"
 #include "infodialogitem.h"
@@ -211,10 +212,12 @@ void PlayerController::slotActionGameListDetails(QString gameId, const QObject* 
         return;
     auto* command =
         new ServerCommand(p->client, {xmlrpc::Variant(gameId)}, QStringLiteral("freerollDetails"), this);
-    QPointer<QObject> target = const_cast<QObject*>(receiver);
+    // The lobby asks, and hears the answer, for itself.
+    QPointer<AbstractGameListDialogItem> target =
+        qobject_cast<AbstractGameListDialogItem*>(const_cast<QObject*>(receiver));
     QObject::connect(command, &Command::done, this, [target](Command* done) {
         if (target)
-            QMetaObject::invokeMethod(target.data(), "slotDetailsResult", Q_ARG(VeskGames::Command*, done));
+            target->slotDetailsResult(done);
         done->deleteLater();
     });
     command->exec();

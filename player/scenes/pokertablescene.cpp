@@ -80,7 +80,9 @@ void PokerTableScene::pushDialog(QGraphicsWidget* dialog, bool visible)
     if (dialog->scene() != this)
         addItem(dialog);
     d->stack.append({nullptr, dialog});
-    connect(dialog, SIGNAL(actionClose()), this, SLOT(popDialog()), Qt::UniqueConnection);
+    if (auto* themed = qobject_cast<ThemedDialogItem*>(dialog))
+        connect(themed, &ThemedDialogItem::actionClose, this, &PokerTableScene::popDialog,
+                Qt::UniqueConnection);
     if (visible)
         present(dialog);
     else

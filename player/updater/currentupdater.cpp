@@ -1,9 +1,9 @@
 #include "currentupdater.h"
 
 #include "handoverarguments.h"
+#include "platform/updaterplatform.h"
 #include "processupdate.h"
 #include "updatefinder.h"
-#include "platform/updaterplatform.h"
 
 #include <QDir>
 #include <QPointer>
@@ -18,7 +18,6 @@ public:
     QString version;
     QString baseDir;
     QString tag;
-    QPointer<QObject> receiver;
     QPointer<ProcessUpdate> process;
     QPointer<UpdateFinder> finder;
     UpdaterPlatform* platform = nullptr;
@@ -81,11 +80,6 @@ QString CurrentUpdater::tag() const
     return d->tag;
 }
 
-void CurrentUpdater::setProgressReceiver(QObject* receiver)
-{
-    d->receiver = receiver;
-}
-
 void CurrentUpdater::setPlatform(UpdaterPlatform* platform)
 {
     d->platform = platform;
@@ -131,8 +125,8 @@ void CurrentUpdater::prepareUpdate()
     QDir().mkpath(updater->baseDir());
     connect(updater, &CurrentUpdater::updateReady, this, &CurrentUpdater::updateReady);
     connect(updater, &CurrentUpdater::updateFailed, this, &CurrentUpdater::updateFailed);
-    if (d->receiver)
-        updater->setProgressReceiver(d->receiver);
+    connect(updater, &CurrentUpdater::downloadSize, this, &CurrentUpdater::downloadSize);
+    connect(updater, &CurrentUpdater::downloadedBytes, this, &CurrentUpdater::downloadedBytes);
 
     Q_EMIT updater->stateChanged(FetchingManifest);
     auto* finder = new UpdateFinder(UpdateFinder::Manifest, updater);
@@ -149,10 +143,8 @@ void CurrentUpdater::manifest(QByteArray manifest)
     connect(process, &ProcessUpdate::processXMLfailed, this, &CurrentUpdater::updateFailed);
     connect(process, &ProcessUpdate::processDownloadFailed, this, &CurrentUpdater::updateFailed);
     connect(process, &ProcessUpdate::processFailed, this, &CurrentUpdater::updateFailed);
-    if (d->receiver) {
-        connect(process, SIGNAL(downloadSize(quint64)), d->receiver, SLOT(downloadSize(quint64)));
-        connect(process, SIGNAL(downloadedBytes(quint64)), d->receiver, SLOT(downloadedBytes(quint64)));
-    }
+    connect(process, &ProcessUpdate::downloadSize, this, &CurrentUpdater::downloadSize);
+    connect(process, &ProcessUpdate::downloadedBytes, this, &CurrentUpdater::downloadedBytes);
     if (d->component == QLatin1String("VeskUpdater"))
         connect(process, &ProcessUpdate::processSuccessful, this, &CurrentUpdater::updateReady);
     d->process = process;

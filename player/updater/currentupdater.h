@@ -35,8 +35,6 @@ public:
     QString baseDir() const;
     void setTag(const QString& tag);
     QString tag() const;
-    /// Gets downloadSize(quint64) and downloadedBytes(quint64).
-    void setProgressReceiver(QObject* receiver);
     /// Not owned; the system's own when not set.
     void setPlatform(UpdaterPlatform* platform);
     UpdaterPlatform* platform() const;
@@ -54,6 +52,9 @@ public Q_SLOTS:
     void manifest(QByteArray manifest);
 
 Q_SIGNALS:
+    /// The download's progress, the updater program's included.
+    void downloadSize(quint64 total);
+    void downloadedBytes(quint64 bytes);
     void noUpdateAvailable();
     void updateAvailable(QString version, QString changeLog);
     void updateReady();

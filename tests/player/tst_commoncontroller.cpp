@@ -1,6 +1,7 @@
 // The table's event handler: events to scene operations in order, batches
 // cut short when the next begins, instant tables, notices and connection
 // trouble; the onlookers' display against a scripted server of our own.
+#include "abstractgamelistdialogitem.h"
 #include "abstractplayeritem.h"
 #include "carditem.h"
 #include "client.h"
@@ -54,22 +55,22 @@ public:
     QList<int> played;
 };
 
-/// Asks for a ticket as a lobby dialog does, and keeps the answer.
-class TicketAsker : public QObject
+/// A lobby that asks for a ticket, and keeps the answer.
+class TicketAsker : public AbstractGameListDialogItem
 {
     Q_OBJECT
 
 public:
     QVariant ticket;
 
-public Q_SLOTS:
-    void getTicketCommandDone(VeskGames::Command* command)
+    void slotGameList(VeskGames::Command*) override {}
+    void slotFreerollList(VeskGames::Command*) override {}
+    void refreshList() override {}
+    void refreshDetails() override {}
+    void getTicketCommandDone(VeskGames::Command* command) override
     {
         ticket = static_cast<ServerCommand*>(command)->result();
     }
-
-Q_SIGNALS:
-    void actionNeedTicket();
 };
 
 QVector<Card> cards(std::initializer_list<int> codes)

@@ -49,8 +49,8 @@ public:
     void retranslateUi();
 
 public Q_SLOTS:
-    void slotGameList(VeskGames::Command* command);
-    void slotFreerollList(VeskGames::Command* command);
+    void slotGameList(VeskGames::Command* command) override;
+    void slotFreerollList(VeskGames::Command* command) override;
     void refreshList() override;
     void refreshDetails() override;
     /// The greeting page follows the avatar the settings name.
@@ -59,14 +59,6 @@ public Q_SLOTS:
     void slotRegister();
     void slotWebLobby();
     void slotUnregister();
-
-Q_SIGNALS:
-    void actionQuit();
-    void actionJoin(const QString& gameId, qreal min, qreal max, const QString& currency, qint32 type);
-    void actionRegister(const QString& gameId);
-    void actionUnregister(const QString& gameId);
-    void actionRefreshGameList();
-    void actionRefreshFreerollList();
 
 protected:
     void changeEvent(QEvent* event) override;

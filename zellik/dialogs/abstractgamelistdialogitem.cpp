@@ -41,4 +41,11 @@ WebDialogItem* AbstractGameListDialogItem::openPage(const QString& url)
 
 void AbstractGameListDialogItem::setUserSettings(const QVariantMap&) {}
 
+void AbstractGameListDialogItem::slotDetailsResult(Command*) {}
+
+void AbstractGameListDialogItem::getTicketCommandDone(Command* command)
+{
+    command->deleteLater();
+}
+
 } // namespace VeskGames

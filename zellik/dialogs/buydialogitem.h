@@ -32,12 +32,13 @@ public:
 
     QString gameId() const;
     AbstractTheme::SliderMode sliderMode() const;
-    Q_INVOKABLE void setValues(double min, double max, double balance, double stack);
+    void setValues(double min, double max, double balance, double stack) override;
     /// The stakes the kiosk chips are chosen by; the currency amounts are written in.
     Q_INVOKABLE void setStakes(double smallBlind, double bigBlind, const QString& currency);
-    Q_INVOKABLE void setLoading(bool loading);
+    void setLoading(bool loading) override;
     bool isLoading() const;
-    Q_INVOKABLE void setShowAutomaticRebuy(bool visible, bool checked);
+    void setShowAutomaticRebuy(bool visible, bool checked) override;
+    void setError(const QString& text) override;
     void setShowWarningNextHand(bool show);
     /// The plain slider's step, in currency units.
     void setExtraRoundingHint(double step);
@@ -68,11 +69,6 @@ public Q_SLOTS:
     void slotCancel();
     void slotCashier();
 
-Q_SIGNALS:
-    void buyin(qreal amount);
-    void cancel();
-    void accountMightBeReloaded();
-
 protected:
     /// For a theme's own look of the same dialog.
     LabelItem* titleItem() const;
@@ -80,7 +76,6 @@ protected:
     QLabel* nextHandLabel() const;
 
 private:
-    Q_INVOKABLE void setError(const QString& text);
     void showAmount(double value);
 
     class Private;

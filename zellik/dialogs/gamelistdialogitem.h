@@ -53,9 +53,9 @@ public:
     void retranslateUi();
 
 public Q_SLOTS:
-    void slotGameList(VeskGames::Command* command);
-    void slotFreerollList(VeskGames::Command* command);
-    void slotDetailsResult(VeskGames::Command* command);
+    void slotGameList(VeskGames::Command* command) override;
+    void slotFreerollList(VeskGames::Command* command) override;
+    void slotDetailsResult(VeskGames::Command* command) override;
     void refreshList() override;
     void refreshDetails() override;
     void slotJoin();
@@ -65,17 +65,6 @@ public Q_SLOTS:
     void slotClicked(const QModelIndex& index);
     void slotDoubleClicked(const QModelIndex& index);
     void slotTabBarChanged(int index);
-
-Q_SIGNALS:
-    void actionQuit();
-    void actionOptions();
-    void actionHandHistory();
-    void actionJoin(const QString& gameId, qreal min, qreal max, const QString& currency, qint32 type);
-    void actionRegister(const QString& gameId);
-    void actionUnregister(const QString& gameId);
-    void actionDetails(const QString& gameId, const QObject* receiver);
-    void actionRefreshGameList();
-    void actionRefreshFreerollList();
 
 protected:
     void changeEvent(QEvent* event) override;

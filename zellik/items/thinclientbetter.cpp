@@ -36,6 +36,7 @@ ThinClientBetter::ThinClientBetter(QGraphicsItem* parent)
     setGeometry(QRectF(330, 674, 608, 100));
     setMinimumSize(610, 100);
     setFlag(ItemSendsScenePositionChanges);
+    // The host's object is known only by its meta-object: by name it is.
     if (QObject* comm = commObject())
         connect(comm, SIGNAL(sliderValueChanged(qreal)), this, SLOT(setSliderValue(qreal)));
 }

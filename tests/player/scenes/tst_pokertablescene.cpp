@@ -9,6 +9,7 @@
 #include "pushbuttonitem.h"
 #include "resizeitem.h"
 #include "splashscene.h"
+#include "themeddialogitem.h"
 
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
@@ -22,17 +23,14 @@ using namespace VeskGames;
 
 namespace {
 
-/// A dialog item that says when it closes, like the library's dialogs.
-class Dialog : public QGraphicsWidget
+/// A dialog item of the library's kind, that says when it closes.
+class Dialog : public ThemedDialogItem
 {
     Q_OBJECT
 
 public:
-    using QGraphicsWidget::QGraphicsWidget;
+    using ThemedDialogItem::ThemedDialogItem;
     void close() { Q_EMIT actionClose(); }
-
-Q_SIGNALS:
-    void actionClose();
 };
 
 /// Remembers whether a click reached it.

@@ -67,7 +67,8 @@ private Q_SLOTS:
         updater.setVersion("0.1.0.0");
         updater.setBaseDir(install);
         Progress progress;
-        updater.setProgressReceiver(&progress);
+        connect(&updater, &CurrentUpdater::downloadSize, &progress, &Progress::downloadSize);
+        connect(&updater, &CurrentUpdater::downloadedBytes, &progress, &Progress::downloadedBytes);
         QSignalSpy available(&updater, &CurrentUpdater::updateAvailable);
         updater.checkForUpdate();
         QVERIFY(available.wait(10000));
