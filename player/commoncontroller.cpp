@@ -1,5 +1,6 @@
 #include "commoncontroller.h"
 #include "playerlogging.h"
+#include "protocol.h"
 
 #include "abstractgamelistdialogitem.h"
 #include "abstracttheme.h"
@@ -167,34 +168,34 @@ QString CommonController::messageText(int code, const QStringList& params) const
 {
     QString text;
     switch (code) {
-    case 1001:
+    case Protocol::NoticeCommunicationFailure:
         text = tr("Communication failure");
         break;
-    case 2001:
+    case Protocol::NoticeReconnectedElsewhere:
         text = tr("Reconnect from another machine");
         break;
-    case 2002:
+    case Protocol::NoticeInactive:
         text = tr("Disconnected due to inactivity");
         break;
-    case 3004:
+    case Protocol::NoticeUnknownMacAddress:
         text = tr("Unknown MAC address: %1");
         break;
-    case 4001:
+    case Protocol::NoticeNoSeat:
         text = tr("No available seat");
         break;
-    case 4002:
+    case Protocol::NoticeInvalidUsername:
         text = tr("Invalid username");
         break;
-    case 4003:
+    case Protocol::NoticeSeatTaken:
         text = tr("This seat is already taken");
         break;
-    case 4004:
+    case Protocol::NoticeAlreadySeated:
         text = tr("You are already seated at this table");
         break;
-    case 4005:
+    case Protocol::NoticeTournamentStarted:
         text = tr("The tournament has already started");
         break;
-    case 4006:
+    case Protocol::NoticeNotRegistered:
         text =
             tr("You were removed from the game, because you were not registered when the tournament started");
         break;
@@ -393,7 +394,7 @@ void CommonController::slotHandStatusEvent(qint32 handStatus, qint32)
 {
     apply([this, handStatus](GameScene* s) {
         // A new hand: the last one leaves the table before its blinds arrive.
-        if (handStatus == 101) {
+        if (handStatus == Protocol::HandNew) {
             s->clearHand();
             trimHeap();
         }

@@ -1,4 +1,5 @@
 #include "communitycontroller.h"
+#include "protocol.h"
 
 #include "client.h"
 #include "commoncontroller_p.h"
@@ -244,7 +245,7 @@ void CommunityController::slotHandStatusEvent(qint32 handStatus, qint32 timestam
 {
     CommonController::slotHandStatusEvent(handStatus, timestamp);
     // Games keep the kiosk awake; whether it heard does not matter.
-    if (handStatus == 101)
+    if (handStatus == Protocol::HandNew)
         dd()->kioskClient->request(QStringLiteral("resetIdleTimer"));
 }
 

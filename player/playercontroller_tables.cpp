@@ -1,6 +1,7 @@
 // The lobby, the tables it opens (a window and a server session each), the
 // buy-in on the way to a seat, and leaving.
 #include "playercontroller.h"
+#include "protocol.h"
 
 #include "abstractbuydialogitem.h"
 #include "abstractgamelistdialogitem.h"
@@ -18,13 +19,7 @@
 
 namespace VeskGames {
 
-namespace {
-
-constexpr int kFreeroll = 0x10000;
-constexpr int kInstantDeal = 0x4000;
-constexpr int kSitAndGo = 0x2000;
-
-} // namespace
+namespace {} // namespace
 
 void PlayerController::enterLobby()
 {
@@ -400,7 +395,7 @@ void PlayerController::slotGameEventUserData(qint32 position, QString userName, 
                                              QString displayName)
 {
     // In a freeroll the others' sitting out is shown as playing: their chips stay in.
-    if ((parameters().type & kFreeroll) && userName != dd()->user && userStatus == 2)
+    if ((parameters().type & Protocol::Freeroll) && userName != dd()->user && userStatus == 2)
         userStatus = 1;
     CommonController::slotGameEventUserData(position, userName, avatarId, userStack, userStatus, timestamp,
                                             displayName);
@@ -414,13 +409,14 @@ void PlayerController::slotHandStatusEvent(qint32 handStatus, qint32 timestamp)
     Private* p = dd();
     CommonController::slotHandStatusEvent(handStatus, timestamp);
     // A leave completes when the hand is over.
-    if (p->state == StateLeaving && !(p->gameType & kInstantDeal) &&
-        (handStatus == 100 || handStatus == 101 || handStatus == 500)) {
+    if (p->state == StateLeaving && !(p->gameType & Protocol::InstantDeal) &&
+        (handStatus == Protocol::HandWaiting || handStatus == Protocol::HandNew ||
+         handStatus == Protocol::HandOver)) {
         nextState(StateGameOver);
         return;
     }
     // A new Sit & Go replaces the last one's result.
-    if (!(parameters().type & kSitAndGo) || handStatus != 500)
+    if (!(parameters().type & Protocol::SitAndGo) || handStatus != Protocol::HandOver)
         return;
     apply([](GameScene* s) {
         if (qobject_cast<SnGFinishedDialog*>(s->topWidgetDialog()))
@@ -448,14 +444,14 @@ void PlayerController::slotActionTourLeave()
 void PlayerController::enterLeaving()
 {
     Private* p = dd();
-    if (p->gameType & kFreeroll) {
+    if (p->gameType & Protocol::Freeroll) {
         nextState(StateGameOver);
         return;
     }
     if (PokerTableScene* current = currentScene()) {
         InfoDialogItem* info = current->createInfoDialog();
         info->setText(
-            (p->gameType & kInstantDeal)
+            (p->gameType & Protocol::InstantDeal)
                 ? tr("Please wait, leaving pool.")
                 : tr("The player has left the table!\nYou can take the seat once the ongoing hand has "
                      "finished!"));

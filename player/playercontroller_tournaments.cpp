@@ -2,6 +2,7 @@
 // end of a freeroll.
 
 #include "playercontroller.h"
+#include "protocol.h"
 
 #include "abstractgamelistdialogitem.h"
 #include "client.h"
@@ -20,7 +21,6 @@ namespace VeskGames {
 
 namespace {
 
-constexpr int kSitAndGo = 0x2000;
 constexpr int kRegistering = 1;
 constexpr int kRunning = 2;
 constexpr int kFinished = 3;
@@ -67,7 +67,7 @@ void PlayerController::slotTourStatusEvent(qint32 status, qint32)
         Private* r = dd();
         if (r->state == StateGameOver || r->state == StateLeaving)
             return;
-        if (status == kRegistering && (parameters().type & kSitAndGo)) {
+        if (status == kRegistering && (parameters().type & Protocol::SitAndGo)) {
             closeDialogs();
             showSnGDialog(true);
             r->sngDialog->clearStatus();
@@ -118,7 +118,7 @@ void PlayerController::slotTourRegister(bool buyinOk)
     Private* p = dd();
     if (p->client)
         QObject::disconnect(p->client, &Client::userBuyin, this, &PlayerController::slotTourRegister);
-    if (!(parameters().type & kSitAndGo))
+    if (!(parameters().type & Protocol::SitAndGo))
         return;
     if (!buyinOk) {
         if (p->sngDialog)
@@ -236,7 +236,7 @@ void PlayerController::slotTourBusted(qint32 position, qint32 place, qreal amoun
     apply([this, position, place, amount](GameScene* s) {
         auto* table = qobject_cast<PlayerGameScene*>(s);
         // A freeroll tells its result with an event of its own.
-        if (!table || position != table->viewPosition() || !(parameters().type & kSitAndGo))
+        if (!table || position != table->viewPosition() || !(parameters().type & Protocol::SitAndGo))
             return;
         auto* dialog = new SnGFinishedDialog(parameters(), table);
         dialog->setScene(table);

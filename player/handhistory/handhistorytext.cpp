@@ -1,4 +1,5 @@
 #include "handhistorytext.h"
+#include "protocol.h"
 
 #include "card.h"
 #include "evalhand.h"
@@ -57,7 +58,7 @@ double number(const QVariant& value)
 QString HandHistoryText::amount(const QVariant& value, int gameType, const QString& currency)
 {
     const double v = number(value);
-    if ((gameType & 0x4000) && !(gameType & 0x10000))
+    if ((gameType & Protocol::InstantDeal) && !(gameType & Protocol::Freeroll))
         return TextUtils::doubleToCurrencyString(v, currency);
     return TextUtils::doubleToString(v);
 }
@@ -148,11 +149,11 @@ QString HandHistoryText::line(const QString& key, const QVariantList& v)
         if (!present(v, 1))
             return QString();
         switch (v.at(0).toInt()) {
-        case 200:
+        case Protocol::HandHoleCards:
             return QObject::tr("*** HOLE CARDS ***");
-        case 300:
+        case Protocol::HandShowdown:
             return QObject::tr("*** SHOW DOWN ***");
-        case 500:
+        case Protocol::HandOver:
             return QObject::tr("*** SUMMARY ***");
         default:
             return QString();
@@ -164,9 +165,9 @@ QString HandHistoryText::line(const QString& key, const QVariantList& v)
         const int type = v.at(2).toInt();
         const QString pot = money(0, 2, 3);
         const QString rake = money(1, 2, 3);
-        if ((type & 0x8000) || (type & 0x10000)) {
+        if ((type & Protocol::ServiceFee) || (type & Protocol::Freeroll)) {
             QString out = QObject::tr("Total pot %1").arg(pot);
-            if (v.at(4).toBool() && !(type & 0x10000))
+            if (v.at(4).toBool() && !(type & Protocol::Freeroll))
                 out += QStringLiteral(" | ") + QObject::tr("Fee %1").arg(rake);
             return out;
         }

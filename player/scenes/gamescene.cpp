@@ -1,5 +1,6 @@
 #include "gamescene.h"
 #include "playerlogging.h"
+#include "protocol.h"
 
 #include "gamescene_p.h"
 
@@ -130,7 +131,7 @@ void GameScene::layoutSeats()
         return;
     if (d->viewPosition < 0 && !canLayoutWithoutLocalPlayer())
         return;
-    const bool instant = d->gameType >= 0 && (d->gameType & 0x4000);
+    const bool instant = d->gameType >= 0 && (d->gameType & Protocol::InstantDeal);
     d->rotation = SeatLayout::apply(d->seats, d->betStacks, theme(), d->viewPosition, instant);
 }
 

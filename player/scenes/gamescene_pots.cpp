@@ -1,6 +1,7 @@
 // The money on the table: bets swept into the pots, uncalled bets going
 // back, winners paid, the rake taken.
 #include "gamescene.h"
+#include "protocol.h"
 
 #include "abstractplayeritem.h"
 #include "abstracttheme.h"
@@ -104,7 +105,7 @@ void GameScene::slotBettingDoneDone(Command* command)
 {
     for (AbstractPlayerItem* seat : std::as_const(d->seats))
         seat->setAction(AbstractPlayerItem::ActionNone, 0);
-    if (d->handStatus == 300)
+    if (d->handStatus == Protocol::HandShowdown)
         return;
     showPotsAfterBetting(command ? command->property("pots").toInt() : 1);
 }
@@ -236,7 +237,7 @@ void GameScene::slotPotGiveDone(Command* command)
 void GameScene::setHandStatus(int status)
 {
     d->handStatus = status;
-    if (status == 400) {
+    if (status == Protocol::HandRake) {
         d->mainPot->setValue(d->mainPot->value() - d->mainRake, true);
         d->mainPot->show();
         const double side = d->sidePot->value() - d->sideRakeTotal;

@@ -1,4 +1,5 @@
 #include "playergamescene.h"
+#include "protocol.h"
 
 #include "compositecommand.h"
 #include "playerlogging.h"
@@ -374,7 +375,7 @@ double PlayerGameScene::betAmount() const
 QString PlayerGameScene::moneyText(double amount) const
 {
     // Tournament chips are plain numbers; a cash table's are money.
-    if (d->gameTypeFlags & (0x2000 | 0x10000))
+    if (d->gameTypeFlags & (Protocol::SitAndGo | Protocol::Freeroll))
         return TextUtils::doubleToString(amount);
     return TextUtils::doubleToCurrencyString(amount, d->parameters.currency);
 }

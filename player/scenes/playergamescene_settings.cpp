@@ -8,6 +8,7 @@
 #include "playergamescene.h"
 #include "playergamescene_p.h"
 #include "playeroptionsdialogitem.h"
+#include "protocol.h"
 #include "pushbuttonitem.h"
 #include "textitem.h"
 #include "textutils.h"
@@ -17,10 +18,6 @@
 namespace VeskGames {
 
 namespace {
-
-constexpr int kInstantDeal = 0x4000;
-constexpr int kSitAndGo = 0x2000;
-constexpr int kFreeroll = 0x10000;
 
 using SideType = AbstractGameSceneSideButtons::SideButtonType;
 
@@ -124,7 +121,7 @@ void PlayerGameScene::slotOptions()
 
 void PlayerGameScene::showSittingOut()
 {
-    if (d->gameTypeFlags & kInstantDeal) {
+    if (d->gameTypeFlags & Protocol::InstantDeal) {
         showSide(d->sideButtons, SideSitOut, false);
         showSide(d->sideButtons, SideReturn, true);
         return;
@@ -200,14 +197,14 @@ void PlayerGameScene::setGameParameters(const GameParameters& params)
     d->ante = params.ante;
     d->limitType = params.limit;
     d->gameTypeFlags = params.type;
-    const bool instant = params.type & kInstantDeal;
-    const bool freeroll = params.type & kFreeroll;
+    const bool instant = params.type & Protocol::InstantDeal;
+    const bool freeroll = params.type & Protocol::Freeroll;
     showSide(d->sideButtons, SideStayJoin, instant && !freeroll);
     if (freeroll)
         showSide(d->sideButtons, SideCashier, false);
     d->holeCards->setAlwaysHideCards(!instant);
 
-    const bool tournament = params.type & (kSitAndGo | kFreeroll);
+    const bool tournament = params.type & (Protocol::SitAndGo | Protocol::Freeroll);
     const QString limit = TextUtils::limitTypeToString(params.limit);
     const QString game = TextUtils::gameTypeToString(params.type);
     const QString small = amountText(params.stakeMin, tournament, params.currency);

@@ -1,4 +1,5 @@
 #include "handengine.h"
+#include "protocol.h"
 
 #include "evalhand.h"
 
@@ -20,16 +21,7 @@ constexpr int kDealMs = 400;
 constexpr int kGatherMs = 400;
 constexpr int kAwardMs = 600;
 
-enum HandStatus {
-    StatusNewHand = 101,
-    StatusHoleCards = 200,
-    StatusFlop = 210,
-    StatusTurn = 220,
-    StatusRiver = 230,
-    StatusShowdown = 300,
-    StatusRake = 400,
-    StatusHandOver = 500
-};
+using namespace VeskGames::Protocol;
 
 struct SeatState
 {
@@ -273,7 +265,7 @@ public:
         const int count = street == 1 ? 3 : 1;
         const QByteArray cards = draw(count);
         board += cards;
-        status(street == 1 ? StatusFlop : street == 2 ? StatusTurn : StatusRiver);
+        status(street == 1 ? HandFlop : street == 2 ? HandTurn : HandRiver);
         send({{QStringLiteral("dealCommunity"), cards}, {QStringLiteral("animationMs"), kDealMs}});
     }
 
@@ -307,7 +299,7 @@ public:
             }
             if (rake > 0) {
                 // The pots as they stand, the rake beside each: readers subtract it.
-                status(StatusRake);
+                status(HandRake);
                 sendBettingDone(list, rakes);
                 for (int i = 0; i < list.size(); ++i)
                     list[i].amount -= rakes.at(i);
@@ -317,7 +309,7 @@ public:
         const QList<int> remaining = live();
         QMap<int, int> values;
         if (remaining.size() > 1) {
-            status(StatusShowdown);
+            status(HandShowdown);
             const int minHole = config.isOmaha() ? 2 : 0;
             for (int seat : remaining) {
                 VeskGames::EvalHand eval;
@@ -357,7 +349,7 @@ public:
         for (SeatState& s : seats)
             s.committed = 0;
         deadMoney = 0;
-        status(StatusHandOver);
+        status(HandOver);
         finished = true;
         acting = -1;
     }
@@ -502,7 +494,7 @@ bool HandEngine::start(const QMap<int, Cents>& stacks, const Blinds& blinds, int
     d->dealt = 0;
     d->finished = false;
 
-    d->status(StatusNewHand);
+    d->status(HandNew);
     d->send({{QStringLiteral("handId"), handId}});
     d->sendSeat("setDealer", true, d->button, kDealerMs);
 
@@ -540,7 +532,7 @@ bool HandEngine::start(const QMap<int, Cents>& stacks, const Blinds& blinds, int
     for (const SeatState& s : std::as_const(d->seats))
         d->currentBet = qMax(d->currentBet, s.bet);
 
-    d->status(StatusHoleCards);
+    d->status(HandHoleCards);
     const int holeCount = d->config.isOmaha() ? 4 : 2;
     for (int seat : std::as_const(d->order)) {
         d->seats[seat].hole = d->draw(holeCount);

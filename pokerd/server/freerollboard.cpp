@@ -1,4 +1,5 @@
 #include "freerollboard.h"
+#include "protocol.h"
 
 #include "handengine.h"
 
@@ -170,7 +171,7 @@ TableConfig FreerollBoard::tableFor(const Freeroll& f, int people) const
     TableConfig c;
     c.id = f.id;
     c.name = f.name;
-    c.type = f.type | 0x10000;
+    c.type = f.type | VeskGames::Protocol::Freeroll;
     c.currency = f.currency;
     c.seats = qBound(2, people + f.othersRegistered, 10);
     c.bots = qMax(0, c.seats - people);

@@ -1,4 +1,5 @@
 #include "handsnapshot.h"
+#include "protocol.h"
 
 #include "handengine.h"
 
@@ -9,7 +10,10 @@ namespace {
 // Street codes the client shows, by the number of board cards.
 int streetStatus(qsizetype boardCards)
 {
-    return boardCards >= 5 ? 230 : boardCards == 4 ? 220 : boardCards == 3 ? 210 : 200;
+    return boardCards >= 5   ? VeskGames::Protocol::HandRiver
+           : boardCards == 4 ? VeskGames::Protocol::HandTurn
+           : boardCards == 3 ? VeskGames::Protocol::HandFlop
+                             : VeskGames::Protocol::HandHoleCards;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "table.h"
 #include "pokerdlogging.h"
+#include "protocol.h"
 
 #include "handsnapshot.h"
 #include "table_p.h"
@@ -457,7 +458,7 @@ void Table::slotStartHand()
     for (Cents c : std::as_const(stacks))
         d->chipsAtStart += c;
     d->engine->start(stacks, hand.blinds, d->handId);
-    if (d->config.type & 0x4000) {
+    if (d->config.type & VeskGames::Protocol::InstantDeal) {
         // A pool: whoever is dealt in may fold at once and go, ahead of the turn.
         for (const auto& [seat, player] : d->players) {
             if (!player.isBot() && stacks.contains(seat))
@@ -639,7 +640,7 @@ void Table::finishHand()
         }
     }
     deliver(HandEvent{{{QStringLiteral("event"), QStringLiteral("gameEvent")},
-                       {QStringLiteral("handStatus"), 100},
+                       {QStringLiteral("handStatus"), VeskGames::Protocol::HandWaiting},
                        {QStringLiteral("timestamp"), now()}},
                       -1,
                       -1});

@@ -1,3 +1,4 @@
+#include "protocol.h"
 #include "table.h"
 
 #include "table_p.h"
@@ -66,7 +67,7 @@ void Table::openTournament()
     d->seatBots(c.tourStartStack, quint32(d->handId));
     // A new table: what the last one showed is gone.
     sendToAll({{QStringLiteral("event"), QStringLiteral("gameEvent")},
-               {QStringLiteral("handStatus"), 500},
+               {QStringLiteral("handStatus"), VeskGames::Protocol::HandOver},
                {QStringLiteral("timestamp"), now()}});
     sendToAll(parametersEvent());
     for (int seat = 0; seat < c.seats; ++seat)

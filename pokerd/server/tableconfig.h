@@ -2,6 +2,7 @@
 #define POKERD_TABLECONFIG_H
 
 #include "potbuilder.h"
+#include "protocol.h"
 
 #include <QList>
 #include <QString>
@@ -37,8 +38,8 @@ struct TableConfig
 
     Cents tourPrizePool = 0; ///< a freeroll's: paid by the house, not by buy-ins
 
-    bool isSitAndGo() const { return type & 0x2000; }
-    bool isFreeroll() const { return type & 0x10000; }
+    bool isSitAndGo() const { return type & VeskGames::Protocol::SitAndGo; }
+    bool isFreeroll() const { return type & VeskGames::Protocol::Freeroll; }
     bool isTournament() const { return isSitAndGo() || isFreeroll(); }
     int botCount() const
     {

@@ -1,4 +1,5 @@
 #include "chinesegamelistdialogitem.h"
+#include "protocol.h"
 
 #include "avatarmanager.h"
 #include "dialogbuttonboxitem.h"
@@ -30,7 +31,6 @@ namespace {
 
 const QSizeF kDialogSize(860, 700);
 constexpr qreal kHeaderHeight = 94; // the tiles start below the background's header band
-constexpr int kSitAndGo = 0x2000;
 
 // Without a stored choice the player has no avatar yet: the page shows an empty frame.
 int avatarIdIn(const QVariantMap& settings)
@@ -91,7 +91,7 @@ ChineseGameListDialogItem::ChineseGameListDialogItem(const QVariantMap& settings
         connect(tile, &GameGridItem::itemSelected, this, &ChineseGameListDialogItem::slotItemSelected);
         connect(tile, &GameGridItem::itemActivated, this, [this](GameGridItem* item) {
             select(item);
-            if (item->record().value(QStringLiteral("type")).toInt() & kSitAndGo)
+            if (item->record().value(QStringLiteral("type")).toInt() & Protocol::SitAndGo)
                 slotRegister();
             else
                 slotJoin();
@@ -374,7 +374,7 @@ void ChineseGameListDialogItem::updateButtons()
 {
     const bool chosen = d->selected && d->selected->hasGame();
     const bool tournament =
-        chosen && (d->selected->record().value(QStringLiteral("type")).toInt() & kSitAndGo);
+        chosen && (d->selected->record().value(QStringLiteral("type")).toInt() & Protocol::SitAndGo);
     d->join->setEnabled(chosen && !tournament);
     d->registerButton->setEnabled(tournament);
     d->unregister->setEnabled(tournament);

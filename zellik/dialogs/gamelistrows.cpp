@@ -1,4 +1,5 @@
 #include "gamelistrows.h"
+#include "protocol.h"
 
 #include "localresources.h"
 #include "servercommand.h"
@@ -16,8 +17,6 @@ namespace VeskGames {
 namespace {
 
 constexpr double kAnteThreshold = 0.000001;
-constexpr int kSitAndGo = 0x2000;
-constexpr int kFreeroll = 0x10000;
 
 QStandardItem* cell(const QString& text, const QVariant& sortKey, Qt::Alignment alignment = Qt::AlignLeft)
 {
@@ -84,7 +83,8 @@ QString GameListRows::blindsText(const QVariantMap& record)
 {
     const QString currency = record.value(QStringLiteral("currency")).toString();
     // Tournament chips are not money: the table writes them as plain numbers too.
-    const bool chips = record.value(QStringLiteral("type")).toInt() & (kSitAndGo | kFreeroll);
+    const bool chips =
+        record.value(QStringLiteral("type")).toInt() & (Protocol::SitAndGo | Protocol::Freeroll);
     const auto amount = [&](double value) {
         return chips ? TextUtils::doubleToString(value) : TextUtils::doubleToCurrencyString(value, currency);
     };
@@ -104,7 +104,7 @@ QString GameListRows::buyinText(const QVariantMap& record)
     const auto money = [&](double value) { return TextUtils::doubleToCurrencyString(value, currency); };
     const double low = qMax(0.0, record.value(QStringLiteral("buyinMin")).toDouble());
     const double high = qMax(0.0, record.value(QStringLiteral("buyinMax")).toDouble());
-    if (record.value(QStringLiteral("type")).toInt() & kSitAndGo) {
+    if (record.value(QStringLiteral("type")).toInt() & Protocol::SitAndGo) {
         const double fee = record.value(QStringLiteral("tourBuyinFee")).toDouble();
         return fee > kAnteThreshold ? tr("%1 + %2").arg(money(low), money(fee)) : money(low);
     }

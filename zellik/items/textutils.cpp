@@ -1,11 +1,13 @@
 #include "textutils.h"
+#include "protocol.h"
 
 #include <QVariant>
 
 namespace VeskGames {
 
+using namespace Protocol;
+
 namespace {
-enum GameTypeFlag { TexasHoldem = 0x1, Omaha = 0x2, SitAndGo = 0x2000, Freeroll = 0x10000 };
 
 QString fixed(double v, int decimals)
 {
