@@ -108,8 +108,8 @@ void CommunityGameScene::setupScene()
     const QSizeF card = t->itemSize(AbstractTheme::SizeCommunityCard);
     // The frame's margin lies round the card's place.
     const QSizeF margin = (frame.deviceIndependentSize() - card) / 2;
-    const QPointF first = t->itemPosition(AbstractTheme::Position12);
-    const QPointF gap = t->itemOffset(AbstractTheme::Offset10);
+    const QPointF first = t->itemPosition(AbstractTheme::PositionBoard);
+    const QPointF gap = t->itemOffset(AbstractTheme::OffsetBoardGap);
     for (int i = 0; i < CardFrameCount; ++i) {
         auto* item = new QGraphicsPixmapItem(picture);
         item->setTransformationMode(Qt::SmoothTransformation);
@@ -199,7 +199,7 @@ void CommunityGameScene::setPotsShown(int count)
 {
     d->potsShown = count;
     AbstractTheme* t = theme();
-    const QPointF place = t ? t->itemPosition(AbstractTheme::Position13) : QPointF(0, 0);
+    const QPointF place = t ? t->itemPosition(AbstractTheme::PositionMainPot) : QPointF(0, 0);
     const QSizeF screen = screenSize();
     for (Pot* pot : {mainPot(), sidePot(), d->mainMirror, d->sideMirror})
         pot->setTransform(QTransform());

@@ -58,8 +58,8 @@ void GameScene::setupScene()
     refreshSeats();
     setDealerButtonImage();
     if (AbstractTheme* t = theme()) {
-        d->mainPot->setPos(t->itemPosition(AbstractTheme::Position13));
-        d->sidePot->setPos(t->itemPosition(AbstractTheme::Position14));
+        d->mainPot->setPos(t->itemPosition(AbstractTheme::PositionMainPot));
+        d->sidePot->setPos(t->itemPosition(AbstractTheme::PositionSidePot));
         d->mainPot->setTheme(t);
         d->sidePot->setTheme(t);
     }
@@ -257,7 +257,7 @@ Command* GameScene::postSmall(int position, double amount, int msec)
     StackItem* bet = d->betStacks.at(position);
     if (msec > 0 && d->showChips) {
         const QPointF start =
-            seat->pos() + (theme() ? theme()->itemOffset(AbstractTheme::Offset1) : QPointF());
+            seat->pos() + (theme() ? theme()->itemOffset(AbstractTheme::OffsetBetChips) : QPointF());
         StackItem* chips = flyingStack(amount);
         auto* command = new PlaceBetCommand(chips, seat, position, amount);
         flight(command, start, bet->pos(), msec, QEasingCurve::InOutSine);
@@ -315,8 +315,9 @@ Command* GameScene::deal(int position, const QVector<Card>& cards, int msec, boo
         }
         return nullptr;
     }
-    QPointF start = d->dealerTarget + (theme() ? theme()->itemOffset(AbstractTheme::Offset2) : QPointF());
-    const QPointF step = theme() ? theme()->itemOffset(AbstractTheme::Offset3) : QPointF(20, 20);
+    QPointF start =
+        d->dealerTarget + (theme() ? theme()->itemOffset(AbstractTheme::OffsetDealStart) : QPointF());
+    const QPointF step = theme() ? theme()->itemOffset(AbstractTheme::OffsetHoleCard) : QPointF(20, 20);
     auto* group = new QGraphicsItemGroup;
     group->hide();
     addItem(group);
@@ -406,8 +407,8 @@ int GameScene::boardCardSize() const
 QPointF GameScene::boardCardPosition(int k) const
 {
     AbstractTheme* t = theme();
-    const QPointF first = t ? t->itemPosition(AbstractTheme::Position12) : QPointF();
-    const QPointF gap = t ? t->itemOffset(AbstractTheme::Offset10) : QPointF(4, 0);
+    const QPointF first = t ? t->itemPosition(AbstractTheme::PositionBoard) : QPointF();
+    const QPointF gap = t ? t->itemOffset(AbstractTheme::OffsetBoardGap) : QPointF(4, 0);
     const QSizeF full = t ? t->itemSize(AbstractTheme::SizeCommunityCard) : QSizeF(69, 92);
     const QSizeF card = t ? t->itemSize(AbstractTheme::ItemSize(boardCardSize())) : full;
     // A smaller board keeps the middle of the full one.

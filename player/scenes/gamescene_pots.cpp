@@ -46,7 +46,7 @@ void GameScene::keepPotsApart()
         return;
     // The side pot's chips stand left of its place: a long main pot amount
     // would run under them, so the side pot steps right as far as it needs.
-    const qreal home = t->itemPosition(AbstractTheme::Position14).x();
+    const qreal home = t->itemPosition(AbstractTheme::PositionSidePot).x();
     const qreal chips = qMax<qreal>(0, -d->sidePot->boundingRect().left());
     const qreal mainRight = d->mainPot->x() + d->mainPot->boundingRect().right();
     d->sidePot->setX(d->mainPot->isVisible() ? qMax(home, mainRight + kPotGap + chips) : home);

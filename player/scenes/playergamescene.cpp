@@ -157,10 +157,10 @@ void PlayerGameScene::layoutControls()
     AbstractTheme* t = theme();
     if (!t)
         return;
-    d->fold->setPos(t->itemPosition(AbstractTheme::Position7));
-    d->foldAndLeave->setPos(t->itemPosition(AbstractTheme::Position7));
-    d->checkCall->setPos(t->itemPosition(AbstractTheme::Position8));
-    d->betRaise->setPos(t->itemPosition(AbstractTheme::Position9));
+    d->fold->setPos(t->itemPosition(AbstractTheme::PositionFoldButton));
+    d->foldAndLeave->setPos(t->itemPosition(AbstractTheme::PositionFoldButton));
+    d->checkCall->setPos(t->itemPosition(AbstractTheme::PositionCheckCallButton));
+    d->betRaise->setPos(t->itemPosition(AbstractTheme::PositionBetRaiseButton));
     // The amount row runs under the buttons, from the fold button's left
     // edge to the raise button's right one.
     const qreal left = d->fold->x();
@@ -183,8 +183,8 @@ void PlayerGameScene::layoutControls()
     const qreal sliderLeft = d->minus->x() + d->minus->size().width() + 12;
     d->sliderProxy->setGeometry(QRectF(sliderLeft, row, d->plus->x() - 12 - sliderLeft, rowHeight));
     d->kioskBetter->setPos(left, row);
-    d->holeCards->setPos(t->itemPosition(AbstractTheme::Position11));
-    d->handText->setPos(t->itemPosition(AbstractTheme::Position6));
+    d->holeCards->setPos(t->itemPosition(AbstractTheme::PositionHoleCards));
+    d->handText->setPos(t->itemPosition(AbstractTheme::PositionHandName));
     d->infoText->setPos(12, 8);
     if (d->sideButtons)
         d->sideButtons->layoutButtons();

@@ -74,8 +74,9 @@ QList<PushButtonItem*> AbstractGameSceneSideButtons::sideButtons() const
 QList<AbstractTheme::ItemPosition> AbstractGameSceneSideButtons::itemPositions() const
 {
     // The right-edge column from the top.
-    return {AbstractTheme::Position5, AbstractTheme::Position0, AbstractTheme::Position2,
-            AbstractTheme::Position1, AbstractTheme::Position3, AbstractTheme::Position4};
+    return {AbstractTheme::PositionSideButton1, AbstractTheme::PositionSideButton2,
+            AbstractTheme::PositionSideButton3, AbstractTheme::PositionSideButton4,
+            AbstractTheme::PositionSideButton5, AbstractTheme::PositionSideButton6};
 }
 
 PushButtonItem* AbstractGameSceneSideButtons::sideButton(SideButtonType type) const

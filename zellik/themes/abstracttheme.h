@@ -126,40 +126,42 @@ public:
         AudioPotWinner = 1054
     };
 
-    /// Fixed points of the table design; the scenes name them by number.
+    /// Fixed points of the table design, by what stands there (the values
+    /// index the theme's table of points).
     enum ItemPosition {
-        Position0 = 0, ///< 0 to 5: the column of side buttons at the right edge
-        Position1,
-        Position2,
-        Position3,
-        Position4,
-        Position5,
-        Position6, ///< 6 to 9: the row of action buttons
-        Position7,
-        Position8,
-        Position9,
-        Position10,
-        Position11, ///< the local player's hole cards
-        Position12, ///< the first community card
-        Position13, ///< the main pot
-        Position14, ///< the side pot
-        Position15,
-        Position16,
+        PositionSideButton2 = 0, ///< the side buttons at the right edge, counted from the top
+        PositionSideButton4 = 1,
+        PositionSideButton3 = 2,
+        PositionSideButton5 = 3,
+        PositionSideButton6 = 4,
+        PositionSideButton1 = 5,
+        PositionHandName = 6, ///< the name of the player's best hand
+        PositionFoldButton = 7,
+        PositionCheckCallButton = 8,
+        PositionBetRaiseButton = 9,
+        Position10 = 10,        ///< in the design's table, used by no scene
+        PositionHoleCards = 11, ///< the local player's hole cards
+        PositionBoard = 12,     ///< the first community card
+        PositionMainPot = 13,
+        PositionSidePot = 14,
+        Position15 = 15, ///< in the design's table, used by no scene
+        PositionThinClientBetter = 16,
         ItemPositionCount
     };
 
+    /// Fixed steps of the table design; those no scene uses keep their number.
     enum ItemOffset {
         Offset0 = 0,
-        Offset1, ///< from a seat's position to where its bet chips start
-        Offset2, ///< from the dealer button to where dealt cards start
-        Offset3, ///< between two cards of one hand
-        Offset4,
-        Offset5,
-        Offset6,
-        Offset7,
-        Offset8,
-        Offset9,
-        Offset10, ///< the gap between community cards
+        OffsetBetChips = 1,  ///< from a seat's position to where its bet chips start
+        OffsetDealStart = 2, ///< from the dealer button to where dealt cards start
+        OffsetHoleCard = 3,  ///< between two cards of one hand
+        Offset4 = 4,
+        Offset5 = 5,
+        Offset6 = 6,
+        Offset7 = 7,
+        Offset8 = 8,
+        Offset9 = 9,
+        OffsetBoardGap = 10, ///< the gap between community cards
         ItemOffsetCount
     };
 

@@ -104,10 +104,10 @@ void CommunityTheme::switchFont(bool western)
 QPointF CommunityTheme::itemPosition(ItemPosition position)
 {
     switch (position) {
-    case Position12: // the board, centred: five cards of 162 with gaps of 6
+    case PositionBoard: // the board, centred: five cards of 162 with gaps of 6
         return QPointF((DesignSize.width() - (5 * 162 + 4 * 6)) / 2, (DesignSize.height() - 228) / 2);
-    case Position13: // the pot between the board and the bottom row's cards,
-    case Position14: // its tallest column clear of them
+    case PositionMainPot: // the pot between the board and the bottom row's cards,
+    case PositionSidePot: // its tallest column clear of them
         return QPointF(300, 470);
     default:
         return DefaultTheme::itemPosition(position);
@@ -116,7 +116,7 @@ QPointF CommunityTheme::itemPosition(ItemPosition position)
 
 QPointF CommunityTheme::itemOffset(ItemOffset offset)
 {
-    if (offset == Offset10)
+    if (offset == OffsetBoardGap)
         return QPointF(6, 0);
     return DefaultTheme::itemOffset(offset);
 }

@@ -2,10 +2,14 @@
 // log-in dialog, the lobby, a table window of its own with its own server
 // session through the buy-in, a second table, the same game twice, leaving,
 // static credentials, a portal nickname and a language change.
+#include "abstractgamelistdialogitem.h"
 #include "defaulttheme.h"
+#include "gamehistorydialogitem.h"
+#include "gamelistrows.h"
 #include "gamescene.h"
 #include "infodialogitem.h"
 #include "localresources.h"
+#include "playeroptionsdialogitem.h"
 #include "playerprogram.h"
 #include "playerusernamedialogitem.h"
 #include "pokerdprocess.h"
@@ -17,6 +21,41 @@
 
 using namespace VeskGames;
 using PlayerTest::Program;
+
+namespace {
+
+/// The least a theme's lobby can be: the abstract lobby's contract and
+/// nothing else. It keeps what the program hands it.
+class FakeLobby : public AbstractGameListDialogItem
+{
+    Q_OBJECT
+
+public:
+    QList<QVariantMap> games;
+    int freerollLists = 0;
+
+    void slotGameList(Command* command) override
+    {
+        bool ok = false;
+        games = GameListRows::records(command, &ok);
+    }
+    void slotFreerollList(Command*) override { ++freerollLists; }
+    void refreshList() override { Q_EMIT actionRefreshGameList(); }
+    void refreshDetails() override {}
+};
+
+/// The default look with a lobby of its own.
+class FakeLobbyTheme : public DefaultTheme
+{
+public:
+    AbstractGameListDialogItem* createGameListDialogItem(Client*, const QVariantMap&,
+                                                         AbstractPokerTableScene*) const override
+    {
+        return new FakeLobby;
+    }
+};
+
+} // namespace
 
 class TestPlayerFlow : public QObject
 {
@@ -135,10 +174,64 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(table.isNull(), 30000);
         QCOMPARE(program.controller->tables().size(), 1);
         // Declining the second buy-in closes that window too.
-        QMetaObject::invokeMethod(second->topDialog(), "cancel");
+        Q_EMIT qobject_cast<AbstractBuyDialogItem*>(second->topDialog())->cancel();
         QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), 10000);
         QVERIFY(program.controller->tables().isEmpty());
         QCOMPARE(program.controller->state(), StateLobby);
+    }
+
+    // A theme's lobby is bound to the program by the abstract lobby's signals
+    // and calls alone: each one reaches the controller and comes back.
+    void aThemesLobbyByItsContract()
+    {
+        FakeLobbyTheme theme;
+        Program program(m_server.port(), &theme);
+        program.controller->startUp(true);
+        QVERIFY(program.logIn("demo4", "demo"));
+        FakeLobby* lobby = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((lobby = program.top<FakeLobby>()) && !lobby->games.isEmpty(), 20000);
+
+        Q_EMIT lobby->actionRefreshFreerollList();
+        QTRY_COMPARE_WITH_TIMEOUT(lobby->freerollLists, 1, 10000);
+
+        Q_EMIT lobby->actionOptions();
+        QTRY_VERIFY_WITH_TIMEOUT(program.top<PlayerOptionsDialogItem>(), 10000);
+        program.top<PlayerOptionsDialogItem>()->closeButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(program.controller->topDialog(), static_cast<QGraphicsWidget*>(lobby),
+                                  10000);
+
+        Q_EMIT lobby->actionHandHistory();
+        GameHistoryDialogItem* history = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((history = program.top<GameHistoryDialogItem>()), 10000);
+        Q_EMIT history->actionClose();
+        QTRY_COMPARE_WITH_TIMEOUT(program.controller->topDialog(), static_cast<QGraphicsWidget*>(lobby),
+                                  10000);
+
+        // Joining goes through the buy-in, whose own contract answers as well.
+        QVariantMap game;
+        for (const QVariantMap& g : std::as_const(lobby->games)) {
+            if (g.value("id") == "holdem-nl-050-1")
+                game = g;
+        }
+        QVERIFY(!game.isEmpty());
+        QSignalSpy created(program.controller.get(), &PlayerController::tableCreated);
+        Q_EMIT lobby->actionJoin(game.value("id").toString(), game.value("buyinMin").toDouble(),
+                                 game.value("buyinMax").toDouble(), game.value("currency").toString(),
+                                 game.value("type").toInt());
+        QVERIFY(!created.isEmpty() || created.wait(10000));
+        QPointer<PlayerController> table = created.first().at(0).value<PlayerController*>();
+        AbstractBuyDialogItem* buy = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(table && (buy = qobject_cast<AbstractBuyDialogItem*>(table->topDialog())),
+                                 20000);
+        Q_EMIT buy->cancel();
+        QTRY_VERIFY_WITH_TIMEOUT(table.isNull(), 10000);
+        QCOMPARE(program.controller->state(), StateLobby);
+
+        // Quitting ends the game: the controller goes.
+        program.controller->setQuitOnGameOver(false);
+        QPointer<PlayerController> controller = program.controller.get();
+        Q_EMIT lobby->actionQuit();
+        QTRY_VERIFY_WITH_TIMEOUT(controller.isNull(), 10000);
     }
 
     void serverStatusMessages_data()

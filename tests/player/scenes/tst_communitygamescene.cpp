@@ -229,7 +229,7 @@ private Q_SLOTS:
         }
         QVERIFY(flying);
         const QPointF start = flying->childItems().first()->scenePos();
-        QCOMPARE(start, after + m_theme->itemOffset(AbstractTheme::Offset2));
+        QCOMPARE(start, after + m_theme->itemOffset(AbstractTheme::OffsetDealStart));
         delete deal;
     }
 

@@ -309,9 +309,9 @@ private Q_SLOTS:
         QVERIFY(scene->seat(0)->cards().at(0)->isVisible());
         step(scene->dealCommunity(cards({"dQ", "dJ", "dT"}), msec));
         step(scene->dealCommunity(cards({"d9"}), msec));
-        const QPointF first = m_theme->itemPosition(AbstractTheme::Position12);
+        const QPointF first = m_theme->itemPosition(AbstractTheme::PositionBoard);
         const qreal width = m_theme->itemSize(AbstractTheme::SizeCommunityCard).width();
-        const qreal gap = m_theme->itemOffset(AbstractTheme::Offset10).x();
+        const qreal gap = m_theme->itemOffset(AbstractTheme::OffsetBoardGap).x();
         QCOMPARE(scene->communityCards().size(), 4);
         for (int k = 0; k < 4; ++k) {
             QCOMPARE(scene->communityCards().at(k)->pos(), first + QPointF(k * (width + gap), 0));

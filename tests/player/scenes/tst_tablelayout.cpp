@@ -128,8 +128,8 @@ class TestTableLayout : public QObject
     /// name and the player's controls.
     QRectF tableArea() const
     {
-        return QRectF(QPointF(0, 0), QPointF(m_theme->itemPosition(AbstractTheme::Position0).x(),
-                                             m_theme->itemPosition(AbstractTheme::Position6).y()));
+        return QRectF(QPointF(0, 0), QPointF(m_theme->itemPosition(AbstractTheme::PositionSideButton2).x(),
+                                             m_theme->itemPosition(AbstractTheme::PositionHandName).y()));
     }
 
 private Q_SLOTS:
