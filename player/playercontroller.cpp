@@ -36,14 +36,6 @@ namespace {
 constexpr int kPingRetryMs = 200;
 constexpr int kUpdateFailedExitMs = 5000;
 
-bool succeeded(const ServerCommand* command)
-{
-    if (!command || command->hasError())
-        return false;
-    const QVariant result = command->result();
-    return !(result.canConvert<bool>() && result.typeId() == QMetaType::Bool && !result.toBool());
-}
-
 } // namespace
 
 std::unique_ptr<CommonController::Private> PlayerController::makeRecord()
@@ -321,7 +313,7 @@ void PlayerController::commandDone(Command* cmd)
     Private* p = dd();
     auto* command = qobject_cast<ServerCommand*>(cmd);
     p->lastCommand = command;
-    const ApplicationState next = stateAfterCommand(p->state, succeeded(command));
+    const ApplicationState next = stateAfterCommand(p->state, ServerCommand::succeeded(command));
     // Nothing is expected to finish in the last two states; it is dropped.
     if (next != StateNone)
         nextState(next);

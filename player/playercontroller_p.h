@@ -25,14 +25,6 @@ class PlayerUsernameDialogItem;
 class SnGRegisterDialog;
 class InfoDialogItem;
 
-/// A command that failed, or that the server answered with false.
-inline bool answeredFalse(const Command* cmd)
-{
-    const auto* command = qobject_cast<const ServerCommand*>(cmd);
-    return !command || command->hasError() ||
-           (command->result().typeId() == QMetaType::Bool && !command->result().toBool());
-}
-
 class PlayerController::Private : public CommonController::Private
 {
 public:

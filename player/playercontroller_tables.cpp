@@ -174,7 +174,7 @@ PlayerController* PlayerController::createTableController(const QString& gameId,
 void PlayerController::slotGameOpenReply(Command* cmd)
 {
     auto* command = qobject_cast<ServerCommand*>(cmd);
-    if (command && answeredFalse(command)) {
+    if (command && !ServerCommand::succeeded(command)) {
         auto* table = qobject_cast<PlayerController*>(command->property("controller").value<QObject*>());
         delete table;
     }
@@ -296,7 +296,7 @@ void PlayerController::slotActionGameListBuyin(qreal amount)
 void PlayerController::slotActionGameListBuyinDone(Command* cmd)
 {
     auto* command = qobject_cast<ServerCommand*>(cmd);
-    const bool bought = !answeredFalse(command);
+    const bool bought = ServerCommand::succeeded(command);
     if (cmd)
         cmd->deleteLater();
     if (!bought) {
@@ -331,7 +331,7 @@ void PlayerController::slotBuyin(qreal amount)
     auto* command =
         new ServerCommand(p->client, {xmlrpc::Variant(double(amount))}, QStringLiteral("userBuyin"), this);
     QObject::connect(command, &Command::done, this, [this](Command* cmd) {
-        const bool refused = answeredFalse(qobject_cast<ServerCommand*>(cmd));
+        const bool refused = !ServerCommand::succeeded(cmd);
         cmd->deleteLater();
         Private* r = dd();
         if (!r->buyDialog)
@@ -469,7 +469,7 @@ void PlayerController::enterLeaving()
 void PlayerController::slotWaitingGameOverDone(Command* cmd)
 {
     auto* command = qobject_cast<ServerCommand*>(cmd);
-    const bool refused = answeredFalse(command);
+    const bool refused = !ServerCommand::succeeded(command);
     if (cmd)
         cmd->deleteLater();
     if (refused)

@@ -106,7 +106,7 @@ void PlayerController::slotTourBuyin()
 
 void PlayerController::slotTourBuyinDone(Command* command)
 {
-    const bool failed = answeredFalse(command);
+    const bool failed = !ServerCommand::succeeded(command);
     if (command)
         command->deleteLater();
     if (failed)
@@ -136,7 +136,7 @@ void PlayerController::slotTourRegister(bool buyinOk)
 void PlayerController::slotTourRegisterDone(Command* command)
 {
     Private* p = dd();
-    const bool failed = answeredFalse(command);
+    const bool failed = !ServerCommand::succeeded(command);
     if (command)
         command->deleteLater();
     requestUserInfo();
@@ -170,7 +170,7 @@ void PlayerController::slotUnregister()
 void PlayerController::slotTourUnregisterDone(Command* command)
 {
     Private* p = dd();
-    const bool failed = answeredFalse(command);
+    const bool failed = !ServerCommand::succeeded(command);
     if (command)
         command->deleteLater();
     if (failed)

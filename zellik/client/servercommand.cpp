@@ -66,6 +66,15 @@ bool ServerCommand::hasError() const
     return d->hasError;
 }
 
+bool ServerCommand::succeeded(const Command* command)
+{
+    const auto* server = qobject_cast<const ServerCommand*>(command);
+    if (!server || server->hasError())
+        return false;
+    const QVariant answer = server->result();
+    return !(answer.typeId() == QMetaType::Bool && !answer.toBool());
+}
+
 int ServerCommand::error() const
 {
     return d->error;

@@ -29,6 +29,9 @@ public:
     bool isDone() const;
     QVariant result() const;
     bool hasError() const;
+    /// Answered, and not with false: how every caller reads a reply. A
+    /// command that is no server command, or none, did not succeed.
+    static bool succeeded(const Command* command);
     int error() const;
     QString errorString() const;
 

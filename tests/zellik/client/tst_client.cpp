@@ -103,6 +103,38 @@ private Q_SLOTS:
         QCOMPARE(command.errorString(), QStringLiteral("Not seated"));
     }
 
+    // One reading of a reply: an answer other than false is success.
+    void succeeded_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QVariant>("answer");
+        QTest::addColumn<bool>("succeeded");
+        QTest::newRow("true") << 0 << QVariant(true) << true;
+        QTest::newRow("false") << 0 << QVariant(false) << false;
+        QTest::newRow("a list") << 0 << QVariant(QVariantList{1, 2}) << true;
+        QTest::newRow("an empty text") << 0 << QVariant(QString()) << true;
+        QTest::newRow("zero") << 0 << QVariant(0) << true;
+        QTest::newRow("a fault") << 21 << QVariant() << false;
+    }
+
+    void succeeded()
+    {
+        QFETCH(int, fault);
+        QFETCH(QVariant, answer);
+        QFETCH(bool, succeeded);
+        RefreshHarness harness;
+        harness.server.setHandler([&](const ScriptedHttpServer::Received&) {
+            return ScriptedHttpServer::xml(fault ? xmlrpc::Response(fault, QStringLiteral("No")).toXml()
+                                                 : xmlrpc::Response(xmlrpc::Variant(answer)).toXml());
+        });
+        ServerCommand command(harness.client.get(), QStringLiteral("userBuyin"));
+        QSignalSpy done(&command, &Command::done);
+        command.exec();
+        QTRY_COMPARE(done.size(), 1);
+        QCOMPARE(ServerCommand::succeeded(&command), succeeded);
+        QVERIFY(!ServerCommand::succeeded(nullptr));
+    }
+
     void reconnectWithACallInFlight_data()
     {
         QTest::addColumn<int>("reconnects");
