@@ -84,9 +84,55 @@ inline xmlrpc::Response ok(const xmlrpc::Variant& value = xmlrpc::Variant(true))
 
 using namespace ServerDetail;
 
+/// One call as it reached the server: its parameters, where it came from,
+/// and, once known, its session and that session's table.
+struct RpcCall
+{
+    const QList<xmlrpc::Variant>& params;
+    QString peer;
+    QString* newSessionId = nullptr;
+    Session* session = nullptr;
+    Table* table = nullptr;
+
+    QVariant param(int i) const { return i < params.size() ? QVariant(params.at(i)) : QVariant(); }
+};
+
 class PokerServer::Private
 {
 public:
+    /// Who may call a method: anyone, any session (a failed log-in's too), or a logged-in one.
+    enum Caller { Anyone, AnySession, LoggedIn };
+    struct Method
+    {
+        Caller caller;
+        xmlrpc::Response (Private::*handler)(RpcCall& call);
+    };
+    /// The method of that name; null for none.
+    static const Method* method(const QString& name);
+    xmlrpc::Response rpcPing(RpcCall& call);
+    xmlrpc::Response rpcAuthenticate(RpcCall& call);
+    xmlrpc::Response rpcRefresh(RpcCall& call);
+    xmlrpc::Response rpcDestroy(RpcCall& call);
+    xmlrpc::Response rpcUserInfo(RpcCall& call);
+    xmlrpc::Response rpcUserSettings(RpcCall& call);
+    xmlrpc::Response rpcGameList(RpcCall& call);
+    xmlrpc::Response rpcFreerollList(RpcCall& call);
+    xmlrpc::Response rpcFreerollDetails(RpcCall& call);
+    xmlrpc::Response rpcFreerollRegister(RpcCall& call);
+    xmlrpc::Response rpcGameOpen(RpcCall& call);
+    xmlrpc::Response rpcGameJoin(RpcCall& call);
+    xmlrpc::Response rpcUserBuyin(RpcCall& call);
+    xmlrpc::Response rpcGameAction(RpcCall& call);
+    xmlrpc::Response rpcGameSetting(RpcCall& call);
+    xmlrpc::Response rpcGameLeave(RpcCall& call);
+    xmlrpc::Response rpcGameHistory(RpcCall& call);
+    xmlrpc::Response rpcPortalAccountAdd(RpcCall& call);
+    xmlrpc::Response rpcUserTicket(RpcCall& call);
+    xmlrpc::Response rpcGetAvatarList(RpcCall& call);
+    xmlrpc::Response rpcGetAvatar(RpcCall& call);
+    xmlrpc::Response rpcGetImageList(RpcCall& call);
+    xmlrpc::Response rpcGetImage(RpcCall& call);
+
     PokerServer* q = nullptr;
     AccountStore* accounts = nullptr;
     QString serverId = newId();
