@@ -8,6 +8,7 @@
 #include "communitytheme.h"
 #include "localresources.h"
 #include "pot.h"
+#include "screenshots.h"
 #include "svgimageitem.h"
 #include "textitem.h"
 
@@ -260,6 +261,12 @@ private Q_SLOTS:
             QTest::qWait(300);
         }
         QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/community-8.png")));
+        // And at twice the resolution, as a high-density screen shows it.
+        QVERIFY(TestSupport::saveScreenshots(
+            QSize(1280, 720), QStringLiteral(SCREENSHOT_DIR "/community-8-%1x.png"),
+            [&scene](QPainter* painter) {
+                scene->render(painter, QRectF(0, 0, 1280, 720), scene->sceneRect());
+            }));
         scene->cancelAction();
     }
 
